@@ -1,0 +1,77 @@
+// What a search found: one record per device, in the order the devices first answered.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <mutex>
+
+// Dotted IPv4 text with its terminating zero (at most 15 characters).
+constexpr std::size_t kDottedTextSize = 16;
+constexpr std::size_t kDeviceIdSize = 10;  // MAC address (6) and IPv4 address (4, network order)
+
+struct NasDeviceInfo {
+  char name[256];
+  char address[kDottedTextSize];
+  char mask[kDottedTextSize];
+  char gateway[kDottedTextSize];
+  char dhcpFlag[8];  // "1" DHCP, "0" static
+  unsigned char deviceId[kDeviceIdSize];
+  char text[32];
+  char macText[22];  // "%02x:%02x:%02x:%02x:%02x:%02x"
+  int adapterIndex;
+  NasDeviceInfo* next;
+};
+
+// One accepted search reply, copied bounded into the record's own field sizes.
+struct SearchReplyFields {
+  char name[256];
+  char address[kDottedTextSize];
+  char mask[kDottedTextSize];
+  char gateway[kDottedTextSize];
+  char dhcpFlag[8];
+  unsigned char deviceId[kDeviceIdSize];
+  char text[32];
+  char macText[22];
+};
+
+// The process-wide device list. A search empties it and its worker appends to it; windows read it
+// after the search's completion message. The lock keeps a read that overlaps a search (a device
+// index resolved while another search runs) from seeing a half-linked record.
+class NasDeviceList {
+public:
+  static NasDeviceList& Instance();
+
+  void Clear();
+  int Count();
+  // Merges one reply heard through adapter row `row` whose address and mask are given: a new MAC
+  // is appended; a known one only moves to this row when the row's subnet contains the device.
+  void Merge(const SearchReplyFields& reply, int row, const char* rowAddress, const char* rowMask);
+  // Copies the record at a zero-based position; false when the list is shorter.
+  bool CopyAt(int index, NasDeviceInfo& out);
+  // Runs `update` on the record at `index` under the lock; false when the list is shorter.
+  template <class Update>
+  bool UpdateAt(int index, Update update) {
+    std::lock_guard<std::mutex> guard(lock_);
+    NasDeviceInfo* record = At(index);
+    if (!record) return false;
+    update(*record);
+    return true;
+  }
+
+  NasDeviceList() = default;
+  ~NasDeviceList();
+  NasDeviceList(const NasDeviceList&) = delete;
+  NasDeviceList& operator=(const NasDeviceList&) = delete;
+
+private:
+  NasDeviceInfo* At(int index);
+  void FreeAll();
+
+  std::mutex lock_;
+  NasDeviceInfo* head_ = nullptr;
+  NasDeviceInfo* tail_ = nullptr;
+  int count_ = 0;
+};
+
+// inet_addr-style conversion of dotted text: the four parts in network byte order;
+// 0xFFFFFFFF for text that is not an address.
+std::uint32_t DottedToAddress(const char* text);

@@ -1,0 +1,67 @@
+# Shared by the project's scripts: where things are, and installing what is missing.
+# shellcheck shell=bash
+DROVIK_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+DROVIK_HOST_TREE=$DROVIK_ROOT/build/host
+DROVIK_WIN_TREE=$DROVIK_ROOT/build/windows
+DROVIK_WINEPREFIX=${DROVIK_WINEPREFIX:-$DROVIK_ROOT/build/wine/prefix}
+export DROVIK_WINEPREFIX
+
+# Debian packages the build, the tests and the demo need.
+DROVIK_PACKAGES=(
+  cmake ninja-build g++ clang make pkg-config
+  mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
+  wine wine64 xvfb xauth x11-apps imagemagick fonts-wqy-microhei fonts-dejavu-core
+  googletest libgtest-dev libbenchmark-dev libpugixml-dev
+  librsvg2-bin iproute2 procps psmisc
+)
+
+drovik_say() { printf '[drovik] %s\n' "$*" >&2; }
+
+# Installs the packages that are missing; does nothing (and no network work) when all are there.
+drovik_install_deps() {
+  local missing=() pkg
+  for pkg in "${DROVIK_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  drovik_say "installing: ${missing[*]}"
+  if [ "$(id -u)" -ne 0 ]; then
+    drovik_say "need root to install packages"; return 1
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq >/dev/null
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# Wine without prompts or noise: no Mono or Gecko installers, no debug channels.
+drovik_wine_env() {
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+}
+
+# Creates the project's Wine prefix once, so that tests running side by side do not race to make it.
+drovik_wine_prefix() {
+  drovik_wine_env
+  if [ ! -f "$DROVIK_WINEPREFIX/system.reg" ]; then
+    drovik_say "creating Wine prefix $DROVIK_WINEPREFIX"
+    mkdir -p "$(dirname "$DROVIK_WINEPREFIX")"
+    WINEPREFIX=$DROVIK_WINEPREFIX wineboot -i >/dev/null 2>&1 || true
+    WINEPREFIX=$DROVIK_WINEPREFIX wineserver -w
+  fi
+}
+
+# Starts a private headless X server unless one is given; sets DISPLAY. Stopped by drovik_stop_xvfb.
+drovik_start_xvfb() {
+  [ -n "${DISPLAY:-}" ] && return 0
+  local n=$(( 90 + RANDOM % 400 ))
+  while [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  DROVIK_XVFB_PID=$!
+  export DISPLAY=":$n"
+  local i
+  for i in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+}
+
+drovik_stop_xvfb() {
+  [ -n "${DROVIK_XVFB_PID:-}" ] && kill "$DROVIK_XVFB_PID" 2>/dev/null || true
+}

@@ -1,9 +1,12 @@
 # Shared by the project's scripts: where things are, and installing what is missing.
 # shellcheck shell=bash
 DROVIK_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-DROVIK_HOST_TREE=$DROVIK_ROOT/build/host
-DROVIK_WIN_TREE=$DROVIK_ROOT/build/windows
-DROVIK_WINEPREFIX=${DROVIK_WINEPREFIX:-$DROVIK_ROOT/build/wine/prefix}
+# DROVIK_BUILD_DIR lets several checkouts' worth of work share one tree without sharing builds.
+DROVIK_BUILD_DIR=${DROVIK_BUILD_DIR:-$DROVIK_ROOT/build}
+case $DROVIK_BUILD_DIR in /*) ;; *) DROVIK_BUILD_DIR=$DROVIK_ROOT/$DROVIK_BUILD_DIR ;; esac
+DROVIK_HOST_TREE=$DROVIK_BUILD_DIR/host
+DROVIK_WIN_TREE=$DROVIK_BUILD_DIR/windows
+DROVIK_WINEPREFIX=${DROVIK_WINEPREFIX:-$DROVIK_BUILD_DIR/wine/prefix}
 export DROVIK_WINEPREFIX
 
 # Debian packages the build, the tests and the demo need.

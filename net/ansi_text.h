@@ -1,0 +1,19 @@
+// Conversions at the boundary between the windows (UTF-16) and the device records (narrow text in
+// the thread's ANSI code page).
+#pragma once
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// The narrow text of `text` in the thread's ANSI code page.
+std::string ToAnsi(std::wstring_view text);
+std::wstring FromAnsi(std::string_view text);
+
+// Converts `text` into a fixed slot of `slotSize` bytes: zero-filled, at most slotSize - 1 bytes
+// copied, always terminated. Returns false when the text did not fit whole (the slot then holds
+// the cut text).
+bool CopyAnsiToSlot(std::wstring_view text, char* slot, std::size_t slotSize);
+
+// Portable UTF-16 text and the Win32 wide strings are the same code units.
+inline std::wstring ToWide(std::u16string_view text) { return {text.begin(), text.end()}; }
+inline std::u16string ToU16(std::wstring_view text) { return {text.begin(), text.end()}; }

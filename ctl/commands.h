@@ -1,0 +1,8 @@
+// The console tool's commands. Each returns the process exit code.
+#pragma once
+#include <string>
+#include <vector>
+
+using Arguments = std::vector<std::wstring>;
+
+int RunSearchCommand(const Arguments& args);

@@ -1,0 +1,29 @@
+#include "ctl/console.h"
+
+#include <windows.h>
+
+#include <cstdio>
+
+#include "net/user_message.h"
+
+void PrintLine(std::string_view narrowText) {
+  std::fwrite(narrowText.data(), 1, narrowText.size(), stdout);
+  std::fputc('\n', stdout);
+  std::fflush(stdout);
+}
+
+void PrintError(std::wstring_view text) {
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                       nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
+  if (size > 0)
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), size,
+                        nullptr, nullptr);
+  std::fwrite(utf8.data(), 1, utf8.size(), stderr);
+  std::fputc('\n', stderr);
+  std::fflush(stderr);
+}
+
+void UseConsoleForUserMessages() {
+  SetUserMessageSink([](const std::wstring& text) { PrintError(text); });
+}

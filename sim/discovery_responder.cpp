@@ -1,0 +1,37 @@
+#include "sim/discovery_responder.h"
+
+#include <arpa/inet.h>
+
+#include <cstring>
+
+#include "net/datagram.h"
+
+std::vector<std::uint8_t> DiscoveryResponder::ReplyFor(const DeviceState& device,
+                                                       const std::vector<std::uint8_t>& request) {
+  SearchReplyContent content;
+  content.mac = device.mac;
+  in_addr address{};
+  inet_pton(AF_INET, device.address.c_str(), &address);
+  std::memcpy(content.ipv4.data(), &address, 4);
+  content.dhcpFlag = device.dhcp ? '1' : '0';
+  content.mask = device.mask;
+  content.gateway = device.gateway;
+  content.text = device.text;
+  content.name = device.name;
+  std::vector<std::uint8_t> reply = EncodeSearchReply(content, request.data() + 1);
+  if (device.search.foreignModel) reply[57] = 12;
+  if (device.search.wrongId) reply[1] ^= 0xFF;
+  return reply;
+}
+
+void DiscoveryResponder::OnSearch(const std::vector<std::uint8_t>& request) {
+  if (request.size() < 11) return;
+  for (const DeviceState& device : devices_) {
+    if (device.search.silent) continue;
+    const std::vector<std::uint8_t> reply = ReplyFor(device, request);
+    const int copies = device.search.answers;
+    loop_.After(device.search.delayMs, [this, reply, copies] {
+      for (int i = 0; i < copies; ++i) send_(reply);
+    });
+  }
+}

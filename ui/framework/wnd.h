@@ -1,0 +1,92 @@
+// The window base of the program's dialog framework: a C++ object bound to one HWND.
+//
+// A CWnd either creates its window (and then destroys it with itself) or attaches to a window that
+// exists already, typically a control of a dialog template, by subclassing it: from then on every
+// message of that window reaches WindowProc, and Default passes it on to the window's own
+// procedure. Each class keeps the place where message numbers meet its handlers in one override of
+// WindowProc (a switch); control ids meet their handlers in the dialogs' OnCommand.
+//
+// Notifications that a control sends to its parent (WM_COMMAND, WM_NOTIFY, WM_DRAWITEM, ...) are
+// first offered to the control's own object (OnChildNotify), so that owner-drawn and custom-drawn
+// controls draw themselves; what the control leaves goes to the parent's handlers.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+class CWnd {
+ public:
+  CWnd() = default;
+  CWnd(const CWnd&) = delete;
+  CWnd& operator=(const CWnd&) = delete;
+  // Detaches from an attached window; destroys a window this object created.
+  virtual ~CWnd();
+
+  HWND GetSafeHwnd() const { return hwnd_; }
+  // The object bound to `window`, or null when the window has none.
+  static CWnd* FromHandle(HWND window);
+
+  // Binds this object to an existing window; false when it is bound already or the window is not.
+  bool SubclassWindow(HWND window);
+  // Binds this object to control `id` of `parent` (a dialog template item).
+  bool SubclassDlgItem(int id, HWND parent);
+  // Gives the window back to its own procedure and forgets it.
+  HWND UnsubclassWindow();
+
+  // Creates a window owned by this object.
+  bool CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style,
+                const RECT& rect, HWND parent, UINT id);
+  void DestroyWindow();
+
+  // Thin forms of the USER32 calls on this window.
+  LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+  bool PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+  HWND GetParent() const { return ::GetParent(hwnd_); }
+  HWND GetDlgItem(int id) const { return ::GetDlgItem(hwnd_, id); }
+  int GetDlgCtrlID() const { return ::GetDlgCtrlID(hwnd_); }
+  std::wstring GetWindowText() const;
+  void SetWindowText(const std::wstring& text) const { ::SetWindowTextW(hwnd_, text.c_str()); }
+  void ShowWindow(int command) const { ::ShowWindow(hwnd_, command); }
+  bool IsWindowVisible() const { return ::IsWindowVisible(hwnd_) != FALSE; }
+  void EnableWindow(bool enable) const { ::EnableWindow(hwnd_, enable); }
+  bool IsWindowEnabled() const { return ::IsWindowEnabled(hwnd_) != FALSE; }
+  void Invalidate(bool erase = true) const { ::InvalidateRect(hwnd_, nullptr, erase); }
+  void UpdateWindow() const { ::UpdateWindow(hwnd_); }
+  RECT GetClientRect() const;
+  RECT GetWindowRect() const;
+  void MoveWindow(const RECT& rect, bool repaint = true) const;
+  DWORD GetStyle() const { return static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)); }
+  void ModifyStyle(DWORD remove, DWORD add) const;
+  void SetFont(HFONT font, bool redraw = true) const;
+  HFONT GetFont() const;
+  UINT_PTR SetTimer(UINT_PTR id, UINT milliseconds) const {
+    return ::SetTimer(hwnd_, id, milliseconds, nullptr);
+  }
+  void KillTimer(UINT_PTR id) const { ::KillTimer(hwnd_, id); }
+  bool SetProp(const wchar_t* name, HANDLE value) const { return ::SetPropW(hwnd_, name, value) != FALSE; }
+  HANDLE GetProp(const wchar_t* name) const { return ::GetPropW(hwnd_, name); }
+  HANDLE RemoveProp(const wchar_t* name) const { return ::RemovePropW(hwnd_, name); }
+
+ protected:
+  // Every message of the window. The base offers child notifications to the child's object,
+  // then does the default processing.
+  virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+  // A notification this control sent to its parent, handed back to the control; true when handled,
+  // with the parent's answer in `result`.
+  virtual bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // The window is gone (after WM_NCDESTROY); the object is unbound already.
+  virtual void PostNcDestroy() {}
+  // Called once the object is bound to its window (by subclassing or creation).
+  virtual void OnAttached() {}
+
+  // The window's own processing of a message.
+  LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
+  // Offers a child notification to the child's object.
+  bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+ private:
+  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR object);
+  HWND hwnd_ = nullptr;
+  bool ownsWindow_ = false;
+};

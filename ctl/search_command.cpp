@@ -4,7 +4,7 @@
 
 #include "ctl/commands.h"
 #include "ctl/console.h"
-#include "ctl/result_window.h"
+#include "net/result_window.h"
 #include "net/mailbox.h"
 #include "net/query.h"
 #include "net/udp_sockets.h"

@@ -1,4 +1,4 @@
-#include "ctl/result_window.h"
+#include "net/result_window.h"
 
 ResultWindow::ResultWindow()
     : hwnd_(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,

@@ -1,0 +1,56 @@
+# shellcheck shell=bash
+# End-to-end cases: simulated devices and the real program on a test LAN made for each case.
+E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+. "$E2E_DIR/../../scripts/lib.sh"
+. "$DROVIK_ROOT/scripts/testlan"
+DROVIK_SIM=${DROVIK_SIM:-$DROVIK_HOST_TREE/bin/drovik-nas-sim}
+DROVIK_WIN_BIN=${DROVIK_WIN_BIN:-$DROVIK_WIN_TREE/bin}
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "skipped: the test LAN needs root"
+  exit 77
+fi
+for needed in "$DROVIK_SIM" "$DROVIK_WIN_BIN/drovikctl.exe" "$DROVIK_WINEPREFIX/system.reg"; do
+  [ -e "$needed" ] || { echo "missing $needed (run scripts/build)"; exit 1; }
+done
+
+E2E_PASSED=0
+E2E_FAILED=0
+
+# Prints one [device] section of a simulator configuration.
+device() { # name mac address [key=value...]
+  printf '[device]\nname=%s\nmac=%s\naddress=%s\nmask=255.255.255.0\n' "$1" "$2" "$3"
+  shift 3
+  local pair
+  for pair in "$@"; do printf '%s\n' "$pair"; done
+}
+
+# drovikctl inside a host, its Windows line ends turned into plain ones.
+drovikctl() { # host args...
+  local host=$1; shift
+  testlan_wine "$host" "$DROVIK_WIN_BIN/drovikctl.exe" "$@" | tr -d '\r'
+}
+
+fail() { echo "FAIL: $*" >&2; return 1; }
+
+expect_eq() { # what expected actual
+  [ "$2" == "$3" ] && return 0
+  fail "$1"$'\n'"--- expected:"$'\n'"$2"$'\n'"--- got:"$'\n'"$3"
+}
+
+# Runs one case in a subshell with a LAN of its own, torn down whatever happens.
+run_case() { # name function
+  local started=$SECONDS
+  if ( set -eo pipefail; testlan_begin; "$2" ); then
+    echo "ok   $1 ($((SECONDS - started)) s)"
+    E2E_PASSED=$((E2E_PASSED + 1))
+  else
+    echo "FAIL $1 ($((SECONDS - started)) s)"
+    E2E_FAILED=$((E2E_FAILED + 1))
+  fi
+}
+
+finish() {
+  echo "$E2E_PASSED passed, $E2E_FAILED failed"
+  [ "$E2E_FAILED" -eq 0 ]
+}

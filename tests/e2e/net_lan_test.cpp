@@ -50,7 +50,9 @@ TEST(SearchOnTheLan, OverlappingSearchesWaitForEachOtherAndBothFinishWhole) {
     EXPECT_EQ(done->OpKind, kOpDiscovery);
     tokens.insert(done->RequestToken);
     delete done;
-    if (i == 0) EXPECT_EQ(static_cast<int>(ListedMacs().size()), ExpectedDevices());
+    if (i == 0) {
+      EXPECT_EQ(static_cast<int>(ListedMacs().size()), ExpectedDevices());
+    }
   }
   EXPECT_EQ(tokens, (std::set<int>{first, second}));
   EXPECT_EQ(NasDeviceList::Instance().Count(), ExpectedDevices());

@@ -36,7 +36,9 @@ bool SettingsFile::ResolvePath() {
   const std::wstring settingsFolder = folder + L"\\Tamsel\\";
   std::wstring path = settingsFolder + L"Tamsel.ini";
   if (path.size() > kMaxPathLength) return false;
-  if (!PathFileExistsW(settingsFolder.c_str()) && !CreateDirectoryW(settingsFolder.c_str(), nullptr))
+  // Another program starting at the same moment may create the folder between the two calls.
+  if (!PathFileExistsW(settingsFolder.c_str()) &&
+      !CreateDirectoryW(settingsFolder.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
     return false;
   path_ = std::move(path);
   return true;

@@ -4,7 +4,8 @@
 #include "settings/base64.h"
 
 std::wstring EncodeStoredPassword(std::wstring_view password) {
-  return FromAnsi(EncodeBase64(ToAnsi(password)));
+  // A password is a zero-terminated text on its way to the device, so a zero ends it here too.
+  return FromAnsi(EncodeBase64(ToAnsi(password.substr(0, password.find(L'\0')))));
 }
 
 std::wstring DecodeStoredPassword(std::wstring_view stored) {

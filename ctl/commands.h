@@ -6,3 +6,5 @@
 using Arguments = std::vector<std::wstring>;
 
 int RunSearchCommand(const Arguments& args);
+int RunLoginCommand(const Arguments& args);
+int RunSetIpCommand(const Arguments& args);

@@ -4,6 +4,7 @@
 
 #include "ctl/commands.h"
 #include "ctl/console.h"
+#include "i18n/win_language.h"
 
 namespace {
 
@@ -11,7 +12,9 @@ using Command = int (*)(const Arguments&);
 
 const std::map<std::wstring, Command>& CommandTable() {
   static const std::map<std::wstring, Command> table{
+      {L"login", &RunLoginCommand},
       {L"search", &RunSearchCommand},
+      {L"set-ip", &RunSetIpCommand},
   };
   return table;
 }
@@ -27,6 +30,7 @@ int Usage() {
 
 int wmain(int argc, wchar_t** argv) {
   UseConsoleForUserMessages();
+  ApplyLanguageSetting();
   if (argc < 2) return Usage();
   const auto found = CommandTable().find(argv[1]);
   if (found == CommandTable().end()) return Usage();

@@ -18,14 +18,10 @@ constexpr int kPollMs = 70;
 
 int CQuery::SearchDevices() {
   OpKind = kOpDiscovery;
-  httpMode = 0;
   expectedReply[0] = kProductBytes[0];
   expectedReply[1] = kProductBytes[1];
   expectedReply[2] = kProductBytes[2];
-  request.assign(kDatagramCapacity, 0);
-  const std::vector<std::uint8_t> datagram = EncodeSearchRequest(CurrentDiscoveryId());
-  std::copy(datagram.begin(), datagram.end(), request.begin());
-  requestLength = static_cast<int>(datagram.size());
+  SetDatagram(EncodeSearchRequest(CurrentDiscoveryId()));
   return StartOperation();
 }
 

@@ -1,6 +1,8 @@
 #include "net/query.h"
 
+#include <algorithm>
 #include <atomic>
+#include <cstring>
 #include <cwchar>
 
 #include "net/datagram.h"
@@ -40,7 +42,22 @@ bool CQuery::CreateReceiveBuffer() {
 }
 
 void CQuery::Run() {
-  RunUdp();
+  if (httpMode) RunHttp();
+  else RunUdp();
+}
+
+bool CQuery::TakeDeviceRecord(int device, NasDeviceInfo& record) {
+  if (!NasDeviceList::Instance().CopyAt(device, record)) return false;
+  std::memcpy(deviceAddress, record.address, sizeof deviceAddress);
+  adapterIndex = record.adapterIndex;
+  return true;
+}
+
+void CQuery::SetDatagram(const std::vector<std::uint8_t>& datagram) {
+  httpMode = 0;
+  request.assign(std::max(kDatagramCapacity, datagram.size()), 0);
+  std::copy(datagram.begin(), datagram.end(), request.begin());
+  requestLength = static_cast<int>(datagram.size());
 }
 
 void CQuery::RunUdp() {
@@ -50,6 +67,8 @@ void CQuery::RunUdp() {
   OutputDebugStringW(text);
   switch (type) {
     case kSearchRequestType: RunSearch(); break;
+    case kLoginRequestType: RunLoginCheck(); break;
+    case kSetIpRequestType: RunSetIp(); break;
     default: Dispose(); break;
   }
 }

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "net/login_datagram.h"
 #include "net/messages.h"
 #include "net/nas_device.h"
 #include "net/thread.h"
@@ -25,6 +26,15 @@ public:
   // Searches every local adapter for devices; 2024 through the mailbox when all are done, with
   // NasDeviceList holding what answered.
   int SearchDevices();
+  // Asks the device whether the user name and password are valid: 2024 through the mailbox when
+  // accepted; when not, the credentials are cleared, the user is told, and nothing is posted.
+  int CheckLogin(const std::wstring& userName, const std::wstring& password, int device);
+  // Gives a device on another subnet new IPv4 settings: 2027, wParam 0 answered / 1 no answer.
+  // `settings` must stay valid until this call returns.
+  int SetDeviceIp(int device, const SetIpRequest* settings);
+
+  // Device commands over HTTP; each reports as its kind does (2025 for the OpKind 3 family).
+  int SetTimeZone(int device, int timeZoneIndex);
 
   void Run() override;
 
@@ -47,6 +57,7 @@ public:
   int adapterIndex = -1;
   std::wstring unusedText;
   std::wstring accessText;
+  const SetIpRequest* setIpRequest = nullptr;  // the caller's, read while the request is built
 
 private:
   // Gives the operation its token and starts the thread; returns the token, 0 if not started.
@@ -54,8 +65,25 @@ private:
   // Creates the receive buffer; false when it already existed (the object ran before).
   bool CreateReceiveBuffer();
 
+  // Copies the device's address and adapter row out of the device list; false beyond its end.
+  bool TakeDeviceRecord(int device, NasDeviceInfo& record);
+  // The request buffer of a UDP operation, holding `datagram`.
+  void SetDatagram(const std::vector<std::uint8_t>& datagram);
+  // Builds the HTTP request of a command; false (and a message) when it cannot be built.
+  bool BuildCgiRequest(const std::string& body, int opKind, int cmdIndex);
+  int StartCgiCommand(int device, int opKind, int cmdIndex, const std::string& body);
+
   void RunUdp();
   void RunSearch();
+  void RunLoginCheck();
+  void RunSetIp();
+  void RunHttp();
+  // The steps of one HTTP exchange; each false when it failed.
+  bool OpenTcp();
+  bool ConnectTcp();
+  bool SendRequest();
+  bool ReceiveAnswer();
+  void CloseTcp();
 
   // The last acts of a worker: after them the object is no longer its own.
   void ReportThroughMailbox();

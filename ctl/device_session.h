@@ -1,0 +1,18 @@
+// What the device commands of the console tool share: a search, then finding the named device.
+#pragma once
+#include <optional>
+#include <string>
+
+#include "ctl/commands.h"
+#include "net/result_window.h"
+
+// "--name value" pairs after the command; nothing when an option is unknown or lacks its value.
+std::optional<std::wstring> OptionValue(const Arguments& args, const std::wstring& name);
+bool HasFlag(const Arguments& args, const std::wstring& name);
+// Whether every argument is one of `known` options (with a value) or `flags`.
+bool ArgumentsAre(const Arguments& args, std::initializer_list<const wchar_t*> known,
+                  std::initializer_list<const wchar_t*> flags = {});
+
+// Runs a search and returns the list position of the device of that name; nothing (and a
+// message) when the search failed or no such device answered.
+std::optional<int> FindDevice(ResultWindow& window, const std::wstring& name);

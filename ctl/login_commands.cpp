@@ -1,0 +1,83 @@
+// drovikctl login and set-ip: the two UDP exchanges with one device.
+#include <cstring>
+
+#include "ctl/commands.h"
+#include "ctl/console.h"
+#include "ctl/device_session.h"
+#include "net/ansi_text.h"
+#include "net/mailbox.h"
+#include "net/query.h"
+
+namespace {
+
+// Eleven polls of 70 ms and 100 ms pauses; then the login counts as rejected.
+constexpr DWORD kLoginWaitMs = 10000;
+// 301 polls of up to 110 ms.
+constexpr DWORD kSetIpWaitMs = 60000;
+
+}  // namespace
+
+int RunLoginCommand(const Arguments& args) {
+  const auto device = OptionValue(args, L"--device");
+  const auto user = OptionValue(args, L"--user");
+  const auto password = OptionValue(args, L"--password");
+  if (!device || !user || !password || !ArgumentsAre(args, {L"--device", L"--user", L"--password"})) {
+    PrintError(L"usage: drovikctl login --device NAME --user U --password P");
+    return 2;
+  }
+  ResultWindow window;
+  const auto index = FindDevice(window, *device);
+  if (!index) return 1;
+  const int token = LaunchQuery(window.Handle(), [&](CQuery& q) {
+    return q.CheckLogin(*user, *password, *index);
+  });
+  if (token == 0) return 1;
+  // A rejected login posts nothing: its message has been shown when the wait runs out.
+  MSG msg;
+  if (!window.WaitFor(WM_QUERY_RESULT, kLoginWaitMs, msg)) return 1;
+  void* pointer = nullptr;
+  std::uint32_t reserved = 0;
+  if (!CMsg::Instance().Take(CMsg::IdFromParam(msg.lParam), pointer, reserved)) return 1;
+  auto* query = static_cast<CQuery*>(pointer);
+  const bool ours = query->RequestToken == token;
+  delete query;
+  if (!ours) return 1;
+  PrintLine("accepted");
+  return 0;
+}
+
+int RunSetIpCommand(const Arguments& args) {
+  const auto device = OptionValue(args, L"--device");
+  const bool dhcp = HasFlag(args, L"--dhcp");
+  const auto ip = OptionValue(args, L"--ip");
+  const auto mask = OptionValue(args, L"--mask");
+  const auto gateway = OptionValue(args, L"--gateway");
+  const bool valid = device && ArgumentsAre(args, {L"--device", L"--ip", L"--mask", L"--gateway"}, {L"--dhcp"}) &&
+                     (dhcp ? !ip && !mask && !gateway : ip && mask && gateway);
+  if (!valid) {
+    PrintError(L"usage: drovikctl set-ip --device NAME (--dhcp | --ip A --mask M --gateway G)");
+    return 2;
+  }
+  SetIpRequest settings;
+  std::memset(&settings, 0, sizeof settings);
+  std::memcpy(settings.interfaceName, "LAN1", 4);
+  if (!dhcp && (!CopyAnsiToSlot(*ip, settings.address, sizeof settings.address) ||
+                !CopyAnsiToSlot(*mask, settings.mask, sizeof settings.mask) ||
+                !CopyAnsiToSlot(*gateway, settings.gateway, sizeof settings.gateway))) {
+    PrintError(L"an address has more than 15 characters");
+    return 2;
+  }
+  settings.dhcpFlag = dhcp ? '1' : '0';
+
+  ResultWindow window;
+  const auto index = FindDevice(window, *device);
+  if (!index) return 1;
+  const int token = LaunchQuery(window.Handle(), [&](CQuery& q) {
+    return q.SetDeviceIp(*index, &settings);
+  });
+  MSG msg;
+  if (token == 0 || !window.WaitFor(WM_SETIP_DONE, kSetIpWaitMs, msg)) return 1;
+  const bool answered = msg.wParam == 0;
+  PrintLine(answered ? "answered" : "no answer");
+  return answered ? 0 : 1;
+}

@@ -33,10 +33,9 @@ bool ArgumentsAre(const Arguments& args, std::initializer_list<const wchar_t*> k
   return true;
 }
 
-bool RunSearch(ResultWindow& window) {
-  const int token = LaunchQuery(window.Handle(), [](CQuery& q) { return q.SearchDevices(); });
+bool TakeMailboxResult(ResultWindow& window, int token, DWORD timeoutMs) {
   MSG msg;
-  if (token == 0 || !window.WaitFor(WM_QUERY_RESULT, kSearchWaitMs, msg)) return false;
+  if (token == 0 || !window.WaitFor(WM_QUERY_RESULT, timeoutMs, msg)) return false;
   void* pointer = nullptr;
   std::uint32_t reserved = 0;
   if (!CMsg::Instance().Take(CMsg::IdFromParam(msg.lParam), pointer, reserved)) return false;
@@ -44,6 +43,11 @@ bool RunSearch(ResultWindow& window) {
   const bool ours = query->RequestToken == token;
   delete query;
   return ours;
+}
+
+bool RunSearch(ResultWindow& window) {
+  const int token = LaunchQuery(window.Handle(), [](CQuery& q) { return q.SearchDevices(); });
+  return TakeMailboxResult(window, token, kSearchWaitMs);
 }
 
 std::optional<int> FindDevice(ResultWindow& window, const std::wstring& name) {

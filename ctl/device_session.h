@@ -13,6 +13,11 @@ bool HasFlag(const Arguments& args, const std::wstring& name);
 bool ArgumentsAre(const Arguments& args, std::initializer_list<const wchar_t*> known,
                   std::initializer_list<const wchar_t*> flags = {});
 
+// Waits for the mailbox result of the operation started with `token`, takes it and deletes it;
+// false when it did not come in time or belonged to another request.
+bool TakeMailboxResult(ResultWindow& window, int token, DWORD timeoutMs);
+// Searches the network; NasDeviceList holds the result when this returns true.
+bool RunSearch(ResultWindow& window);
 // Runs a search and returns the list position of the device of that name; nothing (and a
 // message) when the search failed or no such device answered.
 std::optional<int> FindDevice(ResultWindow& window, const std::wstring& name);

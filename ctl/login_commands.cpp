@@ -5,7 +5,6 @@
 #include "ctl/console.h"
 #include "ctl/device_session.h"
 #include "net/ansi_text.h"
-#include "net/mailbox.h"
 #include "net/query.h"
 
 namespace {
@@ -31,17 +30,8 @@ int RunLoginCommand(const Arguments& args) {
   const int token = LaunchQuery(window.Handle(), [&](CQuery& q) {
     return q.CheckLogin(*user, *password, *index);
   });
-  if (token == 0) return 1;
   // A rejected login posts nothing: its message has been shown when the wait runs out.
-  MSG msg;
-  if (!window.WaitFor(WM_QUERY_RESULT, kLoginWaitMs, msg)) return 1;
-  void* pointer = nullptr;
-  std::uint32_t reserved = 0;
-  if (!CMsg::Instance().Take(CMsg::IdFromParam(msg.lParam), pointer, reserved)) return 1;
-  auto* query = static_cast<CQuery*>(pointer);
-  const bool ours = query->RequestToken == token;
-  delete query;
-  if (!ours) return 1;
+  if (!TakeMailboxResult(window, token, kLoginWaitMs)) return 1;
   PrintLine("accepted");
   return 0;
 }

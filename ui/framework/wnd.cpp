@@ -5,6 +5,8 @@
 namespace {
 // The one subclass id of the framework; the object pointer travels as the subclass reference data.
 constexpr UINT_PTR kSubclassId = 0x44524F56;  // "DROV"
+// The window's object, for finding it from a handle.
+constexpr wchar_t kObjectProperty[] = L"Drovik.CWnd";
 
 // The window of the control that sent a notification to its parent, or null when the message is not
 // a control notification.
@@ -45,14 +47,14 @@ CWnd::~CWnd() {
 }
 
 CWnd* CWnd::FromHandle(HWND window) {
-  DWORD_PTR object = 0;
-  if (!window || !GetWindowSubclass(window, SubclassProc, kSubclassId, &object)) return nullptr;
-  return reinterpret_cast<CWnd*>(object);
+  return window ? static_cast<CWnd*>(::GetPropW(window, kObjectProperty)) : nullptr;
 }
 
 bool CWnd::SubclassWindow(HWND window) {
   if (hwnd_ || !IsWindow(window) || FromHandle(window)) return false;
+  if (!::SetPropW(window, kObjectProperty, this)) return false;
   if (!SetWindowSubclass(window, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
+    ::RemovePropW(window, kObjectProperty);
     return false;
   }
   hwnd_ = window;
@@ -64,7 +66,10 @@ bool CWnd::SubclassDlgItem(int id, HWND parent) { return SubclassWindow(::GetDlg
 
 HWND CWnd::UnsubclassWindow() {
   HWND window = hwnd_;
-  if (window) RemoveWindowSubclass(window, SubclassProc, kSubclassId);
+  if (window) {
+    RemoveWindowSubclass(window, SubclassProc, kSubclassId);
+    ::RemovePropW(window, kObjectProperty);
+  }
   hwnd_ = nullptr;
   ownsWindow_ = false;
   return window;
@@ -149,14 +154,12 @@ bool CWnd::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
   return object && object->OnChildNotify(message, wParam, lParam, result);
 }
 
-LRESULT CALLBACK CWnd::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+LRESULT CALLBACK CWnd::SubclassProc(HWND, UINT message, WPARAM wParam, LPARAM lParam,
                                     UINT_PTR, DWORD_PTR object) {
   auto* self = reinterpret_cast<CWnd*>(object);
   if (message == WM_NCDESTROY) {
     LRESULT result = self->WindowProc(message, wParam, lParam);
-    RemoveWindowSubclass(window, SubclassProc, kSubclassId);
-    self->hwnd_ = nullptr;
-    self->ownsWindow_ = false;
+    self->UnsubclassWindow();
     self->PostNcDestroy();
     return result;
   }

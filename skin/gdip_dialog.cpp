@@ -1,0 +1,68 @@
+#include "skin/gdip_dialog.h"
+
+#include <algorithm>
+
+#include "skin/skin_draw.h"
+
+namespace {
+// SC_MOVE combined with the caption hit code: the system's drag loop for moving a window.
+constexpr WPARAM kMoveByDrag = SC_MOVE | HTCAPTION;
+}  // namespace
+
+CGdipDialog::~CGdipDialog() {
+  // The buffer is simply released; its target context was given back long ago.
+  backgroundBuffer_.reset();
+  background_.reset();
+}
+
+bool CGdipDialog::SetBackgroundImage(UINT id) {
+  background_ = std::make_unique<CGdiPlusBitmapResource>();
+  background_->Load(id);
+  backgroundBuffer_.reset();
+
+  RECT client = GetClientRect();
+  WindowDC windowDc(GetSafeHwnd());
+  backgroundBuffer_ = std::make_unique<CMyMemDC>(windowDc.GetSafeHdc(), &client);
+  backgroundBuffer_->DetachTarget();
+  HDC buffer = backgroundBuffer_->GetSafeHdc();
+  CDC(buffer).FillSolidRect(client, RGB(0, 0, 0));
+  DrawSkinImage(buffer, *background_, 0, 0, std::min(background_->Width(), RectWidth(client)),
+                std::min(background_->Height(), RectHeight(client)));
+  return true;
+}
+
+void CGdipDialog::OnPaint(HDC dc) {
+  if (!backgroundBuffer_) return;
+  RECT client = GetClientRect();
+  ::BitBlt(dc, 0, 0, RectWidth(client), RectHeight(client), backgroundBuffer_->GetSafeHdc(), 0, 0,
+           SRCCOPY);
+}
+
+LRESULT CGdipDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT: {
+      PaintDC paint(GetSafeHwnd());
+      OnPaint(paint.GetSafeHdc());
+      return 0;
+    }
+    case WM_ERASEBKGND:
+      return TRUE;
+    case WM_LBUTTONDOWN:
+      // Only presses on the dialog's own surface arrive here; children keep theirs.
+      PostMessage(WM_SYSCOMMAND, kMoveByDrag, 0);
+      break;
+    case WM_NCHITTEST: {
+      LRESULT hit = Default(message, wParam, lParam);
+      return (hit == HTMINBUTTON || hit == HTMAXBUTTON || hit == HTCLOSE) ? HTCAPTION : hit;
+    }
+    case WM_DRAW_PARENT_BG:
+      if (HDC background = BackgroundDC()) {
+        LendBackground(GetSafeHwnd(), background, reinterpret_cast<HWND>(lParam),
+                       reinterpret_cast<HDC>(wParam));
+      }
+      return 0;
+    default:
+      break;
+  }
+  return CDialog::WindowProc(message, wParam, lParam);
+}

@@ -1,0 +1,30 @@
+// The base of every skinned dialog: painted from one background image, moved by dragging anywhere
+// on its background, and lending that background to its skinned children so that they look
+// transparent.
+#pragma once
+#include <memory>
+
+#include "skin/gdiplus_bitmap.h"
+#include "skin/my_mem_dc.h"
+#include "ui/framework/dialog.h"
+
+class CGdipDialog : public CDialog {
+ public:
+  using CDialog::CDialog;
+  ~CGdipDialog() override;
+
+  // Renders PNG `id` into the background buffer, scaled down to the client area where larger and
+  // at its own size where smaller (the rest stays black). A missing image leaves it all black.
+  bool SetBackgroundImage(UINT id);
+  // The rendered background, or null before SetBackgroundImage.
+  HDC BackgroundDC() const { return backgroundBuffer_ ? backgroundBuffer_->GetSafeHdc() : nullptr; }
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // Paints the client area from the background buffer; derived dialogs may draw more over it.
+  virtual void OnPaint(HDC dc);
+
+ private:
+  std::unique_ptr<CGdiPlusBitmapResource> background_;
+  std::unique_ptr<CMyMemDC> backgroundBuffer_;
+};

@@ -1,0 +1,188 @@
+#include "skin/skin_button.h"
+
+#include "net/messages.h"
+#include "skin/my_mem_dc.h"
+#include "skin/skin_draw.h"
+
+namespace {
+constexpr DWORD kHoverTime = 1;            // ms: the hover look follows the pointer at once
+constexpr int kToolTipDelay = 1000;        // ms, TTDT_AUTOMATIC
+constexpr int kMaxStringLength = 1024;     // tooltip texts from the string table
+
+bool IsMouseMessage(UINT message) { return message >= WM_MOUSEFIRST && message <= WM_MOUSELAST; }
+}  // namespace
+
+bool DisabledCache::CopyTo(HDC dc, int width, int height) const {
+  if (!dc_ || size_.cx != width || size_.cy != height) return false;
+  return ::BitBlt(dc, 0, 0, width, height, dc_->GetSafeHdc(), 0, 0, SRCCOPY) != FALSE;
+}
+
+void DisabledCache::Store(HDC dc, int width, int height) {
+  Reset();
+  dc_ = std::make_unique<MemoryDC>(dc);
+  bitmap_.Reset(CreateCompatibleBitmap(dc, width, height));
+  dc_->Select(bitmap_.Get());
+  size_ = {width, height};
+  // The source may be a buffer with a moved origin; the button's client area starts at (0, 0).
+  ::BitBlt(dc_->GetSafeHdc(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
+}
+
+void DisabledCache::Reset() {
+  dc_.reset();
+  bitmap_.Reset();
+  size_ = {};
+}
+
+CSkinButton::~CSkinButton() {
+  if (GetSafeHwnd()) UnmarkSkinnedWindow(GetSafeHwnd());
+  DeleteToolTip();
+}
+
+void CSkinButton::SetToolTipText(UINT stringId, bool activate) {
+  wchar_t text[kMaxStringLength] = {};
+  LoadStringW(GetModuleHandleW(nullptr), stringId, text, kMaxStringLength);
+  SetToolTipText(std::wstring(text), activate);
+}
+
+void CSkinButton::SetToolTipText(const std::wstring& text, bool activate) {
+  if (text.empty()) return;
+  if (!toolTip_) CreateToolTip();
+  if (!toolTip_ || !toolTip_->GetSafeHwnd()) return;
+  tipText_ = text;
+  if (toolTip_->GetToolCount() == 0) toolTip_->AddTool(GetSafeHwnd(), text, GetClientRect());
+  toolTip_->UpdateTipText(GetSafeHwnd(), text);
+  toolTip_->SetDelayTime(TTDT_AUTOMATIC, kToolTipDelay);
+  toolTip_->Activate(activate);
+}
+
+void CSkinButton::DeleteToolTip() { toolTip_.reset(); }
+
+void CSkinButton::CreateToolTip() {
+  toolTip_ = std::make_unique<CSkinToolTip>();
+  if (!toolTip_->Create(GetSafeHwnd())) {
+    toolTip_.reset();
+    return;
+  }
+  toolTip_->Activate(true);
+}
+
+void CSkinButton::SetDrawText(bool draw) {
+  drawText_ = draw;
+  if (GetSafeHwnd()) Invalidate();
+}
+
+void CSkinButton::ShowButton(bool show) { ShowWindow(show ? SW_SHOW : SW_HIDE); }
+
+void CSkinButton::OnAttached() {
+  SetWindowLongPtrW(GetSafeHwnd(), GWL_STYLE,
+                    static_cast<LONG_PTR>((GetStyle() & ~static_cast<DWORD>(BS_TYPEMASK)) | BS_OWNERDRAW));
+  MarkSkinnedWindow(GetSafeHwnd());
+}
+
+LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_LBUTTONDBLCLK) message = WM_LBUTTONDOWN;
+  if (toolTip_ && toolTip_->GetSafeHwnd() && IsMouseMessage(message)) {
+    MSG relayed{GetSafeHwnd(), message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
+    DWORD position = GetMessagePos();
+    relayed.pt = {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+    toolTip_->RelayEvent(relayed);
+  }
+  return ButtonProc(message, wParam, lParam);
+}
+
+LRESULT CSkinButton::ButtonProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_MOUSEMOVE:
+      if (!tracking_) TrackMouse();
+      break;
+    case WM_MOUSEHOVER:
+      OnHover();
+      return 0;
+    case WM_MOUSELEAVE:
+      hover_ = false;
+      tracking_ = false;
+      Invalidate(false);
+      return 0;
+    case WM_LBUTTONUP: {
+      POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+      ClientToScreen(GetSafeHwnd(), &point);
+      if (kind_ != ButtonKind::kPush && WindowFromPoint(point) == GetSafeHwnd()) PressCheck();
+      break;
+    }
+    case WM_KEYDOWN:
+      if (wParam == VK_SPACE) PressCheck();
+      break;
+    case WM_GROUP_UNCHECK:
+      if (checked_) {
+        checked_ = false;
+        Invalidate(false);
+      }
+      return 0;
+    case BM_SETCHECK:
+      SetCheckState(wParam != 0);
+      return 0;
+    case BM_GETCHECK:
+      return checked_ ? BST_CHECKED : BST_UNCHECKED;
+    case WM_ERASEBKGND:
+      return TRUE;
+    case WM_NCDESTROY:
+      UnmarkSkinnedWindow(GetSafeHwnd());
+      break;
+    default:
+      break;
+  }
+  return CButton::WindowProc(message, wParam, lParam);
+}
+
+void CSkinButton::DrawItem(const DRAWITEMSTRUCT& item) {
+  RECT client = GetClientRect();
+  CMyMemDC buffer(item.hDC, &client);
+  PaintParentBackground(GetSafeHwnd(), buffer.GetSafeHdc());
+  DrawFace(buffer.GetSafeHdc(), client, item.itemState);
+}
+
+void CSkinButton::TrackMouse() {
+  TRACKMOUSEEVENT track{};
+  track.cbSize = sizeof(track);
+  track.dwFlags = TME_HOVER | TME_LEAVE;
+  track.hwndTrack = GetSafeHwnd();
+  track.dwHoverTime = kHoverTime;
+  _TrackMouseEvent(&track);
+  tracking_ = true;
+}
+
+void CSkinButton::OnHover() {
+  hover_ = true;
+  Invalidate(false);
+  // A fresh tooltip each time, so it shows again over a button it has timed out on.
+  DeleteToolTip();
+  SetToolTipText(std::wstring(tipText_), true);
+  if (toolTip_) toolTip_->Update();
+}
+
+void CSkinButton::SetCheckState(bool checked) {
+  checked_ = kind_ != ButtonKind::kPush && checked;
+  if (kind_ == ButtonKind::kRadio && checked_) UncheckGroup();
+  Invalidate(false);
+}
+
+void CSkinButton::UncheckGroup() const {
+  HWND parent = GetParent();
+  HWND self = GetSafeHwnd();
+  // The walk ends back at this button; a button the walk skips (hidden or disabled) would never
+  // come round again, so the first button met also ends it.
+  HWND first = GetNextDlgGroupItem(parent, self, FALSE);
+  for (HWND next = first; next && next != self;) {
+    ::PostMessageW(next, WM_GROUP_UNCHECK, 0, 0);
+    next = GetNextDlgGroupItem(parent, next, FALSE);
+    if (next == first) break;
+  }
+}
+
+void CSkinButton::PressCheck() {
+  if (kind_ == ButtonKind::kCheckBox) {
+    SendMessage(BM_SETCHECK, checked_ ? BST_UNCHECKED : BST_CHECKED);
+  } else if (kind_ == ButtonKind::kRadio) {
+    SendMessage(BM_SETCHECK, BST_CHECKED);
+  }
+}

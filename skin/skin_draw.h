@@ -1,0 +1,47 @@
+// Drawing of the skin's images and texts, shared by the dialog base and every skinned control.
+#pragma once
+#include <windows.h>
+
+#include <string_view>
+
+#include "net/messages.h"
+#include "skin/gdiplus_bitmap.h"
+#include "ui/framework/gdi.h"
+
+// Colours of the skin (COLORREF, 0x00BBGGRR).
+inline constexpr COLORREF kSkinWhite = 0xFFFFFF;
+inline constexpr COLORREF kSkinDisabledGrey = 0x646464;
+inline constexpr COLORREF kSkinHighlight = 0xFFA000;  // red 0, green 160, blue 255
+inline constexpr COLORREF kSkinDimGrey = 0x969696;
+
+// The window property with which every skinned window marks itself.
+inline constexpr wchar_t kSkinnedWindowProperty[] = L"###restoreparentdc_tag###";
+
+// Draws the whole of `image` scaled into the rectangle; `alpha` below 1 multiplies its opacity.
+// Nothing is drawn for an empty holder.
+void DrawSkinImage(HDC dc, const CGdiPlusBitmap& image, int x, int y, int width, int height,
+                   float alpha = 1.0f);
+// Draws the top-left `width` x `height` part of `image` unscaled at (x, y).
+void DrawSkinImagePart(HDC dc, const CGdiPlusBitmap& image, int x, int y, int width, int height);
+
+// The face of the skin's texts: "Decker" where it is installed, else Tahoma, which every Windows
+// and Wine has and which links to the system's CJK fonts for Chinese texts.
+const wchar_t* SkinFontFace();
+// A font of the skin: the face above, pitch-and-family 32 (FF_SWISS), character set 0.
+FontHandle CreateSkinFont(int height, int weight = FW_THIN);
+
+// Draws `text` in a skin font of `height` and `weight`, transparent, in `colour`.
+void DrawSkinText(HDC dc, std::wstring_view text, RECT rect, UINT format, int height, int weight,
+                  COLORREF colour);
+
+// The control side of the background protocol: asks the parent of `control` to paint what lies
+// under the control into `dc` (message WM_DRAW_PARENT_BG; WM_ERASEBKGND as well when the parent
+// answered 0).
+void PaintParentBackground(HWND control, HDC dc);
+// The parent side: copies the part of `background` (a buffer of `parent`'s client area) that lies
+// under `child` into `dc` at (0, 0).
+void LendBackground(HWND parent, HDC background, HWND child, HDC dc);
+// Marks a skinned window with its own handle, once.
+void MarkSkinnedWindow(HWND window);
+// Takes the mark off again before the window goes (a window must remove its properties itself).
+void UnmarkSkinnedWindow(HWND window);

@@ -65,6 +65,32 @@ Setter Number(int& (*select)(DeviceState&)) {
   return [select](DeviceState& d, const std::string& v) { return ParseInt(v, select(d)); };
 }
 
+// NAME:PASSWORD[:ACCESS]; the name may not be empty, the password may.
+bool AddUser(DeviceState& device, const std::string& value) {
+  const auto first = value.find(':');
+  if (first == std::string::npos || first == 0) return false;
+  const auto second = value.find(':', first + 1);
+  DeviceUser user;
+  user.name = value.substr(0, first);
+  user.password = value.substr(first + 1, second == std::string::npos ? std::string::npos
+                                                                      : second - first - 1);
+  if (second != std::string::npos) user.access = value.substr(second + 1);
+  device.users.push_back(std::move(user));
+  return true;
+}
+
+bool SetHttpFault(DeviceState& device, const std::string& value) {
+  static const std::map<std::string, HttpFault> names{{"none", HttpFault::kNone},
+                                                      {"refused", HttpFault::kRefused},
+                                                      {"silent", HttpFault::kSilent},
+                                                      {"unauthorized", HttpFault::kUnauthorized},
+                                                      {"http10", HttpFault::kHttp10}};
+  const auto found = names.find(value);
+  if (found == names.end()) return false;
+  device.http.fault = found->second;
+  return true;
+}
+
 const std::map<std::string, Setter>& Keys() {
   static const std::map<std::string, Setter> keys{
       {"name", [](DeviceState& d, const std::string& v) { d.name = v; return true; }},
@@ -73,12 +99,23 @@ const std::map<std::string, Setter>& Keys() {
       {"mask", Dotted(&DeviceState::mask)},
       {"gateway", Dotted(&DeviceState::gateway)},
       {"dhcp", Flag([](DeviceState& d) -> bool& { return d.dhcp; })},
+      {"dhcp_address", Dotted(&DeviceState::dhcpAddress)},
       {"text", [](DeviceState& d, const std::string& v) { d.text = v; return true; }},
+      {"user", AddUser},
       {"search.silent", Flag([](DeviceState& d) -> bool& { return d.search.silent; })},
       {"search.foreign_model", Flag([](DeviceState& d) -> bool& { return d.search.foreignModel; })},
       {"search.wrong_id", Flag([](DeviceState& d) -> bool& { return d.search.wrongId; })},
       {"search.delay_ms", Number([](DeviceState& d) -> int& { return d.search.delayMs; })},
       {"search.answers", Number([](DeviceState& d) -> int& { return d.search.answers; })},
+      {"login.silent", Flag([](DeviceState& d) -> bool& { return d.login.silent; })},
+      {"login.delay_ms", Number([](DeviceState& d) -> int& { return d.login.delayMs; })},
+      {"login.answer_any", Flag([](DeviceState& d) -> bool& { return d.login.answerAny; })},
+      {"setip.silent", Flag([](DeviceState& d) -> bool& { return d.setIp.silent; })},
+      {"setip.delay_ms", Number([](DeviceState& d) -> int& { return d.setIp.delayMs; })},
+      {"setip.readdress", Flag([](DeviceState& d) -> bool& { return d.setIp.readdress; })},
+      {"http.fault", SetHttpFault},
+      {"http.split_ms", Number([](DeviceState& d) -> int& { return d.http.splitMs; })},
+      {"http.oversize", Flag([](DeviceState& d) -> bool& { return d.http.oversize; })},
   };
   return keys;
 }
@@ -105,7 +142,9 @@ ConfigResult ParseDeviceConfig(std::istream& in) {
     if (!setter->second(result.devices.back(), Trim(line.substr(equals + 1))))
       return {{}, where + "bad value for '" + key + "'"};
   }
-  for (const DeviceState& device : result.devices)
+  for (DeviceState& device : result.devices) {
     if (device.address.empty()) return {{}, "a device has no address"};
+    if (device.users.empty()) device.users.push_back(DeviceUser{"admin", "admin", ""});
+  }
   return result;
 }

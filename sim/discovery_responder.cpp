@@ -1,18 +1,12 @@
 #include "sim/discovery_responder.h"
 
-#include <arpa/inet.h>
-
-#include <cstring>
-
 #include "net/datagram.h"
 
 std::vector<std::uint8_t> DiscoveryResponder::ReplyFor(const DeviceState& device,
                                                        const std::vector<std::uint8_t>& request) {
   SearchReplyContent content;
   content.mac = device.mac;
-  in_addr address{};
-  inet_pton(AF_INET, device.address.c_str(), &address);
-  std::memcpy(content.ipv4.data(), &address, 4);
+  content.ipv4 = Ipv4Bytes(device.address).value_or(std::array<std::uint8_t, 4>{});
   content.dhcpFlag = device.dhcp ? '1' : '0';
   content.mask = device.mask;
   content.gateway = device.gateway;

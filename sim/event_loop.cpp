@@ -1,12 +1,17 @@
 #include "sim/event_loop.h"
 
-#include <poll.h>
-
 #include <algorithm>
 
 void EventLoop::Watch(int fd, Callback onReadable) { watched_[fd] = std::move(onReadable); }
 
-void EventLoop::Unwatch(int fd) { watched_.erase(fd); }
+void EventLoop::Unwatch(int fd) {
+  watched_.erase(fd);
+  writable_.erase(fd);
+}
+
+void EventLoop::WatchWritable(int fd, Callback onWritable) { writable_[fd] = std::move(onWritable); }
+
+void EventLoop::UnwatchWritable(int fd) { writable_.erase(fd); }
 
 void EventLoop::After(int milliseconds, Callback callback) {
   timers_.push(Timer{Clock::now() + std::chrono::milliseconds(milliseconds), nextSequence_++,
@@ -29,21 +34,35 @@ void EventLoop::RunDueTimers() {
   }
 }
 
+std::vector<pollfd> EventLoop::PollSet() const {
+  std::map<int, short> events;
+  for (const auto& [fd, callback] : watched_) events[fd] |= POLLIN;
+  for (const auto& [fd, callback] : writable_) events[fd] |= POLLOUT;
+  std::vector<pollfd> fds;
+  for (const auto& [fd, wanted] : events) fds.push_back(pollfd{fd, wanted, 0});
+  return fds;
+}
+
+void EventLoop::Dispatch(const pollfd& ready) {
+  // Each lookup is made afresh: an earlier callback may have unwatched the descriptor.
+  const auto call = [&ready](const std::map<int, Callback>& watches, short events) {
+    if (!(ready.revents & (events | POLLERR | POLLHUP))) return;
+    const auto found = watches.find(ready.fd);
+    if (found == watches.end()) return;
+    Callback callback = found->second;
+    callback();
+  };
+  call(watched_, POLLIN);
+  call(writable_, POLLOUT);
+}
+
 void EventLoop::Run(const volatile int* stopRequested) {
+  stopped_ = false;
   while (!stopped_ && !(stopRequested && *stopRequested)) {
-    std::vector<pollfd> fds;
-    for (const auto& [fd, callback] : watched_) fds.push_back(pollfd{fd, POLLIN, 0});
+    std::vector<pollfd> fds = PollSet();
     const int ready = poll(fds.data(), fds.size(), MillisecondsToNextTimer());
-    if (ready > 0) {
-      for (const pollfd& p : fds) {
-        if (!(p.revents & (POLLIN | POLLERR | POLLHUP))) continue;
-        const auto found = watched_.find(p.fd);  // an earlier callback may have unwatched it
-        if (found != watched_.end()) {
-          Callback callback = found->second;
-          callback();
-        }
-      }
-    }
+    if (ready > 0)
+      for (const pollfd& p : fds) Dispatch(p);
     RunDueTimers();
   }
 }

@@ -1,19 +1,27 @@
 // drovik-nas-sim: simulated devices on one interface, for the tests and the demo.
 //
-//   drovik-nas-sim --config FILE --interface ADDRESS [--ready-file PATH]
+//   drovik-nas-sim --config FILE --interface ADDRESS [--ready-file PATH] [--http-port N]
 //
-// Runs until SIGINT or SIGTERM. Writes the ready file once it listens.
+// Answers searches, login checks and IP changes on UDP port 13579 and commands on the web server
+// (port 80 unless --http-port says otherwise). Runs until SIGINT or SIGTERM. Writes the ready file
+// once it listens. Logs one line per exchange on stderr.
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <fstream>
+#include <memory>
 #include <string>
 
+#include "net/datagram.h"
 #include "sim/device_config.h"
 #include "sim/discovery_responder.h"
 #include "sim/event_loop.h"
-#include "net/datagram.h"
+#include "sim/http_server.h"
+#include "sim/interface_address.h"
+#include "sim/login_responder.h"
+#include "sim/setip_responder.h"
 #include "sim/udp_service.h"
+#include "sim/web_site.h"
 
 namespace {
 
@@ -23,21 +31,44 @@ void RequestStop(int) { stopRequested = 1; }
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: drovik-nas-sim --config FILE --interface ADDRESS [--ready-file PATH]\n");
+               "usage: drovik-nas-sim --config FILE --interface ADDRESS [--ready-file PATH]"
+               " [--http-port N]\n");
   return 2;
+}
+
+bool ParsePort(const std::string& text, std::uint16_t& port) {
+  if (text.empty() || text.size() > 5 || text.find_first_not_of("0123456789") != std::string::npos)
+    return false;
+  const unsigned long value = std::stoul(text);
+  if (value > 65535) return false;
+  port = static_cast<std::uint16_t>(value);
+  return true;
+}
+
+// Moves the interface and, when it was the one answers leave through, the UDP service with it.
+void MoveInterface(UdpService& udp, const std::string& from, const std::string& to, int prefix) {
+  if (const auto error = MoveInterfaceAddress(from, to, prefix)) {
+    std::fprintf(stderr, "drovik-nas-sim: re-addressing: %s\n", error->c_str());
+    return;
+  }
+  if (udp.InterfaceAddress() == from && !udp.UseInterfaceAddress(to))
+    std::fprintf(stderr, "drovik-nas-sim: cannot send from %s\n", to.c_str());
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   std::string configPath, interfaceAddress, readyFile;
+  std::uint16_t httpPort = 80;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (i + 1 >= argc) return Usage();
     if (arg == "--config") configPath = argv[++i];
     else if (arg == "--interface") interfaceAddress = argv[++i];
     else if (arg == "--ready-file") readyFile = argv[++i];
-    else return Usage();
+    else if (arg == "--http-port") {
+      if (!ParsePort(argv[++i], httpPort)) return Usage();
+    } else return Usage();
   }
   if (configPath.empty() || interfaceAddress.empty()) return Usage();
 
@@ -47,6 +78,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   ConfigResult config = ParseDeviceConfig(configFile);
+  if (config.error.empty() && config.devices.empty()) config.error = "no [device] section";
   if (!config.error.empty()) {
     std::fprintf(stderr, "drovik-nas-sim: %s: %s\n", configPath.c_str(), config.error.c_str());
     return 1;
@@ -61,10 +93,29 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "drovik-nas-sim: UDP: %s\n", udp.Error().c_str());
     return 1;
   }
-  DiscoveryResponder discovery(config.devices, loop,
-                               [&udp](const std::vector<std::uint8_t>& d) { udp.SendToGroup(d); });
-  udp.Handle(kSearchRequestType,
-             [&discovery](const std::vector<std::uint8_t>& d) { discovery.OnSearch(d); });
+  const DatagramSender toGroup = [&udp](const std::vector<std::uint8_t>& d) { udp.SendToGroup(d); };
+  DiscoveryResponder discovery(config.devices, loop, toGroup);
+  LoginResponder login(config.devices, loop, toGroup);
+  SetIpResponder setIp(config.devices, loop, toGroup,
+                       [&udp](const std::string& from, const std::string& to, int prefix) {
+                         MoveInterface(udp, from, to, prefix);
+                       });
+  udp.Handle(kSearchRequestType, [&discovery](const auto& d) { discovery.OnSearch(d); });
+  udp.Handle(kLoginRequestType, [&login](const auto& d) { login.OnLogin(d); });
+  udp.Handle(kSetIpRequestType, [&setIp](const auto& d) { setIp.OnSetIp(d); });
+
+  // The devices of one simulator share its port: one that refuses connections closes it for all.
+  const WebSite site;
+  std::unique_ptr<HttpServer> web;
+  if (std::none_of(config.devices.begin(), config.devices.end(), [](const DeviceState& d) {
+        return d.http.fault == HttpFault::kRefused;
+      })) {
+    web = std::make_unique<HttpServer>(loop, config.devices, site, "0.0.0.0", httpPort);
+    if (!web->Ok()) {
+      std::fprintf(stderr, "drovik-nas-sim: web server: %s\n", web->Error().c_str());
+      return 1;
+    }
+  }
 
   if (!readyFile.empty()) std::ofstream(readyFile) << "ready\n";
   loop.Run(&stopRequested);

@@ -10,7 +10,8 @@
 
 #include "net/datagram.h"
 
-UdpService::UdpService(EventLoop& loop, const std::string& interfaceAddress) : loop_(loop) {
+UdpService::UdpService(EventLoop& loop, const std::string& interfaceAddress)
+    : loop_(loop), interfaceAddress_(interfaceAddress) {
   in_addr local{};
   if (inet_pton(AF_INET, interfaceAddress.c_str(), &local) != 1) {
     error_ = "bad interface address " + interfaceAddress;
@@ -56,6 +57,15 @@ void UdpService::OnReadable() {
   datagram.resize(static_cast<std::size_t>(n));
   const auto handler = handlers_.find(datagram[0]);
   if (handler != handlers_.end()) handler->second(datagram);
+}
+
+bool UdpService::UseInterfaceAddress(const std::string& address) {
+  in_addr local{};
+  if (inet_pton(AF_INET, address.c_str(), &local) != 1 ||
+      setsockopt(fd_, IPPROTO_IP, IP_MULTICAST_IF, &local, sizeof local) != 0)
+    return false;
+  interfaceAddress_ = address;
+  return true;
 }
 
 void UdpService::SendToGroup(const std::vector<std::uint8_t>& datagram) {

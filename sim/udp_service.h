@@ -26,11 +26,17 @@ public:
   void Handle(std::uint8_t type, Handler handler) { handlers_[type] = std::move(handler); }
   void SendToGroup(const std::vector<std::uint8_t>& datagram);
 
+  const std::string& InterfaceAddress() const { return interfaceAddress_; }
+  // Answers leave through the interface by its new address after that interface was re-addressed.
+  // The group membership stays: it belongs to the interface, whatever its addresses.
+  bool UseInterfaceAddress(const std::string& address);
+
 private:
   void OnReadable();
 
   EventLoop& loop_;
   int fd_ = -1;
+  std::string interfaceAddress_;
   std::string error_;
   std::map<std::uint8_t, Handler> handlers_;
 };

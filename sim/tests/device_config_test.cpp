@@ -38,3 +38,36 @@ TEST(DeviceConfig, SaysWhatIsWrong) {
   EXPECT_NE(Parse("[device]\nname=no address\n").error, "");
   EXPECT_NE(Parse("[device]\njunk\n").error, "");
 }
+
+TEST(DeviceConfig, ReadsUsersAndTheFaultsOfEveryExchange) {
+  const auto r = Parse(
+      "[device]\naddress=192.0.2.21\nuser=admin:s3cret:1111\nuser=bob::0100\nuser=carol:pw\n"
+      "dhcp_address=192.0.2.60\nlogin.silent=1\nlogin.delay_ms=20\nlogin.answer_any=1\n"
+      "setip.silent=1\nsetip.delay_ms=30\nsetip.readdress=1\n"
+      "http.fault=http10\nhttp.split_ms=200\nhttp.oversize=1\n"
+      "[device]\naddress=192.0.2.22\nhttp.fault=refused\n");
+  ASSERT_EQ(r.error, "");
+  const DeviceState& d = r.devices[0];
+  ASSERT_EQ(d.users.size(), 3u);
+  EXPECT_EQ(d.users[0].password, "s3cret");
+  EXPECT_EQ(d.users[0].access, "1111");
+  EXPECT_EQ(d.users[1].name, "bob");
+  EXPECT_EQ(d.users[1].password, "");
+  EXPECT_EQ(d.users[1].access, "0100");
+  EXPECT_EQ(d.users[2].password, "pw");
+  EXPECT_EQ(d.dhcpAddress, "192.0.2.60");
+  EXPECT_TRUE(d.login.silent && d.login.answerAny && d.setIp.silent && d.setIp.readdress);
+  EXPECT_EQ(d.login.delayMs + d.setIp.delayMs, 50);
+  EXPECT_EQ(d.http.fault, HttpFault::kHttp10);
+  EXPECT_EQ(d.http.splitMs, 200);
+  EXPECT_TRUE(d.http.oversize);
+  // Without users a device has the factory login.
+  ASSERT_EQ(r.devices[1].users.size(), 1u);
+  EXPECT_EQ(r.devices[1].users[0].name, "admin");
+  EXPECT_EQ(r.devices[1].users[0].password, "admin");
+  EXPECT_EQ(r.devices[1].http.fault, HttpFault::kRefused);
+
+  for (const char* bad : {"user=nopassword", "user=:pw", "http.fault=sometimes", "http.split_ms=x",
+                          "dhcp_address=192.0.2", "setip.readdress=yes"})
+    EXPECT_NE(Parse(std::string("[device]\naddress=192.0.2.1\n") + bad + "\n").error, "") << bad;
+}

@@ -1,0 +1,57 @@
+#include "sim/setip_responder.h"
+
+#include <algorithm>
+
+#include "sim/exchange_log.h"
+
+std::optional<DeviceAddressing> SetIpResponder::AddressingAfter(const DeviceState& device,
+                                                                const SetIpRequest& settings) {
+  DeviceAddressing next{device.address, device.mask, device.gateway, false};
+  if (settings.dhcpFlag == '1') {
+    next.dhcp = true;
+    if (!device.dhcpAddress.empty()) next.address = device.dhcpAddress;
+    return next;
+  }
+  if (settings.dhcpFlag != '0') return std::nullopt;
+  next.address = settings.address;
+  next.mask = settings.mask;
+  next.gateway = settings.gateway;
+  if (!Ipv4Bytes(next.address) || !PrefixLength(next.mask)) return std::nullopt;
+  if (!next.gateway.empty() && !Ipv4Bytes(next.gateway)) return std::nullopt;
+  return next;
+}
+
+void SetIpResponder::OnSetIp(const std::vector<std::uint8_t>& request) {
+  const auto change = DecodeSetIpRequest(request.data(), request.size());
+  if (!change) return;
+  for (DeviceState& device : devices_) {
+    const auto id = DeviceIdOf(device);
+    if (device.setIp.silent || !std::equal(id.begin(), id.end(), change->deviceId)) continue;
+    const auto next = AddressingAfter(device, change->settings);
+    if (!next) {
+      LogExchange(device, "setip refused address=" + Printable(change->settings.address) +
+                              " mask=" + Printable(change->settings.mask));
+      continue;
+    }
+    const std::vector<std::uint8_t> reply = EncodeSetIpReply(change->requestId);
+    loop_.After(device.setIp.delayMs,
+                [this, &device, next = *next, reply] { Apply(device, next, reply); });
+  }
+}
+
+void SetIpResponder::Apply(DeviceState& device, const DeviceAddressing& next,
+                           const std::vector<std::uint8_t>& reply) {
+  const std::string old = device.address;
+  device.address = next.address;
+  device.mask = next.mask;
+  device.gateway = next.gateway;
+  device.dhcp = next.dhcp;
+  LogExchange(device, "setip address=" + next.address + " mask=" + next.mask +
+                          " gateway=" + next.gateway + " dhcp=" + (next.dhcp ? "1" : "0"));
+  // The answer leaves before the device moves, as a device acknowledges and then switches over.
+  send_(reply);
+  if (!device.setIp.readdress) return;
+  const auto prefix = PrefixLength(next.mask);
+  if (prefix) move_(old, next.address, *prefix);
+  else LogExchange(device, "setip cannot move the interface: no usable mask");
+}

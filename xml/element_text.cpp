@@ -28,7 +28,8 @@ std::u16string ReadElementText(std::u16string_view document, const ElementEntry&
     return text;
   }
   NodeScanner scanner(content);
-  for (Node node = scanner.Next(); node.kind != NodeKind::kEndOfDocument; node = scanner.Next()) {
+  Node node;
+  while (scanner.Next(node)) {
     const std::u16string_view part = content.substr(static_cast<std::size_t>(node.start),
                                                     static_cast<std::size_t>(node.length));
     if (node.kind == NodeKind::kText) AppendDecoded(text, part);

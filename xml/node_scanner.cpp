@@ -1,98 +1,128 @@
 #include "xml/node_scanner.h"
 
+#include <array>
+#include <cstdint>
+
 namespace {
 
-bool IsWhitespace(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
+// Character classes of the ASCII range; every other character is an ordinary name character.
+enum CharClass : std::uint8_t {
+  kWhitespace = 1,
+  kNameStart = 2,
+  kNameEnd = 4,   // ends a tag name: whitespace, '/' and '>'
+  kTagMark = 8,   // needs a look inside a tag: whitespace, '>', '=' and the quotes
+};
 
-// Everything above 0x60 counts, so non-ASCII names need no tables.
-bool StartsName(char16_t c) {
-  return (c >= u'A' && c <= u'Z') || c == u'_' || c == u':' || c > 0x60;
+constexpr std::array<std::uint8_t, 128> MakeClasses() {
+  std::array<std::uint8_t, 128> classes{};
+  for (const char c : {' ', '\t', '\n', '\r'}) classes[c] = kWhitespace | kNameEnd | kTagMark;
+  for (char c = 'A'; c <= 'Z'; ++c) classes[c] = kNameStart;
+  for (int c = 0x61; c < 128; ++c) classes[c] = kNameStart;  // all above 0x60 start names
+  classes['_'] = classes[':'] = kNameStart;
+  classes['/'] = kNameEnd;
+  classes['>'] = kNameEnd | kTagMark;
+  classes['='] = classes['"'] = classes['\''] = kTagMark;
+  return classes;
 }
 
-bool EndsName(char16_t c) { return IsWhitespace(c) || c == u'/' || c == u'>'; }
+constexpr std::array<std::uint8_t, 128> kClasses = MakeClasses();
 
+bool Is(char16_t c, CharClass what) {
+  return c < 128 ? (kClasses[c] & what) != 0 : what == kNameStart;
+}
+
+bool IsWhitespace(char16_t c) { return Is(c, kWhitespace); }
 bool IsQuote(char16_t c) { return c == u'"' || c == u'\''; }
 
-Node Plain(NodeKind kind, std::int32_t start, std::int32_t end) {
-  Node node;
+void SetPlain(Node& node, NodeKind kind, std::int32_t end) {
   node.kind = kind;
-  node.start = start;
-  node.length = end - start;
-  return node;
+  node.length = end - node.start;
 }
 
 }  // namespace
 
-Node NodeScanner::Next() {
-  if (offset_ == size_) return Plain(NodeKind::kEndOfDocument, offset_, offset_);
-  const Node node = text_[offset_] == u'<' ? ScanMarkup(offset_) : ScanCharacterData(offset_);
+bool NodeScanner::Next(Node& node) {
+  node.start = offset_;
+  node.nameBegin = node.nameEnd = 0;
+  node.empty = false;
+  node.error = SyntaxError::kNone;
+  if (offset_ == size_) {
+    SetPlain(node, NodeKind::kEndOfDocument, offset_);
+    return false;
+  }
+  if (text_[offset_] == u'<') {
+    ScanMarkup(node);
+  } else {
+    ScanCharacterData(node);
+  }
   offset_ = node.End();
-  return node;
+  return true;
 }
 
 // A '>' in text is an ordinary character: splitting text there would turn the whitespace after
 // it into a whitespace node, which element content drops, and so lose characters of the text.
-Node NodeScanner::ScanCharacterData(std::int32_t start) const {
-  std::int32_t i = start;
+void NodeScanner::ScanCharacterData(Node& node) const {
+  std::int32_t i = node.start;
   while (i < size_ && IsWhitespace(text_[i])) ++i;
-  if (i == size_ || text_[i] == u'<') return Plain(NodeKind::kWhitespace, start, i);
+  if (i == size_ || text_[i] == u'<') return SetPlain(node, NodeKind::kWhitespace, i);
   const std::int32_t markup = Find(u'<', i);
-  return Plain(NodeKind::kText, start, markup < 0 ? size_ : markup);
+  SetPlain(node, NodeKind::kText, markup < 0 ? size_ : markup);
 }
 
-Node NodeScanner::ScanMarkup(std::int32_t start) const {
-  const std::int32_t at = start + 1;
-  if (at == size_) return Unterminated(start, u"tag");
+void NodeScanner::ScanMarkup(Node& node) const {
+  const std::int32_t at = node.start + 1;
+  if (at == size_) return SetUnterminated(node, u"tag");
   const char16_t c = text_[at];
-  if (StartsName(c)) return ScanTag(NodeKind::kStartTag, start, at);
+  if (Is(c, kNameStart)) return ScanTag(node, NodeKind::kStartTag, at);
   switch (c) {
     case u'/':
-      return ScanTag(NodeKind::kEndTag, start, at + 1);
+      return ScanTag(node, NodeKind::kEndTag, at + 1);
     case u'?':
-      return ScanUntil(NodeKind::kProcessingInstruction, start, at + 1, u"?>",
+      return ScanUntil(node, NodeKind::kProcessingInstruction, at + 1, u"?>",
                        u"processing_instruction");
     case u'!':
-      return ScanExclamation(start);
+      return ScanExclamation(node);
     default:
-      return ErrorNode(SyntaxError::kFirstTag, start, at);
+      return SetError(node, SyntaxError::kFirstTag, at);
   }
 }
 
-Node NodeScanner::ScanExclamation(std::int32_t start) const {
-  const std::int32_t at = start + 2;
-  if (at == size_) return Unterminated(start, u"tag");
+void NodeScanner::ScanExclamation(Node& node) const {
+  const std::int32_t at = node.start + 2;
+  if (at == size_) return SetUnterminated(node, u"tag");
   switch (text_[at]) {
     case u'-':
-      if (at + 1 == size_) return Unterminated(start, u"tag");
-      if (text_[at + 1] != u'-') return ErrorNode(SyntaxError::kCommentTag, start, at + 1);
-      return ScanUntil(NodeKind::kComment, start, at + 2, u"-->", u"comment");
+      if (at + 1 == size_) return SetUnterminated(node, u"tag");
+      if (text_[at + 1] != u'-') return SetError(node, SyntaxError::kCommentTag, at + 1);
+      return ScanUntil(node, NodeKind::kComment, at + 2, u"-->", u"comment");
     case u'[':
-      if (at + 1 == size_) return Unterminated(start, u"tag");
-      if (text_[at + 1] != u'C') return ErrorNode(SyntaxError::kCdataSection, start, at + 1);
-      return ScanUntil(NodeKind::kCdata, start, at + 2, u"]]>", u"cdata_section");
+      if (at + 1 == size_) return SetUnterminated(node, u"tag");
+      if (text_[at + 1] != u'C') return SetError(node, SyntaxError::kCdataSection, at + 1);
+      return ScanUntil(node, NodeKind::kCdata, at + 2, u"]]>", u"cdata_section");
     case u'D':
-      return ScanDocumentType(start, at + 1);
+      return ScanDocumentType(node, at + 1);
     default:
-      return ErrorNode(SyntaxError::kExclamationTag, start, at);
+      return SetError(node, SyntaxError::kExclamationTag, at);
   }
 }
 
 // A tag ends at the first '>' outside a quoted value; a quote opens a value only after '='.
-Node NodeScanner::ScanTag(NodeKind kind, std::int32_t start, std::int32_t nameBegin) const {
+void NodeScanner::ScanTag(Node& node, NodeKind kind, std::int32_t nameBegin) const {
   std::int32_t i = nameBegin;
-  while (i < size_ && !EndsName(text_[i])) ++i;
+  while (i < size_ && !Is(text_[i], kNameEnd)) ++i;
   const std::int32_t nameEnd = i;
   bool afterEquals = false;
   for (; i < size_; ++i) {
     const char16_t c = text_[i];
-    if (c == u'>') {
-      Node node = Plain(kind, start, i + 1);
+    if (!Is(c, kTagMark)) {
+      afterEquals = false;
+    } else if (c == u'>') {
+      SetPlain(node, kind, i + 1);
       node.nameBegin = nameBegin;
       node.nameEnd = nameEnd;
       node.empty = kind == NodeKind::kStartTag && IsEmptyElementEnd(i, nameEnd);
-      return node;
-    }
-    if (c == u'=') {
+      return;
+    } else if (c == u'=') {
       afterEquals = true;
     } else if (IsQuote(c) && afterEquals) {
       i = Find(c, i + 1);
@@ -102,7 +132,7 @@ Node NodeScanner::ScanTag(NodeKind kind, std::int32_t start, std::int32_t nameBe
       afterEquals = false;
     }
   }
-  return Unterminated(start, kind == NodeKind::kStartTag ? u"start_tag" : u"end_tag");
+  SetUnterminated(node, kind == NodeKind::kStartTag ? u"start_tag" : u"end_tag");
 }
 
 // "/>" makes an empty element only when the '/' follows the name, whitespace or a quote: in
@@ -116,9 +146,9 @@ bool NodeScanner::IsEmptyElementEnd(std::int32_t closeAt, std::int32_t nameEnd) 
 }
 
 // Ends at the first '>' outside the nested markup declarations and comments.
-Node NodeScanner::ScanDocumentType(std::int32_t start, std::int32_t from) const {
+void NodeScanner::ScanDocumentType(Node& node, std::int32_t from) const {
   for (std::int32_t i = from; i < size_; ++i) {
-    if (text_[i] == u'>') return Plain(NodeKind::kDocumentType, start, i + 1);
+    if (text_[i] == u'>') return SetPlain(node, NodeKind::kDocumentType, i + 1);
     if (text_[i] != u'<' || i + 1 == size_ || text_[i + 1] != u'!') continue;
     if (i + 2 == size_) break;
     const char16_t opener = text_[i + 2];
@@ -130,36 +160,35 @@ Node NodeScanner::ScanDocumentType(std::int32_t start, std::int32_t from) const 
     } else if (opener == u'-' && text_[i + 3] == u'-') {
       close = FindTerminator(i + 4, u"-->") - 1;
     } else {
-      return ErrorNode(SyntaxError::kDoctypeTag, start, i + 2);
+      return SetError(node, SyntaxError::kDoctypeTag, i + 2);
     }
     if (close < 0) break;
     i = close;
   }
-  return Unterminated(start, u"document_type");
+  SetUnterminated(node, u"document_type");
 }
 
-Node NodeScanner::ScanUntil(NodeKind kind, std::int32_t start, std::int32_t from,
+void NodeScanner::ScanUntil(Node& node, NodeKind kind, std::int32_t from,
                             std::u16string_view terminator, std::u16string_view type) const {
   const std::int32_t end = FindTerminator(from, terminator);
-  return end < 0 ? Unterminated(start, type) : Plain(kind, start, end);
+  if (end < 0) return SetUnterminated(node, type);
+  SetPlain(node, kind, end);
 }
 
 // The error node runs to the next '>' (inclusive) or '<' (exclusive), so scanning resumes at
 // the markup that follows.
-Node NodeScanner::ErrorNode(SyntaxError error, std::int32_t start, std::int32_t at) const {
+void NodeScanner::SetError(Node& node, SyntaxError error, std::int32_t at) const {
   std::int32_t end = at;
   while (end < size_ && text_[end] != u'<' && text_[end] != u'>') ++end;
   if (end < size_ && text_[end] == u'>') ++end;
-  Node node = Plain(NodeKind::kError, start, end);
+  SetPlain(node, NodeKind::kError, end);
   node.error = error;
-  return node;
 }
 
-Node NodeScanner::Unterminated(std::int32_t start, std::u16string_view type) const {
-  Node node = Plain(NodeKind::kError, start, size_);
+void NodeScanner::SetUnterminated(Node& node, std::u16string_view type) const {
+  SetPlain(node, NodeKind::kError, size_);
   node.error = SyntaxError::kUnterminated;
   node.unterminatedType = type;
-  return node;
 }
 
 // The terminator may not overlap its opener: "<!-->" opens a comment, it does not close one.
@@ -184,7 +213,8 @@ std::int32_t NodeScanner::FindDeclarationEnd(std::int32_t from) const {
 }
 
 std::int32_t NodeScanner::Find(char16_t c, std::int32_t from) const {
-  if (from >= size_) return -1;
-  const std::size_t found = text_.find(c, static_cast<std::size_t>(from));
-  return found == std::u16string_view::npos ? -1 : static_cast<std::int32_t>(found);
+  for (std::int32_t i = from; i < size_; ++i) {
+    if (text_[i] == c) return i;
+  }
+  return -1;
 }

@@ -47,19 +47,21 @@ public:
   explicit NodeScanner(std::u16string_view text)
       : text_(text), size_(static_cast<std::int32_t>(text.size())) {}
 
-  // The node at the current offset, advancing past it; kEndOfDocument when nothing is left.
-  Node Next();
+  // Scans the node at the current offset into `node` and advances past it; false (with `node`
+  // of kind kEndOfDocument) when nothing is left. Filling the caller's node in place spares a
+  // copy per node, which is a good part of the scanning time.
+  bool Next(Node& node);
 
 private:
-  Node ScanCharacterData(std::int32_t start) const;
-  Node ScanMarkup(std::int32_t start) const;
-  Node ScanExclamation(std::int32_t start) const;
-  Node ScanTag(NodeKind kind, std::int32_t start, std::int32_t nameBegin) const;
-  Node ScanDocumentType(std::int32_t start, std::int32_t from) const;
-  Node ScanUntil(NodeKind kind, std::int32_t start, std::int32_t from,
-                 std::u16string_view terminator, std::u16string_view type) const;
-  Node ErrorNode(SyntaxError error, std::int32_t start, std::int32_t at) const;
-  Node Unterminated(std::int32_t start, std::u16string_view type) const;
+  void ScanCharacterData(Node& node) const;
+  void ScanMarkup(Node& node) const;
+  void ScanExclamation(Node& node) const;
+  void ScanTag(Node& node, NodeKind kind, std::int32_t nameBegin) const;
+  void ScanDocumentType(Node& node, std::int32_t from) const;
+  void ScanUntil(Node& node, NodeKind kind, std::int32_t from, std::u16string_view terminator,
+                 std::u16string_view type) const;
+  void SetError(Node& node, SyntaxError error, std::int32_t at) const;
+  void SetUnterminated(Node& node, std::u16string_view type) const;
 
   // The offset after `terminator` (which ends in '>') found wholly at or after `from`, else -1.
   std::int32_t FindTerminator(std::int32_t from, std::u16string_view terminator) const;

@@ -59,6 +59,8 @@ void OpenElementStack::Pop() {
 }
 
 std::int32_t OpenElementStack::FindInnermost(std::u16string_view name) const {
+  // Most end tags close the innermost element: no hashing for them.
+  if (!open_.empty() && open_.back().name == name) return Depth() - 1;
   const std::uint64_t hash = Hash(name);
   if (!counts_.Contains(hash)) return -1;
   for (std::size_t depth = open_.size(); depth-- > 0;) {

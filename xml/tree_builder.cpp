@@ -4,7 +4,8 @@
 
 std::int32_t TreeBuilder::Build() {
   NodeScanner scanner(document_);
-  for (Node node = scanner.Next(); node.kind != NodeKind::kEndOfDocument; node = scanner.Next()) {
+  Node node;
+  while (scanner.Next(node)) {
     switch (node.kind) {
       case NodeKind::kStartTag:
         OpenElement(node);

@@ -61,9 +61,7 @@ bool XmlNavigator::IsWellFormed() const {
 }
 
 bool XmlNavigator::FindElement(std::u16string_view name) {
-  const std::int32_t first =
-      mainPos_ != 0 ? index_[mainPos_].nextSibling : index_[parentPos_].firstChild;
-  const std::int32_t found = FindSibling(first, name);
+  const std::int32_t found = FindAfter(mainPos_, parentPos_, name);
   if (found == 0) return false;
   mainPos_ = found;
   parentPos_ = index_[found].parent;
@@ -73,9 +71,7 @@ bool XmlNavigator::FindElement(std::u16string_view name) {
 
 bool XmlNavigator::FindChildElement(std::u16string_view name) {
   if (mainPos_ == 0 && !FindElement()) return false;
-  const std::int32_t first =
-      childPos_ != 0 ? index_[childPos_].nextSibling : index_[mainPos_].firstChild;
-  const std::int32_t found = FindSibling(first, name);
+  const std::int32_t found = FindAfter(childPos_, mainPos_, name);
   if (found == 0) return false;
   childPos_ = found;
   parentPos_ = index_[mainPos_].parent;
@@ -102,9 +98,10 @@ std::u16string XmlNavigator::GetElementText() const { return TextOf(mainPos_); }
 
 std::u16string XmlNavigator::GetChildText() const { return TextOf(childPos_); }
 
-std::int32_t XmlNavigator::FindSibling(std::int32_t first, std::u16string_view name) const {
+std::int32_t XmlNavigator::FindAfter(std::int32_t position, std::int32_t parent,
+                                     std::u16string_view name) const {
   if (!CanMatch(name)) return 0;
-  std::int32_t element = first;
+  std::int32_t element = position != 0 ? index_[position].nextSibling : index_[parent].firstChild;
   while (element != 0 && !NameMatches(element, name)) element = index_[element].nextSibling;
   return element;
 }

@@ -14,8 +14,9 @@
 
 class XmlNavigator {
 public:
-  // Offsets are 32-bit: a longer text is not loaded (it reads as an empty document).
-  static constexpr std::size_t kMaxDocumentLength = 0x7FFFFFFF;
+  // Offsets, and the few characters the scanner looks past them, stay within 32 bits: a longer
+  // text is not loaded (it reads as an empty document).
+  static constexpr std::size_t kMaxDocumentLength = 0x7FFFFF00;
 
   XmlNavigator();
 
@@ -47,8 +48,10 @@ public:
   const ElementIndex& Index() const { return index_; }
 
 private:
-  // The first element from `first` along the siblings that `name` matches, else 0.
-  std::int32_t FindSibling(std::int32_t first, std::u16string_view name) const;
+  // The first element after `position` among the children of `parent` (from the first child
+  // when `position` is 0) that `name` matches, else 0.
+  std::int32_t FindAfter(std::int32_t position, std::int32_t parent,
+                         std::u16string_view name) const;
   bool NameMatches(std::int32_t element, std::u16string_view name) const;
   std::u16string TextOf(std::int32_t element) const;
 

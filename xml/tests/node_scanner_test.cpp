@@ -10,9 +10,9 @@ namespace {
 std::vector<Node> ScanAll(std::u16string_view text) {
   std::vector<Node> nodes;
   NodeScanner scanner(text);
-  for (Node node = scanner.Next(); node.kind != NodeKind::kEndOfDocument; node = scanner.Next()) {
-    nodes.push_back(node);
-  }
+  Node node;
+  while (scanner.Next(node)) nodes.push_back(node);
+  EXPECT_EQ(node.kind, NodeKind::kEndOfDocument);
   return nodes;
 }
 

@@ -48,6 +48,18 @@ BOOL CSkinTestDialog::OnInitDialog() {
   for (CGdipButton* radio : {&radioOne, &radioTwo, &radioThree}) radio->LoadImages(kRed, kGreen, kBlue);
   repeat.LoadImages(kRed, kGreen, kBlue);
   repeat.SetAutoRepeat(true);
+  iconRadio.SubclassDlgItem(kIconRadio, GetSafeHwnd());
+  iconRadio.LoadImages(kBlue, kRed, kGreen, kGrey);
+  iconRadio.SetTitle(L"Stand");
+  iconRadio.SetDescription(L"Each hard drive is its own volume.");
+  shortcut.SubclassDlgItem(kShortcut, GetSafeHwnd());
+  shortcut.LoadImages(kGrey, kBlue, kGreen, kRed, kBlue);
+  process.SubclassDlgItem(kProcess, GetSafeHwnd());
+  underline.SubclassDlgItem(kUnderline, GetSafeHwnd());
+  bottomIcon.SubclassDlgItem(kBottomIcon, GetSafeHwnd());
+  for (CSkinButton* button : std::initializer_list<CSkinButton*>{&push, &check, &iconRadio, &shortcut, &underline}) {
+    button->SetToolTipText(button->GetWindowText());
+  }
   SetBackgroundImage(backgroundId_);
   return FALSE;
 }

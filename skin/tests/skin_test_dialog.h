@@ -3,8 +3,13 @@
 #pragma once
 #include <map>
 
+#include "skin/bottom_icon_button.h"
 #include "skin/gdip_button.h"
 #include "skin/gdip_dialog.h"
+#include "skin/icon_radio_button.h"
+#include "skin/process_button.h"
+#include "skin/shortcut_button.h"
+#include "skin/underline_button.h"
 
 namespace skin_test {
 
@@ -25,6 +30,11 @@ class CSkinTestDialog : public CGdipDialog {
   explicit CSkinTestDialog(UINT backgroundId = kGrey) : CGdipDialog(kDialog), backgroundId_(backgroundId) {}
 
   CGdipButton push, check, radioOne, radioTwo, radioThree, repeat;
+  CIconRadioButton iconRadio;
+  CShortCutButton shortcut;
+  CProcessButton process;
+  CUnderLineButton underline;
+  CBottomIconButton bottomIcon;
 
   int Commands(UINT id) const;
   int MoveRequests() const { return moveRequests_; }

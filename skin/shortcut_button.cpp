@@ -1,0 +1,70 @@
+#include "skin/shortcut_button.h"
+
+#include "skin/skin_draw.h"
+
+namespace {
+constexpr int kIconSize = 52;
+constexpr int kTextX = 52;
+constexpr float kDisabledAlpha = 0.5f;
+}  // namespace
+
+bool CShortCutButton::LoadImages(UINT normalId, UINT selectedId, UINT hoverId, UINT iconId,
+                                 UINT activeIconId, const wchar_t* type) {
+  FreeImages();
+  bool normal = normalBackground_.Load(normalId, type);
+  bool selected = selectedBackground_.Load(selectedId, type);
+  bool hover = hoverBackground_.Load(hoverId, type);
+  bool icon = icon_.Load(iconId, type);
+  bool active = activeIcon_.Load(activeIconId, type);
+  if (GetSafeHwnd()) Invalidate(false);
+  return normal && selected && hover && icon && active;
+}
+
+void CShortCutButton::FreeImages() {
+  normalBackground_.Empty();
+  selectedBackground_.Empty();
+  hoverBackground_.Empty();
+  icon_.Empty();
+  activeIcon_.Empty();
+  ResetDisabledCache();
+}
+
+void CShortCutButton::SetActive(bool active) {
+  active_ = active;
+  if (GetSafeHwnd()) Invalidate(false);
+}
+
+void CShortCutButton::DrawFace(HDC dc, const RECT& client, UINT itemState) {
+  bool disabled = (itemState & ODS_DISABLED) != 0;
+  bool pressedOrFocused = (itemState & (ODS_SELECTED | ODS_FOCUS)) != 0;
+  int width = RectWidth(client);
+  int height = RectHeight(client);
+  if (disabled) {
+    DrawDisabledCached(dc, client, [&] {
+      DrawSkinImage(dc, normalBackground_, 0, 0, width, height, kDisabledAlpha);
+    });
+  } else if (pressedOrFocused || active_) {
+    DrawSkinImage(dc, selectedBackground_, 0, 0, width, height);
+  } else {
+    DrawSkinImage(dc, IsHovered() ? hoverBackground_ : normalBackground_, 0, 0, width, height);
+  }
+  bool lit = !disabled && ((itemState & ODS_SELECTED) || IsHovered());
+  DrawSkinImage(dc, lit ? activeIcon_ : icon_, 0, 0, kIconSize, kIconSize);
+
+  if (!DrawsText()) return;
+  bool emphasised = pressedOrFocused || IsHovered();
+  int fontHeight = emphasised ? 18 : 16;
+  int weight = emphasised ? FW_BOLD : FW_THIN;
+  COLORREF colour = (emphasised || active_) ? kSkinHighlight : kSkinDisabledGrey;
+  std::wstring text = GetWindowText();
+  // Measured first, so that the caption sits in the middle of the button's height.
+  RECT measured = {kTextX, 0, width, height};
+  {
+    FontHandle font = CreateSkinFont(fontHeight, weight);
+    SelectGuard selected(dc, font.Get());
+    ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured, DT_CALCRECT | DT_SINGLELINE);
+  }
+  int textHeight = RectHeight(measured);
+  RECT rect = {kTextX, (height - textHeight) / 2, width, (height - textHeight) / 2 + textHeight};
+  DrawSkinText(dc, text, rect, DT_SINGLELINE, fontHeight, weight, colour);
+}

@@ -1,0 +1,29 @@
+#include "skin/underline_button.h"
+
+#include "skin/skin_draw.h"
+
+namespace {
+constexpr UINT kLineImage = 179;
+constexpr int kTextHeight = 18;
+constexpr int kTextX = 60;
+constexpr int kSelectedTextX = 85;
+constexpr int kTextLift = 2;
+}  // namespace
+
+void CUnderLineButton::OnAttached() {
+  CSkinButton::OnAttached();
+  line_.Load(kLineImage);
+}
+
+void CUnderLineButton::SetSelected(bool selected) {
+  selected_ = selected;
+  if (GetSafeHwnd()) Invalidate(false);
+}
+
+void CUnderLineButton::DrawFace(HDC dc, const RECT& client, UINT itemState) {
+  DrawSkinImage(dc, line_, 0, client.bottom - 1, RectWidth(client), 1);
+  if (!DrawsText()) return;
+  COLORREF colour = (itemState & ODS_DISABLED) ? kSkinDisabledGrey : selected_ ? kSkinHighlight : kSkinWhite;
+  RECT rect = {selected_ ? kSelectedTextX : kTextX, 0, client.right, client.bottom - kTextLift};
+  DrawSkinText(dc, GetWindowText(), rect, DT_SINGLELINE | DT_BOTTOM, kTextHeight, FW_THIN, colour);
+}

@@ -1,0 +1,179 @@
+#include "tools/gallery/button_sections.h"
+
+#include "skin/bottom_icon_button.h"
+#include "skin/gdip_button.h"
+#include "skin/icon_radio_button.h"
+#include "skin/process_button.h"
+#include "skin/shortcut_button.h"
+#include "skin/underline_button.h"
+
+namespace {
+// The looks a button can be put in without a mouse.
+enum class Look { kNormal, kHover, kPressed, kDisabled };
+
+void Apply(CSkinButton& button, Look look) {
+  switch (look) {
+    case Look::kNormal:
+      break;
+    case Look::kHover:
+      button.SendMessage(WM_MOUSEHOVER);
+      break;
+    case Look::kPressed:
+      button.SendMessage(BM_SETSTATE, TRUE);
+      break;
+    case Look::kDisabled:
+      button.EnableWindow(false);
+      break;
+  }
+}
+
+constexpr Look kLooks[] = {Look::kNormal, Look::kHover, Look::kPressed, Look::kDisabled};
+constexpr const wchar_t* kLookNames[] = {L"normal", L"hover", L"pressed", L"disabled"};
+
+RECT At(int x, int y, int width, int height) { return RECT{x, y, x + width, y + height}; }
+
+// The title-bar buttons of the header: each kind in its four looks.
+void TitleButtons(CGalleryDialog& gallery) {
+  const struct {
+    UINT normal, hover, pressed;
+  } kinds[] = {{236, 235, 234}, {146, 147, 148}, {144, 143, 142}, {150, 149, 151}, {155, 156, 157}, {164, 163, 162}};
+  gallery.AddLabel(L"Title buttons: logout, settings, help, minimise, close, password", At(24, 8, 400, 14));
+  int x = 24;
+  for (size_t look = 0; look < std::size(kLooks); ++look) {
+    for (const auto& kind : kinds) {
+      auto& button = gallery.Add<CGdipButton>(L"BUTTON", L"", BS_PUSHBUTTON, At(x, 28, 25, 25));
+      button.LoadImages(kind.normal, kind.hover, kind.pressed);
+      button.SetDrawText(false);
+      Apply(button, kLooks[look]);
+      x += 29;
+    }
+    x += 12;
+  }
+}
+
+void TextButtons(CGalleryDialog& gallery) {
+  gallery.AddLabel(L"Push buttons", At(316, 100, 200, 14));
+  for (size_t look = 0; look < std::size(kLooks); ++look) {
+    auto& button = gallery.Add<CGdipButton>(L"BUTTON", kLookNames[look], BS_PUSHBUTTON,
+                                            At(316 + 122 * static_cast<int>(look), 118, 110, 34));
+    button.LoadImages(158, 145, 145);
+    Apply(button, kLooks[look]);
+  }
+}
+
+void ChecksAndRadios(CGalleryDialog& gallery) {
+  gallery.AddLabel(L"Check boxes and radio buttons", At(316, 158, 300, 14));
+  const struct {
+    const wchar_t* text;
+    bool checked;
+    bool enabled;
+  } checks[] = {{L"Remember Me", false, true}, {L"\x8BB0\x4F4F\x6211", true, true}, {L"Off", true, false}};
+  int x = 316;
+  for (const auto& entry : checks) {
+    auto& box = gallery.Add<CGdipButton>(L"BUTTON", entry.text, BS_AUTOCHECKBOX | WS_GROUP, At(x, 178, 126, 22));
+    box.LoadImages(165, 166, 166);
+    box.SetCheck(entry.checked ? BST_CHECKED : BST_UNCHECKED);
+    box.EnableWindow(entry.enabled);
+    x += 130;
+  }
+  const struct {
+    const wchar_t* text;
+    bool checked;
+    bool enabled;
+  } radios[] = {{L"DHCP", true, true}, {L"Static", false, true}, {L"15 min", false, false}};
+  x = 316;
+  for (size_t i = 0; i < std::size(radios); ++i) {
+    DWORD group = i == 0 ? WS_GROUP : 0;
+    auto& radio = gallery.Add<CGdipButton>(L"BUTTON", radios[i].text, BS_AUTORADIOBUTTON | group, At(x, 206, 126, 20));
+    radio.LoadImages(167, 168, 168);
+    radio.SetCheck(radios[i].checked ? BST_CHECKED : BST_UNCHECKED);
+    radio.EnableWindow(radios[i].enabled);
+    x += 130;
+  }
+  auto& up = gallery.Add<CGdipButton>(L"BUTTON", L"", BS_PUSHBUTTON | WS_GROUP, At(720, 181, 20, 14));
+  up.LoadImages(205, 205, 205);
+  up.SetDrawText(false);
+  auto& down = gallery.Add<CGdipButton>(L"BUTTON", L"", BS_PUSHBUTTON, At(720, 209, 20, 14));
+  down.LoadImages(204, 204, 204);
+  down.SetDrawText(false);
+}
+
+void StepMarkers(CGalleryDialog& gallery) {
+  gallery.AddLabel(L"Wizard steps: done, current, to come; a disabled one", At(316, 232, 400, 14));
+  const wchar_t* names[] = {L"Password", L"Device Info", L"TimeZone", L"Network", L"Raid", L"DriveMapping"};
+  const int states[] = {CProcessButton::kDone, CProcessButton::kDone, CProcessButton::kCurrent,
+                        CProcessButton::kToCome, CProcessButton::kToCome, CProcessButton::kToCome};
+  for (int i = 0; i < 6; ++i) {
+    auto& marker = gallery.Add<CProcessButton>(L"BUTTON", names[i], BS_PUSHBUTTON, At(316 + 84 * i, 250, 84, 47));
+    marker.SetState(states[i]);
+    marker.SetNarrow(i == 5);
+    marker.EnableWindow(i != 4);
+  }
+}
+
+void VolumeOptions(CGalleryDialog& gallery) {
+  gallery.AddLabel(L"Volume types: focused and checked, unchecked", At(316, 296, 400, 14));
+  const struct {
+    const wchar_t* title;
+    const wchar_t* description;
+    UINT icon;
+  } options[] = {
+      {L"RAID 1", L"Mirrored RAID. Data is written identically to two drives.", 209},
+      {L"JBOD", L"Just a Bunch Of Disks. It makes the disks appera to be a single larger one.", 207},
+  };
+  for (int i = 0; i < 2; ++i) {
+    auto& option = gallery.Add<CIconRadioButton>(L"BUTTON", L"", BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0),
+                                                 At(320, 314 + 62 * i, 533, 58));
+    option.LoadImages(168, 167, options[i].icon, 211);
+    option.SetTitle(options[i].title);
+    option.SetDescription(options[i].description);
+    option.SetCheck(i == 0 ? BST_CHECKED : BST_UNCHECKED);
+    if (i == 0) SetFocus(option.GetSafeHwnd());
+  }
+}
+
+void Tabs(CGalleryDialog& gallery) {
+  auto& selected = gallery.Add<CUnderLineButton>(L"BUTTON", L"Logout Time", BS_PUSHBUTTON, At(300, 436, 240, 28));
+  selected.SetSelected(true);
+  gallery.Add<CUnderLineButton>(L"BUTTON", L"Short Cut Settings", BS_PUSHBUTTON, At(540, 436, 240, 28));
+}
+
+void BottomLinks(CGalleryDialog& gallery) {
+  const Look looks[] = {Look::kNormal, Look::kHover, Look::kDisabled};
+  const wchar_t* texts[] = {L"Select NAS/Short Cut", L"Auto Sorting", L"\x81EA\x52A8\x6392\x5E8F"};
+  for (int i = 0; i < 3; ++i) {
+    auto& link = gallery.Add<CBottomIconButton>(L"BUTTON", texts[i], BS_PUSHBUTTON, At(310 + 190 * i, 478, 180, 20));
+    Apply(link, looks[i]);
+  }
+}
+
+void Shortcuts(CGalleryDialog& gallery) {
+  gallery.AddLabel(L"Shortcuts: normal, hover, pressed, selected,", At(24, 94, 270, 14));
+  gallery.AddLabel(L"focused, disabled, normal", At(24, 108, 270, 14));
+  const struct {
+    const wchar_t* text;
+    UINT icon, active;
+  } shortcuts[] = {{L"Wizard", 181, 182}, {L"Folder", 225, 226}, {L"File Center", 191, 192},
+                   {L"Management Center", 189, 190}, {L"Download Center", 193, 194}, {L"Backup Center", 200, 180},
+                   {L"Play Center", 185, 186}, {L"Surveillance Center", 183, 184}};
+  for (int i = 0; i < 8; ++i) {
+    auto& shortcut = gallery.Add<CShortCutButton>(L"BUTTON", shortcuts[i].text, BS_PUSHBUTTON, At(24, 126 + 56 * i, 260, 52));
+    shortcut.LoadImages(197, 198, 199, shortcuts[i].icon, shortcuts[i].active);
+    shortcut.SetToolTipText(shortcuts[i].text);
+    switch (i) {
+      case 1: Apply(shortcut, Look::kHover); break;
+      case 2: Apply(shortcut, Look::kPressed); break;
+      case 3: shortcut.SetActive(true); break;
+      case 4: shortcut.SendMessage(WM_SETFOCUS); break;
+      case 5: Apply(shortcut, Look::kDisabled); break;
+      default: break;
+    }
+  }
+}
+}  // namespace
+
+void AddButtonSections(CGalleryDialog& gallery) {
+  for (auto section : {TitleButtons, TextButtons, ChecksAndRadios, StepMarkers, VolumeOptions, Tabs, BottomLinks, Shortcuts}) {
+    gallery.AddSection(section);
+  }
+}

@@ -1,0 +1,14 @@
+// Shows the skin gallery until it is closed (Escape).
+#include <windows.h>
+
+#include "tools/gallery/button_sections.h"
+#include "tools/gallery/gallery_dialog.h"
+#include "ui/framework/ui_runtime.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  CUiRuntime runtime;
+  CGalleryDialog gallery;
+  AddButtonSections(gallery);
+  gallery.DoModal();
+  return 0;
+}

@@ -42,6 +42,8 @@ TEST(Robustness, AHundredThousandLevelsLoadAndAreWalkedWithoutRecursion) {
   XmlNavigator nav;
   EXPECT_EQ(LoadAndWalk(nav, text), kDeep);
   ASSERT_TRUE(nav.SetDocument(text));
+  EXPECT_EQ(nav.Index()[1000].flags & ElementEntry::kLevelMask, 999u);
+  EXPECT_EQ(nav.Index()[kDeep].flags & ElementEntry::kLevelMask, 0xFFFFu);  // capped, not wrapped
   for (int level = 1; level < kDeep; ++level) {
     ASSERT_TRUE(nav.FindChildElement(u"a"));
     ASSERT_TRUE(nav.EnterElement());

@@ -1,0 +1,107 @@
+// The answers that carry the device's settings: the password change status, the wizard's
+// settings and the LAN address after a network change. A document that is not well-formed is
+// still searched as far as it was indexed.
+#include <algorithm>
+#include <cstring>
+#include <optional>
+
+#include "net/answer_parsers.h"
+#include "net/answers/answer_reading.h"
+
+namespace {
+
+// Stores the next child's text into a field; a missing child leaves the field as it was.
+template <std::size_t N>
+void StoreNextChild(XmlNavigator& reader, const AnsiCodePage& codePage, std::u16string_view name,
+                    char (&field)[N]) {
+  if (const auto text = NextChildText(reader, name)) StoreInField(codePage, *text, field);
+}
+
+// A DNS server of "0.0.0.0" means none: the field stays empty.
+template <std::size_t N>
+void StoreDnsServer(XmlNavigator& reader, const AnsiCodePage& codePage, std::u16string_view name,
+                    char (&field)[N]) {
+  const auto text = NextChildText(reader, name);
+  if (text && *text != u"0.0.0.0") StoreInField(codePage, *text, field);
+}
+
+// The text of the next element named `name` at the main level; nothing when there is none.
+std::optional<std::u16string> NextElementText(XmlNavigator& reader, std::u16string_view name) {
+  if (!reader.FindElement(name)) return std::nullopt;
+  return reader.GetElementText();
+}
+
+// What a LAN answer reports; a missing mask or gateway leaves the field it would fill as it was.
+struct LanTexts {
+  std::u16string address;
+  std::optional<std::u16string> mask;
+  std::optional<std::u16string> gateway;
+};
+
+// For the process-wide LAN record and the device record alike.
+template <class Record>
+void StoreLanTexts(const AnsiCodePage& codePage, const LanTexts& texts, Record& record) {
+  StoreInField(codePage, texts.address, record.address);
+  if (texts.mask) StoreInField(codePage, *texts.mask, record.mask);
+  if (texts.gateway) StoreInField(codePage, *texts.gateway, record.gateway);
+}
+
+}  // namespace
+
+AnswerReport ParseStatusAnswer(std::string_view answer, const AnsiCodePage& codePage,
+                               std::string_view newPassword, LoginCredentialsRecord& credentials) {
+  XmlNavigator reader;
+  LoadAnswer(reader, answer, codePage);
+  if (NextChildText(reader, u"status") == u"1") {
+    const std::size_t kept = std::min(newPassword.size(), sizeof credentials.password - 1);
+    std::memset(credentials.password, 0, sizeof credentials.password);
+    std::memcpy(credentials.password, newPassword.data(), kept);
+  }
+  return {};
+}
+
+AnswerReport ParseWizardAnswer(std::string_view answer, const AnsiCodePage& codePage,
+                               WizardInfoRecord& info) {
+  info = WizardInfoRecord{};
+  XmlNavigator reader;
+  LoadAnswer(reader, answer, codePage);
+  if (reader.FindChildElement(u"lan")) {
+    reader.EnterElement();
+    info.dhcpFlag = NextChildNumber(reader, u"dhcp_enable");
+    StoreNextChild(reader, codePage, u"ip", info.lan.address);
+    StoreNextChild(reader, codePage, u"netmask", info.lan.mask);
+    StoreNextChild(reader, codePage, u"gateway", info.lan.gateway);
+    StoreDnsServer(reader, codePage, u"dns1", info.dns1);
+    StoreDnsServer(reader, codePage, u"dns2", info.dns2);
+    reader.LeaveElement();
+  }
+  if (reader.FindChildElement(u"system")) {
+    reader.EnterElement();
+    StoreNextChild(reader, codePage, u"name", info.hostName);
+    StoreNextChild(reader, codePage, u"workgroup", info.workgroup);
+    StoreNextChild(reader, codePage, u"description", info.description);
+    info.timeZoneIndex = NextChildNumber(reader, u"timezone");
+    reader.LeaveElement();
+  }
+  return {};
+}
+
+AnswerReport ParseLanAnswer(std::string_view answer, const AnsiCodePage& codePage,
+                            CurrentLanInfoRecord& current, NasDeviceList& devices, int deviceIndex,
+                            std::string_view requestedAddress) {
+  XmlNavigator reader;
+  LoadAnswer(reader, answer, codePage);
+  if (!reader.FindElement(u"info")) return {};
+  reader.EnterElement();
+  const auto address = NextElementText(reader, u"ip1");
+  if (!address || *address == u"0.0.0.0") return {};
+  const LanTexts texts{*address, NextElementText(reader, u"netmask1"),
+                       NextElementText(reader, u"gateway1")};
+  StoreLanTexts(codePage, texts, current);
+  devices.UpdateAt(deviceIndex, [&](NasDeviceInfo& record) {
+    if (std::string_view(record.address, strnlen(record.address, sizeof record.address)) ==
+        requestedAddress)
+      StoreLanTexts(codePage, texts, record);
+  });
+  return {};
+}

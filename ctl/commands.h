@@ -8,3 +8,4 @@ using Arguments = std::vector<std::wstring>;
 int RunSearchCommand(const Arguments& args);
 int RunLoginCommand(const Arguments& args);
 int RunSetIpCommand(const Arguments& args);
+int RunSetTimeZoneCommand(const Arguments& args);

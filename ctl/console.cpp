@@ -1,5 +1,7 @@
 #include "ctl/console.h"
 
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
 #include <cstdio>
@@ -22,6 +24,12 @@ void PrintError(std::wstring_view text) {
   std::fwrite(utf8.data(), 1, utf8.size(), stderr);
   std::fputc('\n', stderr);
   std::fflush(stderr);
+}
+
+void UsePlainLineEnds() {
+  // Lines end in "\n" alone, so the output reads the same in a console and through a pipe.
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
 }
 
 void UseConsoleForUserMessages() {

@@ -5,5 +5,6 @@
 
 void PrintLine(std::string_view narrowText);
 void PrintError(std::wstring_view text);
+void UsePlainLineEnds();
 // Routes the network layer's user messages to standard error.
 void UseConsoleForUserMessages();

@@ -15,6 +15,7 @@ const std::map<std::wstring, Command>& CommandTable() {
       {L"login", &RunLoginCommand},
       {L"search", &RunSearchCommand},
       {L"set-ip", &RunSetIpCommand},
+      {L"set-timezone", &RunSetTimeZoneCommand},
   };
   return table;
 }
@@ -29,6 +30,7 @@ int Usage() {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  UsePlainLineEnds();
   UseConsoleForUserMessages();
   ApplyLanguageSetting();
   if (argc < 2) return Usage();

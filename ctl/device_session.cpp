@@ -10,6 +10,8 @@
 namespace {
 // Eight adapters of 32 polls of 70 ms each, with room to spare.
 constexpr DWORD kSearchWaitMs = 60000;
+// Eleven polls of 70 ms and 100 ms pauses; then the login counts as rejected.
+constexpr DWORD kLoginWaitMs = 10000;
 }  // namespace
 
 std::optional<std::wstring> OptionValue(const Arguments& args, const std::wstring& name) {
@@ -61,4 +63,23 @@ std::optional<int> FindDevice(ResultWindow& window, const std::wstring& name) {
     if (wanted == device.name) return i;
   PrintError(L"no device named " + name + L" answered");
   return std::nullopt;
+}
+
+std::optional<DeviceLogin> LoginOptions(const Arguments& args) {
+  const auto device = OptionValue(args, L"--device");
+  const auto user = OptionValue(args, L"--user");
+  const auto password = OptionValue(args, L"--password");
+  if (!device || !user || !password) return std::nullopt;
+  return DeviceLogin{*device, *user, *password};
+}
+
+std::optional<int> LogIn(ResultWindow& window, const DeviceLogin& login) {
+  const auto index = FindDevice(window, login.device);
+  if (!index) return std::nullopt;
+  const int token = LaunchQuery(window.Handle(), [&](CQuery& q) {
+    return q.CheckLogin(login.user, login.password, *index);
+  });
+  // A rejected login posts nothing: its message has been shown when the wait runs out.
+  if (!TakeMailboxResult(window, token, kLoginWaitMs)) return std::nullopt;
+  return index;
 }

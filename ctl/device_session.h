@@ -18,6 +18,14 @@ bool ArgumentsAre(const Arguments& args, std::initializer_list<const wchar_t*> k
 bool TakeMailboxResult(ResultWindow& window, int token, DWORD timeoutMs);
 // Searches the network; NasDeviceList holds the result when this returns true.
 bool RunSearch(ResultWindow& window);
+// The options every device command takes: --device NAME --user U --password P.
+struct DeviceLogin {
+  std::wstring device, user, password;
+};
+std::optional<DeviceLogin> LoginOptions(const Arguments& args);
+// Searches, finds the device and logs in; the device's list position once the login was accepted,
+// nothing (and a message) otherwise.
+std::optional<int> LogIn(ResultWindow& window, const DeviceLogin& login);
 // Runs a search and returns the list position of the device of that name; nothing (and a
 // message) when the search failed or no such device answered.
 std::optional<int> FindDevice(ResultWindow& window, const std::wstring& name);

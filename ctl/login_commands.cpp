@@ -8,30 +8,18 @@
 #include "net/query.h"
 
 namespace {
-
-// Eleven polls of 70 ms and 100 ms pauses; then the login counts as rejected.
-constexpr DWORD kLoginWaitMs = 10000;
 // 301 polls of up to 110 ms.
 constexpr DWORD kSetIpWaitMs = 60000;
-
 }  // namespace
 
 int RunLoginCommand(const Arguments& args) {
-  const auto device = OptionValue(args, L"--device");
-  const auto user = OptionValue(args, L"--user");
-  const auto password = OptionValue(args, L"--password");
-  if (!device || !user || !password || !ArgumentsAre(args, {L"--device", L"--user", L"--password"})) {
+  const auto login = LoginOptions(args);
+  if (!login || !ArgumentsAre(args, {L"--device", L"--user", L"--password"})) {
     PrintError(L"usage: drovikctl login --device NAME --user U --password P");
     return 2;
   }
   ResultWindow window;
-  const auto index = FindDevice(window, *device);
-  if (!index) return 1;
-  const int token = LaunchQuery(window.Handle(), [&](CQuery& q) {
-    return q.CheckLogin(*user, *password, *index);
-  });
-  // A rejected login posts nothing: its message has been shown when the wait runs out.
-  if (!TakeMailboxResult(window, token, kLoginWaitMs)) return 1;
+  if (!LogIn(window, *login)) return 1;
   PrintLine("accepted");
   return 0;
 }
@@ -42,8 +30,9 @@ int RunSetIpCommand(const Arguments& args) {
   const auto ip = OptionValue(args, L"--ip");
   const auto mask = OptionValue(args, L"--mask");
   const auto gateway = OptionValue(args, L"--gateway");
-  const bool valid = device && ArgumentsAre(args, {L"--device", L"--ip", L"--mask", L"--gateway"}, {L"--dhcp"}) &&
-                     (dhcp ? !ip && !mask && !gateway : ip && mask && gateway);
+  const bool valid =
+      device && ArgumentsAre(args, {L"--device", L"--ip", L"--mask", L"--gateway"}, {L"--dhcp"}) &&
+      (dhcp ? !ip && !mask && !gateway : ip && mask && gateway);
   if (!valid) {
     PrintError(L"usage: drovikctl set-ip --device NAME (--dhcp | --ip A --mask M --gateway G)");
     return 2;

@@ -25,10 +25,9 @@ device() { # name mac address [key=value...]
   for pair in "$@"; do printf '%s\n' "$pair"; done
 }
 
-# drovikctl inside a host, its Windows line ends turned into plain ones.
 drovikctl() { # host args...
   local host=$1; shift
-  testlan_wine "$host" "$DROVIK_WIN_BIN/drovikctl.exe" "$@" | tr -d '\r'
+  testlan_wine "$host" "$DROVIK_WIN_BIN/drovikctl.exe" "$@"
 }
 
 fail() { echo "FAIL: $*" >&2; return 1; }

@@ -15,7 +15,7 @@ DROVIK_PACKAGES=(
   mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
   wine wine64 xvfb xauth x11-apps imagemagick fonts-wqy-microhei fonts-dejavu-core
   googletest libgtest-dev libbenchmark-dev libpugixml-dev
-  librsvg2-bin iproute2 procps psmisc
+  librsvg2-bin python3 iproute2 procps psmisc
 )
 
 drovik_say() { printf '[drovik] %s\n' "$*" >&2; }
@@ -51,6 +51,22 @@ drovik_wine_prefix() {
     WINEPREFIX=$DROVIK_WINEPREFIX wineboot -i >/dev/null 2>&1 || true
     WINEPREFIX=$DROVIK_WINEPREFIX wineserver -w
   fi
+  drovik_wine_settings
+}
+
+# Prefix settings the windows rely on, applied once per prefix: no window manager (Wine's X11
+# driver otherwise waits up to 2 s for one each time a window is hidden), and a CJK font linked to
+# Tahoma, the fallback face of the skin's texts, so that Chinese texts get real glyphs.
+drovik_wine_settings() {
+  local marker=$DROVIK_WINEPREFIX/.drovik-settings-1
+  [ -f "$marker" ] && return 0
+  WINEPREFIX=$DROVIK_WINEPREFIX wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  WINEPREFIX=$DROVIK_WINEPREFIX wine reg add \
+    'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v Tahoma \
+    /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei\0SIMSUN.TTC,SimSun\0MINGLIU.TTC,PMingLiU' \
+    /f >/dev/null 2>&1
+  WINEPREFIX=$DROVIK_WINEPREFIX wineserver -w
+  touch "$marker"
 }
 
 # Starts a private headless X server unless one is given; sets DISPLAY. Stopped by drovik_stop_xvfb.

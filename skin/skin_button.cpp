@@ -45,7 +45,7 @@ void CSkinButton::SetToolTipText(UINT stringId, bool activate) {
 }
 
 void CSkinButton::SetToolTipText(const std::wstring& text, bool activate) {
-  if (text.empty()) return;
+  if (text.empty() || !GetSafeHwnd()) return;
   if (!toolTip_) CreateToolTip();
   if (!toolTip_ || !toolTip_->GetSafeHwnd()) return;
   tipText_ = text;

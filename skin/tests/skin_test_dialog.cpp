@@ -3,12 +3,8 @@
 namespace skin_test {
 
 namespace {
-struct Placement {
-  UINT id;
-  RECT rect;
-};
 // Pixel positions, as the program's dialogs place their controls.
-constexpr Placement kLayout[] = {
+constexpr ControlPlacement kLayout[] = {
     {kPush, {10, 10, 120, 44}},         {kCheck, {10, 60, 160, 82}},
     {kRadioOne, {10, 90, 160, 110}},    {kRadioTwo, {10, 115, 160, 135}},
     {kRadioThree, {10, 140, 160, 160}}, {kIconRadio, {170, 10, 390, 68}},
@@ -35,7 +31,7 @@ BOOL CSkinTestDialog::OnInitDialog() {
   AdjustWindowRectEx(&frame, GetStyle(), FALSE, static_cast<DWORD>(GetWindowLongPtrW(GetSafeHwnd(), GWL_EXSTYLE)));
   SetWindowPos(GetSafeHwnd(), HWND_TOP, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                SWP_NOACTIVATE);
-  for (const Placement& place : kLayout) ::MoveWindow(GetDlgItem(static_cast<int>(place.id)), place.rect.left, place.rect.top, place.rect.right - place.rect.left, place.rect.bottom - place.rect.top, FALSE);
+  PlaceControls(GetSafeHwnd(), kLayout);
 
   push.SubclassDlgItem(kPush, GetSafeHwnd());
   check.SubclassDlgItem(kCheck, GetSafeHwnd());

@@ -90,3 +90,19 @@ class CWnd {
   HWND hwnd_ = nullptr;
   bool ownsWindow_ = false;
 };
+
+// One control of a fixed layout table: a dialog places its template items by pixels.
+struct ControlPlacement {
+  int id;
+  RECT rect;  // in the parent's client coordinates
+};
+// Moves each control of `placements` that `parent` has to its rectangle.
+template <size_t N>
+void PlaceControls(HWND parent, const ControlPlacement (&placements)[N]) {
+  for (const ControlPlacement& place : placements) {
+    if (HWND control = ::GetDlgItem(parent, place.id)) {
+      ::MoveWindow(control, place.rect.left, place.rect.top, place.rect.right - place.rect.left,
+                   place.rect.bottom - place.rect.top, FALSE);
+    }
+  }
+}

@@ -1,0 +1,44 @@
+// The skin's texts: the face and the Chinese texts of the translated interface.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "skin/skin_draw.h"
+#include "ui/framework/tests/support/ui_test_support.h"
+
+namespace {
+// The pixels of `text` drawn white on black in a skin font.
+std::wstring Render(const std::wstring& text, PixelCanvas& canvas) {
+  CDC(canvas.Dc()).FillSolidRect(RECT{0, 0, canvas.Width(), canvas.Height()}, RGB(0, 0, 0));
+  DrawSkinText(canvas.Dc(), text, RECT{0, 0, canvas.Width(), canvas.Height()}, DT_SINGLELINE, 18, FW_THIN,
+               RGB(255, 255, 255));
+  std::wstring pixels;
+  for (int y = 0; y < canvas.Height(); ++y) {
+    for (int x = 0; x < canvas.Width(); ++x) pixels.push_back(canvas.Pixel(x, y) == RGB(0, 0, 0) ? L'.' : L'#');
+  }
+  return pixels;
+}
+}  // namespace
+
+TEST(SkinFont, FaceIsDeckerOrTheDocumentedFallback) {
+  std::wstring face = SkinFontFace();
+  EXPECT_TRUE(face == L"Decker" || face == L"Tahoma") << std::string(face.begin(), face.end());
+  FontHandle font = CreateSkinFont(17);
+  LOGFONTW described{};
+  GetObjectW(font.Get(), sizeof(described), &described);
+  EXPECT_EQ(described.lfHeight, 17);
+  EXPECT_EQ(described.lfWeight, FW_THIN);
+  EXPECT_EQ(described.lfCharSet, ANSI_CHARSET);
+  EXPECT_EQ(described.lfPitchAndFamily, FF_SWISS);
+}
+
+TEST(SkinFont, ChineseTextsGetRealGlyphs) {
+  // Two different ideographs must not come out as the same empty box.
+  PixelCanvas canvas(40, 24);
+  std::wstring first = Render(L"\x8BB0", canvas);   // as in "Remember Me"
+  std::wstring second = Render(L"\x4F4F", canvas);
+  std::wstring missing = Render(L"\xE000", canvas);  // a private-use character: no font has it
+  EXPECT_NE(first, second) << "no CJK font is linked to the skin's face; see docs/skin.md (Fonts)";
+  EXPECT_NE(first, missing);
+  EXPECT_NE(first.find(L'#'), std::wstring::npos);
+}

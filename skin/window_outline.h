@@ -1,0 +1,12 @@
+// The rounded outline the skinned windows are clipped to, so that the background image's rounded
+// corners are the window's own.
+#pragma once
+#include <windows.h>
+
+#include <vector>
+
+// A polygon along the edge of a width x height rectangle with quarter circles of `radius` in the
+// corners, one vertex per degree step of a pixel; to be filled WINDING.
+std::vector<POINT> RoundedOutline(int width, int height, int radius);
+// Clips `window` to RoundedOutline; the window owns the region from then on.
+bool ApplyRoundedOutline(HWND window, int width, int height, int radius);

@@ -17,17 +17,23 @@ bool CSkinToolTip::Create(HWND owner) {
 }
 
 LRESULT CSkinToolTip::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_PAINT) {
-    Paint();
-    return 0;
+  switch (message) {
+    case WM_PAINT: {
+      PaintDC paint(GetSafeHwnd());
+      Paint(paint.GetSafeHdc());
+      return 0;
+    }
+    case WM_PRINTCLIENT:  // the fade-in animation asks for the look this way
+      Paint(reinterpret_cast<HDC>(wParam));
+      return 0;
+    default:
+      return CToolTipCtrl::WindowProc(message, wParam, lParam);
   }
-  return CToolTipCtrl::WindowProc(message, wParam, lParam);
 }
 
-void CSkinToolTip::Paint() {
-  PaintDC paint(GetSafeHwnd());
+void CSkinToolTip::Paint(HDC target) {
   RECT client = GetClientRect();
-  CMyMemDC buffer(paint.GetSafeHdc(), &client);
+  CMyMemDC buffer(target, &client);
   HDC dc = buffer.GetSafeHdc();
   BrushHandle fill(CreateSolidBrush(backgroundColour));
   PenHandle outline(CreatePen(PS_SOLID, 1, kTipOutline));
@@ -36,6 +42,6 @@ void CSkinToolTip::Paint() {
     SelectGuard pen(dc, outline.Get());
     Rectangle(dc, client.left, client.top, client.right, client.bottom);
   }
-  DrawSkinText(dc, GetWindowText(), client, DT_CENTER | DT_VCENTER | DT_SINGLELINE, kTipFontHeight,
+  DrawSkinText(dc, GetFirstToolText(), client, DT_CENTER | DT_VCENTER | DT_SINGLELINE, kTipFontHeight,
                FW_THIN, textColour);
 }

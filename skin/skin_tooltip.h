@@ -15,6 +15,6 @@ class CSkinToolTip : public CToolTipCtrl {
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  void Paint();
+  void Paint(HDC dc);
   FontHandle font_;
 };

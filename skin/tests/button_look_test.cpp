@@ -216,3 +216,16 @@ TEST_F(ButtonLooks, BottomIconButtonIsDimUntilPointedAt) {
   dialog.bottomIcon.SendMessage(WM_MOUSEHOVER);
   EXPECT_TRUE(HasPixelNear(*Render(dialog.bottomIcon), kSkinWhite, 30));
 }
+
+TEST_F(ButtonLooks, TooltipIsPaintedInTheSkinsColours) {
+  CSkinToolTip* tip = dialog.push.ToolTip();
+  ASSERT_NE(tip, nullptr);
+  SetWindowPos(tip->GetSafeHwnd(), nullptr, 0, 0, 60, 20, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+  PixelCanvas canvas(60, 20, RGB(9, 9, 9));
+  tip->SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Dc()), PRF_CLIENT);
+  RECT client = tip->GetClientRect();
+  EXPECT_EQ(canvas.Pixel(0, 0), RGB(0xC8, 0xC8, 0xC8));
+  EXPECT_EQ(canvas.Pixel(client.right - 1, client.bottom - 1), RGB(0xC8, 0xC8, 0xC8));
+  EXPECT_EQ(canvas.Pixel(2, 2), RGB(0, 0, 0));
+  EXPECT_TRUE(HasPixelNear(canvas, kSkinWhite, 40));  // "Push" in white
+}

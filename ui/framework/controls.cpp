@@ -4,6 +4,7 @@
 
 namespace {
 constexpr UINT_PTR kToolId = 1;
+constexpr size_t kMaxTipText = 1024;
 
 TTTOOLINFOW ToolInfo(HWND window, const std::wstring& text) {
   TTTOOLINFOW info{};
@@ -143,4 +144,14 @@ bool CToolTipCtrl::AddTool(HWND window, const std::wstring& text, const RECT& re
 void CToolTipCtrl::UpdateTipText(HWND window, const std::wstring& text) const {
   TTTOOLINFOW info = ToolInfo(window, text);
   SendMessage(TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+std::wstring CToolTipCtrl::GetFirstToolText() const {
+  TTTOOLINFOW info{};
+  info.cbSize = sizeof(info);
+  if (!SendMessage(TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&info))) return {};
+  std::vector<wchar_t> text(kMaxTipText, L'\0');
+  info.lpszText = text.data();
+  SendMessage(TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&info));
+  return std::wstring(text.data());
 }

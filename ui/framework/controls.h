@@ -108,6 +108,8 @@ class CToolTipCtrl : public CWnd {
   // Adds a tool covering `rect` of `window` (tool id 1).
   bool AddTool(HWND window, const std::wstring& text, const RECT& rect) const;
   void UpdateTipText(HWND window, const std::wstring& text) const;
+  // The text of the first tool.
+  std::wstring GetFirstToolText() const;
   void SetDelayTime(DWORD kind, int milliseconds) const { SendMessage(TTM_SETDELAYTIME, kind, milliseconds); }
   void RelayEvent(const MSG& message) const {
     SendMessage(TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));

@@ -47,7 +47,8 @@ def hgradient(gid, left, right):
 # ---------------------------------------------------------------- window backgrounds
 
 def window_background(width, height, radius, header, extra=""):
-    """A rounded window: a soft vertical gradient, a header band and a hairline frame."""
+    """A rounded window: a soft vertical gradient, a header band (none when header is None) and
+    a hairline frame."""
     defs = (vgradient("surface", "#212832", "#14181e") + vgradient("band", "#2a3340", "#1d232b") +
             '<radialGradient id="glow" cx="0.15" cy="0" r="0.9">'
             '<stop offset="0" stop-color="#2b5d86" stop-opacity="0.35"/>'
@@ -55,12 +56,17 @@ def window_background(width, height, radius, header, extra=""):
     body = (f'<rect x="0" y="0" width="{width}" height="{height}" rx="{radius}" fill="url(#surface)"/>'
             f'<rect x="0" y="0" width="{width}" height="{height}" rx="{radius}" fill="url(#glow)"/>'
             f'<path d="M{radius} 0.5 H{width - radius}" stroke="#ffffff" stroke-opacity="0.10"/>'
-            f'<rect x="0" y="{header}" width="{width}" height="1" fill="#000000" fill-opacity="0.45"/>'
-            f'<rect x="0" y="{header + 1}" width="{width}" height="1" fill="#ffffff" fill-opacity="0.05"/>'
-            f'{extra}'
+            f'{header_line(width, header)}{extra}'
             f'<rect x="0.5" y="0.5" width="{width - 1}" height="{height - 1}" rx="{radius}" '
             f'fill="none" stroke="#4a5566" stroke-opacity="0.8"/>')
     return svg(width, height, body, defs)
+
+
+def header_line(width, y):
+    if y is None:
+        return ""
+    return (f'<rect x="0" y="{y}" width="{width}" height="1" fill="#000000" fill-opacity="0.45"/>'
+            f'<rect x="0" y="{y + 1}" width="{width}" height="1" fill="#ffffff" fill-opacity="0.05"/>')
 
 
 def panel(x, y, width, height, radius=8, opacity=0.22):
@@ -86,9 +92,10 @@ def login_background():
 
 def wizard_background():
     # 774 x 506: the wizard, the settings dialog and the format progress dialog. The page area is
-    # (135, 183)-(668, 415), the step markers sit at y 113, the buttons at y 435.
+    # (135, 183)-(668, 415), the step markers sit at y 113, the buttons at y 435; the wizard draws
+    # its own header line at y 95.
     extra = panel(127, 175, 549, 248, 10, 0.22)
-    return window_background(774, 506, 17, 130, extra)
+    return window_background(774, 506, 17, None, extra)
 
 
 # ---------------------------------------------------------------- push buttons

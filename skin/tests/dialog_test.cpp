@@ -78,3 +78,27 @@ TEST(SkinnedDialog, LendsThePartOfItsBackgroundUnderTheAskingChild) {
   EXPECT_TRUE(ColourNear(canvas.Pixel(35, 0), RGB(0, 0, 255)));     // dialog x 205
   EXPECT_TRUE(ColourNear(canvas.Pixel(219, 29), RGB(0, 0, 255)));
 }
+
+TEST(SkinnedDialog, CaptionButtonsCountAsCaptionSoTheyDragInsteadOfActing) {
+  CGdipDialog dialog(9120);
+  ASSERT_TRUE(dialog.Create());
+  dialog.ShowWindow(SW_SHOWNOACTIVATE);
+  RECT window = dialog.GetWindowRect();
+  int buttonsSeen = 0;
+  // Walk the caption row from the right; wherever the platform sees a caption button, the dialog
+  // answers caption.
+  for (int y = window.top; y < window.top + GetSystemMetrics(SM_CYCAPTION) + 8; y += 2) {
+    for (int x = window.right - 1; x > window.right - 120; x -= 2) {
+      LPARAM point = MAKELPARAM(x, y);
+      LRESULT platform = DefWindowProcW(dialog.GetSafeHwnd(), WM_NCHITTEST, 0, point);
+      LRESULT answer = dialog.SendMessage(WM_NCHITTEST, 0, point);
+      if (platform == HTCLOSE || platform == HTMINBUTTON || platform == HTMAXBUTTON) {
+        ++buttonsSeen;
+        EXPECT_EQ(answer, HTCAPTION);
+      } else {
+        EXPECT_EQ(answer, platform);
+      }
+    }
+  }
+  EXPECT_GT(buttonsSeen, 0);
+}

@@ -12,10 +12,18 @@ using Command = int (*)(const Arguments&);
 
 const std::map<std::wstring, Command>& CommandTable() {
   static const std::map<std::wstring, Command> table{
+      {L"access", &RunAccessCommand},
+      {L"disks", &RunDisksCommand},
+      {L"info", &RunInfoCommand},
       {L"login", &RunLoginCommand},
+      {L"passwd", &RunPasswdCommand},
       {L"search", &RunSearchCommand},
       {L"set-ip", &RunSetIpCommand},
+      {L"set-name", &RunSetNameCommand},
+      {L"set-network", &RunSetNetworkCommand},
       {L"set-timezone", &RunSetTimeZoneCommand},
+      {L"shares", &RunSharesCommand},
+      {L"volumes", &RunVolumesCommand},
   };
   return table;
 }

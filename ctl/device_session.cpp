@@ -12,6 +12,9 @@ namespace {
 constexpr DWORD kSearchWaitMs = 60000;
 // Eleven polls of 70 ms and 100 ms pauses; then the login counts as rejected.
 constexpr DWORD kLoginWaitMs = 10000;
+// Every exchange ends by itself within about 25 s (101 polls of 80 ms for each of connect, send
+// and receive), and the OpKind 3 commands always report.
+constexpr DWORD kCommandWaitMs = 60000;
 }  // namespace
 
 std::optional<std::wstring> OptionValue(const Arguments& args, const std::wstring& name) {
@@ -35,21 +38,34 @@ bool ArgumentsAre(const Arguments& args, std::initializer_list<const wchar_t*> k
   return true;
 }
 
-bool TakeMailboxResult(ResultWindow& window, int token, DWORD timeoutMs) {
+std::unique_ptr<CQuery> TakeMailboxResult(ResultWindow& window, int token, DWORD timeoutMs) {
   MSG msg;
-  if (token == 0 || !window.WaitFor(WM_QUERY_RESULT, timeoutMs, msg)) return false;
+  if (token == 0 || !window.WaitFor(WM_QUERY_RESULT, timeoutMs, msg)) return nullptr;
   void* pointer = nullptr;
   std::uint32_t reserved = 0;
-  if (!CMsg::Instance().Take(CMsg::IdFromParam(msg.lParam), pointer, reserved)) return false;
-  auto* query = static_cast<CQuery*>(pointer);
-  const bool ours = query->RequestToken == token;
-  delete query;
-  return ours;
+  if (!CMsg::Instance().Take(CMsg::IdFromParam(msg.lParam), pointer, reserved)) return nullptr;
+  std::unique_ptr<CQuery> query(static_cast<CQuery*>(pointer));
+  if (query->RequestToken != token) return nullptr;
+  return query;
+}
+
+bool WaitForCgiDone(ResultWindow& window, int token, int cmdIndex) {
+  MSG msg;
+  if (token == 0) return false;
+  for (;;) {
+    if (!window.WaitFor(WM_CGI_DONE, kCommandWaitMs, msg)) {
+      PrintError(L"the device did not answer in time");
+      return false;
+    }
+    if (static_cast<int>(msg.lParam) != cmdIndex) continue;
+    if (msg.wParam != 0) PrintError(L"the command failed");
+    return msg.wParam == 0;
+  }
 }
 
 bool RunSearch(ResultWindow& window) {
   const int token = LaunchQuery(window.Handle(), [](CQuery& q) { return q.SearchDevices(); });
-  return TakeMailboxResult(window, token, kSearchWaitMs);
+  return TakeMailboxResult(window, token, kSearchWaitMs) != nullptr;
 }
 
 std::optional<int> FindDevice(ResultWindow& window, const std::wstring& name) {
@@ -71,6 +87,10 @@ std::optional<DeviceLogin> LoginOptions(const Arguments& args) {
   const auto password = OptionValue(args, L"--password");
   if (!device || !user || !password) return std::nullopt;
   return DeviceLogin{*device, *user, *password};
+}
+
+bool OnlyLoginOptions(const Arguments& args) {
+  return ArgumentsAre(args, {L"--device", L"--user", L"--password"});
 }
 
 std::optional<int> LogIn(ResultWindow& window, const DeviceLogin& login) {

@@ -1,9 +1,11 @@
 // What the device commands of the console tool share: a search, then finding the named device.
 #pragma once
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "ctl/commands.h"
+#include "net/query.h"
 #include "net/result_window.h"
 
 // "--name value" pairs after the command; nothing when an option is unknown or lacks its value.
@@ -13,9 +15,11 @@ bool HasFlag(const Arguments& args, const std::wstring& name);
 bool ArgumentsAre(const Arguments& args, std::initializer_list<const wchar_t*> known,
                   std::initializer_list<const wchar_t*> flags = {});
 
-// Waits for the mailbox result of the operation started with `token`, takes it and deletes it;
-// false when it did not come in time or belonged to another request.
-bool TakeMailboxResult(ResultWindow& window, int token, DWORD timeoutMs);
+// Waits for the mailbox result of the operation started with `token` and takes it; nothing when it
+// did not come in time or belonged to another request.
+std::unique_ptr<CQuery> TakeMailboxResult(ResultWindow& window, int token, DWORD timeoutMs);
+// Waits for the 2025 report of the command `cmdIndex`; true when its exchange succeeded.
+bool WaitForCgiDone(ResultWindow& window, int token, int cmdIndex);
 // Searches the network; NasDeviceList holds the result when this returns true.
 bool RunSearch(ResultWindow& window);
 // The options every device command takes: --device NAME --user U --password P.
@@ -23,6 +27,8 @@ struct DeviceLogin {
   std::wstring device, user, password;
 };
 std::optional<DeviceLogin> LoginOptions(const Arguments& args);
+// Whether the arguments are those three options and nothing else.
+bool OnlyLoginOptions(const Arguments& args);
 // Searches, finds the device and logs in; the device's list position once the login was accepted,
 // nothing (and a message) otherwise.
 std::optional<int> LogIn(ResultWindow& window, const DeviceLogin& login);

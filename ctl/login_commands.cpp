@@ -14,7 +14,7 @@ constexpr DWORD kSetIpWaitMs = 60000;
 
 int RunLoginCommand(const Arguments& args) {
   const auto login = LoginOptions(args);
-  if (!login || !ArgumentsAre(args, {L"--device", L"--user", L"--password"})) {
+  if (!login || !OnlyLoginOptions(args)) {
     PrintError(L"usage: drovikctl login --device NAME --user U --password P");
     return 2;
   }

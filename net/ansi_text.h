@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "net/ansi_code_page.h"
+
 // The narrow text of `text` in the thread's ANSI code page.
 std::string ToAnsi(std::wstring_view text);
 std::wstring FromAnsi(std::string_view text);
@@ -17,3 +19,10 @@ bool CopyAnsiToSlot(std::wstring_view text, char* slot, std::size_t slotSize);
 // Portable UTF-16 text and the Win32 wide strings are the same code units.
 inline std::wstring ToWide(std::u16string_view text) { return {text.begin(), text.end()}; }
 inline std::u16string ToU16(std::wstring_view text) { return {text.begin(), text.end()}; }
+
+// The thread's ANSI code page for the portable answer readers.
+class ThreadAnsiCodePage : public AnsiCodePage {
+public:
+  std::u16string ToText(std::string_view bytes) const override { return ToU16(FromAnsi(bytes)); }
+  std::string ToBytes(std::u16string_view text) const override { return ToAnsi(ToWide(text)); }
+};

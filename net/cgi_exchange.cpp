@@ -4,6 +4,9 @@
 
 #include <cstring>
 
+#include "i18n/win_language.h"
+#include "net/ansi_text.h"
+#include "net/answer_parsers.h"
 #include "net/cgi_request.h"
 #include "net/login_credentials.h"
 #include "net/query.h"
@@ -57,9 +60,10 @@ bool CQuery::BuildCgiRequest(const std::string& body, int opKind, int cmdIndex) 
   return true;
 }
 
-int CQuery::StartCgiCommand(int device, int opKind, int cmdIndex, const std::string& body) {
+int CQuery::StartCgiCommand(int device, int opKind, int cmdIndex,
+                            const std::optional<std::string>& body) {
   deviceIndex = device;
-  if (!BuildCgiRequest(body, opKind, cmdIndex)) {
+  if (!body || !BuildCgiRequest(*body, opKind, cmdIndex)) {
     ShowUserMessage(L"make_send buff error");
     return 0;
   }
@@ -70,11 +74,44 @@ void CQuery::RunHttp() {
   const bool passed = OpenTcp() && ConnectTcp() && SendRequest() && ReceiveAnswer() &&
                       StatusLineAccepted(receiveBuffer.data(), static_cast<std::size_t>(receiveBufferSize));
   CloseTcp();
+  if (passed && ReportAnswer()) return;
   if (OpKind == kOpCgiCommand) {
     ReportByValue(WM_CGI_DONE, passed ? 0 : 1, CmdIndex);
     return;
   }
   Dispose();  // the other kinds report through their answers only
+}
+
+bool CQuery::ReportAnswer() {
+  const ThreadAnsiCodePage codePage;
+  std::u16string access = ToU16(accessText);
+  const AnswerTargets targets{codePage,        LoginCredentials(),
+                              std::string_view(newPassword, strnlen(newPassword, sizeof newPassword)),
+                              WizardInfo(),    NasDeviceList::Instance(),
+                              deviceIndex,     peerAddress,
+                              ShareList(),     outputList,
+                              access};
+  AnswerReport report = ParseAnswer(
+      OpKind, CmdIndex,
+      std::string_view(reinterpret_cast<const char*>(receiveBuffer.data()),
+                       static_cast<std::size_t>(receiveBufferSize)),
+      targets);
+  accessText = ToWide(access);
+
+  if (report.notice)
+    ShowUserMessage(report.translateNotice ? Tr(reinterpret_cast<const wchar_t*>(report.notice))
+                                           : ToWide(report.notice));
+  if (report.delayMs) Sleep(report.delayMs);
+  switch (report.delivery) {
+    case AnswerReport::Delivery::kNothing: return false;
+    case AnswerReport::Delivery::kMailbox: ReportThroughMailbox(); return true;
+    case AnswerReport::Delivery::kPost: break;
+  }
+  WPARAM wParam = report.wParam;
+  DiskInfoResult* disks = report.diskInfo.release();
+  if (disks) wParam = reinterpret_cast<WPARAM>(disks);
+  if (!PostMessageW(targetWindow, report.message, wParam, report.lParam)) delete disks;
+  return false;
 }
 
 bool CQuery::OpenTcp() {

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "net/answer_records.h"
+#include "net/command_bodies.h"
 #include "net/login_datagram.h"
 #include "net/messages.h"
 #include "net/nas_device.h"
@@ -33,8 +35,27 @@ public:
   // `settings` must stay valid until this call returns.
   int SetDeviceIp(int device, const SetIpRequest* settings);
 
-  // Device commands over HTTP; each reports as its kind does (2025 for the OpKind 3 family).
+  // Device commands over HTTP. The OpKind 3 family reports every exchange with 2025 (lParam the
+  // command index); the others report only through their answers (2024 through the mailbox,
+  // 2029-2032 by value) and not at all when the exchange failed.
+  int ChangePassword(int device, const std::wstring& newPassword);
+  int GetWizardInfo(int device);
+  int SetDeviceInfo(int device, const DeviceIdentity& identity);
   int SetTimeZone(int device, int timeZoneIndex);
+  int SetNetwork(int device, const NetworkSettings& settings);
+  int GetLanInfo(int device);
+  int LockSetIp(int device);
+  int GetShareInfo(int device, int usbFlag);
+  int GetDiskInfo(int device);
+  int StopWebFileManager(int device);
+  int CreateVolume(int device, const VolumeRequest* plan);
+  int ReadFormatState(int device);
+  int RemountDisk(int device);
+  int CheckRemountState(int device);
+  int FinishFormat(int device);
+  // `first` is the caller's zero-filled first record; further volumes are linked after it.
+  int GetVolumeStatus(int device, VolumeInfoList* first);
+  int GetUserAccess(int device);
 
   void Run() override;
 
@@ -58,6 +79,7 @@ public:
   std::wstring unusedText;
   std::wstring accessText;
   const SetIpRequest* setIpRequest = nullptr;  // the caller's, read while the request is built
+  VolumeInfoList* outputList = nullptr;        // the caller's, filled by the volume answer
 
 private:
   // Gives the operation its token and starts the thread; returns the token, 0 if not started.
@@ -71,7 +93,10 @@ private:
   void SetDatagram(const std::vector<std::uint8_t>& datagram);
   // Builds the HTTP request of a command; false (and a message) when it cannot be built.
   bool BuildCgiRequest(const std::string& body, int opKind, int cmdIndex);
-  int StartCgiCommand(int device, int opKind, int cmdIndex, const std::string& body);
+  // Starts a command; a body that could not be built ends it like a request that could not.
+  int StartCgiCommand(int device, int opKind, int cmdIndex, const std::optional<std::string>& body);
+  // Runs the answer's parser and reports what it says; true when the object went to the mailbox.
+  bool ReportAnswer();
 
   void RunUdp();
   void RunSearch();

@@ -9,10 +9,15 @@ ResultWindow::~ResultWindow() {
 }
 
 bool ResultWindow::WaitFor(UINT message, DWORD timeoutMs, MSG& out) {
+  return WaitFor({message}, timeoutMs, out);
+}
+
+bool ResultWindow::WaitFor(std::initializer_list<UINT> messages, DWORD timeoutMs, MSG& out) {
   const ULONGLONG deadline = GetTickCount64() + timeoutMs;
   for (;;) {
     while (PeekMessageW(&out, hwnd_, 0, 0, PM_REMOVE)) {
-      if (out.message == message) return true;
+      for (UINT message : messages)
+        if (out.message == message) return true;
       DispatchMessageW(&out);
     }
     const ULONGLONG now = GetTickCount64();

@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include <initializer_list>
+
 class ResultWindow {
 public:
   ResultWindow();
@@ -13,6 +15,8 @@ public:
   HWND Handle() const { return hwnd_; }
   // Pumps messages until `message` arrives (true, `out` holds it) or `timeoutMs` passes (false).
   bool WaitFor(UINT message, DWORD timeoutMs, MSG& out);
+  // The same for whichever of `messages` comes first.
+  bool WaitFor(std::initializer_list<UINT> messages, DWORD timeoutMs, MSG& out);
 
 private:
   HWND hwnd_;

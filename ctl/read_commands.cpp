@@ -1,0 +1,121 @@
+// drovikctl commands that print what the device reports, one record per line, tab-separated.
+// Each logs in first. Commands reported through 2025 wait up to 60 s; the volume and access
+// answers report only when they arrive, so those wait 30 s and then say the device did not answer.
+#include <memory>
+#include <string>
+
+#include "ctl/commands.h"
+#include "ctl/console.h"
+#include "ctl/device_session.h"
+#include "net/ansi_text.h"
+#include "net/answer_records.h"
+
+namespace {
+
+constexpr DWORD kMailboxWaitMs = 30000;
+constexpr DWORD kDiskInfoWaitMs = 60000;
+
+std::string Utf8(std::u16string_view text) {
+  const std::wstring wide = ToWide(text);
+  const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
+                                       0, nullptr, nullptr);
+  std::string out(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
+  if (size > 0)
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), size,
+                        nullptr, nullptr);
+  return out;
+}
+
+std::string Joined(std::initializer_list<std::string> fields) {
+  std::string line;
+  for (const std::string& field : fields) {
+    if (!line.empty()) line += '\t';
+    line += field;
+  }
+  return line;
+}
+
+// Logs in with the command's options; the device's position, or nothing after a usage message.
+std::optional<int> LogInFor(ResultWindow& window, const Arguments& args, const wchar_t* usage) {
+  const auto login = OnlyLoginOptions(args) ? LoginOptions(args) : std::nullopt;
+  if (!login) {
+    PrintError(std::wstring(L"usage: drovikctl ") + usage + L" --device NAME --user U --password P");
+    return std::nullopt;
+  }
+  return LogIn(window, *login);
+}
+
+int NoAnswer() {
+  PrintError(L"the device did not answer in time");
+  return 1;
+}
+
+}  // namespace
+
+int RunInfoCommand(const Arguments& args) {
+  ResultWindow window;
+  const auto device = LogInFor(window, args, L"info");
+  if (!device) return 1;
+  const int token = LaunchQuery(window.Handle(), [&](CQuery& q) { return q.GetWizardInfo(*device); });
+  if (!WaitForCgiDone(window, token, 2)) return 1;
+  const WizardInfoRecord& info = WizardInfo();
+  PrintLine(Joined({info.lan.address, info.lan.mask, info.lan.gateway, std::to_string(info.dhcpFlag),
+                    info.dns1, info.dns2, info.hostName, info.workgroup, info.description,
+                    std::to_string(info.timeZoneIndex)}));
+  return 0;
+}
+
+int RunVolumesCommand(const Arguments& args) {
+  ResultWindow window;
+  const auto device = LogInFor(window, args, L"volumes");
+  if (!device) return 1;
+  VolumeInfoList first{};
+  const int token = LaunchQuery(window.Handle(), [&](CQuery& q) { return q.GetVolumeStatus(*device, &first); });
+  if (!TakeMailboxResult(window, token, kMailboxWaitMs)) return NoAnswer();
+  for (const VolumeInfoList* v = &first; v; v = v->next)
+    PrintLine(Joined({std::to_string(v->volume), std::to_string(v->totalSize), std::to_string(v->usedSize)}));
+  FreeVolumeInfoTail(first);
+  return 0;
+}
+
+int RunDisksCommand(const Arguments& args) {
+  ResultWindow window;
+  const auto device = LogInFor(window, args, L"disks");
+  if (!device) return 1;
+  const int token = LaunchQuery(window.Handle(), [&](CQuery& q) { return q.GetDiskInfo(*device); });
+  MSG msg;
+  // The disks come first (2029), then the command's report (2025); a failed exchange brings only
+  // the report.
+  if (token == 0 || !window.WaitFor({WM_DISK_INFO, WM_CGI_DONE}, kDiskInfoWaitMs, msg)) return NoAnswer();
+  if (msg.message != WM_DISK_INFO) {
+    PrintError(L"the command failed");
+    return 1;
+  }
+  const std::unique_ptr<DiskInfoResult> disks(reinterpret_cast<DiskInfoResult*>(msg.wParam));
+  PrintLine(std::to_string(disks->diskCount));
+  if (disks->diskCount >= 1) PrintLine(Joined({disks->firstName, std::to_string(disks->firstSizeGiB)}));
+  if (disks->diskCount >= 2) PrintLine(Joined({disks->secondName, std::to_string(disks->secondSizeGiB)}));
+  return WaitForCgiDone(window, token, 9) ? 0 : 1;
+}
+
+int RunSharesCommand(const Arguments& args) {
+  ResultWindow window;
+  const auto device = LogInFor(window, args, L"shares");
+  if (!device) return 1;
+  ShareList().clear();
+  const int token = LaunchQuery(window.Handle(), [&](CQuery& q) { return q.GetShareInfo(*device, 0); });
+  if (!WaitForCgiDone(window, token, 8)) return 1;
+  for (const ShareEntry& share : ShareList()) PrintLine(Utf8(share.name));
+  return 0;
+}
+
+int RunAccessCommand(const Arguments& args) {
+  ResultWindow window;
+  const auto device = LogInFor(window, args, L"access");
+  if (!device) return 1;
+  const int token = LaunchQuery(window.Handle(), [&](CQuery& q) { return q.GetUserAccess(*device); });
+  const std::unique_ptr<CQuery> done = TakeMailboxResult(window, token, kMailboxWaitMs);
+  if (!done) return NoAnswer();
+  PrintLine(Utf8(ToU16(done->accessText)));
+  return 0;
+}

@@ -37,7 +37,8 @@ void TitleButtons(CGalleryDialog& gallery) {
   const struct {
     UINT normal, hover, pressed;
   } kinds[] = {{236, 235, 234}, {146, 147, 148}, {144, 143, 142}, {150, 149, 151}, {155, 156, 157}, {164, 163, 162}};
-  gallery.AddLabel(L"Title buttons: logout, settings, help, minimise, close, password", At(24, 8, 400, 14));
+  gallery.AddLabel(L"Title buttons (logout, settings, help, minimise, close, password) and push buttons: "
+                   L"normal, hover, pressed, disabled", At(24, 8, 700, 14));
   int x = 24;
   for (size_t look = 0; look < std::size(kLooks); ++look) {
     for (const auto& kind : kinds) {
@@ -52,17 +53,15 @@ void TitleButtons(CGalleryDialog& gallery) {
 }
 
 void TextButtons(CGalleryDialog& gallery) {
-  gallery.AddLabel(L"Push buttons", At(316, 100, 200, 14));
   for (size_t look = 0; look < std::size(kLooks); ++look) {
     auto& button = gallery.Add<CGdipButton>(L"BUTTON", kLookNames[look], BS_PUSHBUTTON,
-                                            At(316 + 122 * static_cast<int>(look), 118, 110, 34));
+                                            At(316 + 122 * static_cast<int>(look), 110, 110, 34));
     button.LoadImages(158, 145, 145);
     Apply(button, kLooks[look]);
   }
 }
 
 void ChecksAndRadios(CGalleryDialog& gallery) {
-  gallery.AddLabel(L"Check boxes and radio buttons", At(316, 158, 300, 14));
   const struct {
     const wchar_t* text;
     bool checked;
@@ -70,7 +69,7 @@ void ChecksAndRadios(CGalleryDialog& gallery) {
   } checks[] = {{L"Remember Me", false, true}, {L"\x8BB0\x4F4F\x6211", true, true}, {L"Off", true, false}};
   int x = 316;
   for (const auto& entry : checks) {
-    auto& box = gallery.Add<CGdipButton>(L"BUTTON", entry.text, BS_AUTOCHECKBOX | WS_GROUP, At(x, 178, 126, 22));
+    auto& box = gallery.Add<CGdipButton>(L"BUTTON", entry.text, BS_AUTOCHECKBOX | WS_GROUP, At(x, 156, 126, 22));
     box.LoadImages(165, 166, 166);
     box.SetCheck(entry.checked ? BST_CHECKED : BST_UNCHECKED);
     box.EnableWindow(entry.enabled);
@@ -84,27 +83,26 @@ void ChecksAndRadios(CGalleryDialog& gallery) {
   x = 316;
   for (size_t i = 0; i < std::size(radios); ++i) {
     DWORD group = i == 0 ? WS_GROUP : 0;
-    auto& radio = gallery.Add<CGdipButton>(L"BUTTON", radios[i].text, BS_AUTORADIOBUTTON | group, At(x, 206, 126, 20));
+    auto& radio = gallery.Add<CGdipButton>(L"BUTTON", radios[i].text, BS_AUTORADIOBUTTON | group, At(x, 184, 126, 20));
     radio.LoadImages(167, 168, 168);
     radio.SetCheck(radios[i].checked ? BST_CHECKED : BST_UNCHECKED);
     radio.EnableWindow(radios[i].enabled);
     x += 130;
   }
-  auto& up = gallery.Add<CGdipButton>(L"BUTTON", L"", BS_PUSHBUTTON | WS_GROUP, At(720, 181, 20, 14));
+  auto& up = gallery.Add<CGdipButton>(L"BUTTON", L"", BS_PUSHBUTTON | WS_GROUP, At(720, 159, 20, 14));
   up.LoadImages(205, 205, 205);
   up.SetDrawText(false);
-  auto& down = gallery.Add<CGdipButton>(L"BUTTON", L"", BS_PUSHBUTTON, At(720, 209, 20, 14));
+  auto& down = gallery.Add<CGdipButton>(L"BUTTON", L"", BS_PUSHBUTTON, At(720, 187, 20, 14));
   down.LoadImages(204, 204, 204);
   down.SetDrawText(false);
 }
 
 void StepMarkers(CGalleryDialog& gallery) {
-  gallery.AddLabel(L"Wizard steps: done, current, to come; a disabled one", At(316, 232, 400, 14));
   const wchar_t* names[] = {L"Password", L"Device Info", L"TimeZone", L"Network", L"Raid", L"DriveMapping"};
   const int states[] = {CProcessButton::kDone, CProcessButton::kDone, CProcessButton::kCurrent,
                         CProcessButton::kToCome, CProcessButton::kToCome, CProcessButton::kToCome};
   for (int i = 0; i < 6; ++i) {
-    auto& marker = gallery.Add<CProcessButton>(L"BUTTON", names[i], BS_PUSHBUTTON, At(316 + 84 * i, 250, 84, 47));
+    auto& marker = gallery.Add<CProcessButton>(L"BUTTON", names[i], BS_PUSHBUTTON, At(316 + 84 * i, 212, 84, 47));
     marker.SetState(states[i]);
     marker.SetNarrow(i == 5);
     marker.EnableWindow(i != 4);
@@ -112,7 +110,7 @@ void StepMarkers(CGalleryDialog& gallery) {
 }
 
 void VolumeOptions(CGalleryDialog& gallery) {
-  gallery.AddLabel(L"Volume types: focused and checked, unchecked", At(316, 296, 400, 14));
+  // Focused and checked, unchecked, disabled.
   const struct {
     const wchar_t* title;
     const wchar_t* description;
@@ -120,22 +118,27 @@ void VolumeOptions(CGalleryDialog& gallery) {
   } options[] = {
       {L"RAID 1", L"Mirrored RAID. Data is written identically to two drives.", 209},
       {L"JBOD", L"Just a Bunch Of Disks. It makes the disks appera to be a single larger one.", 207},
+      {L"RAID 0", L"Striped RAID. It improves performance and additional storage but no fault tolerance.", 208},
   };
-  for (int i = 0; i < 2; ++i) {
+  for (int i = 0; i < 3; ++i) {
     auto& option = gallery.Add<CIconRadioButton>(L"BUTTON", L"", BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0),
-                                                 At(320, 314 + 62 * i, 533, 58));
+                                                 At(320, 266 + 58 * i, 533, 58));
     option.LoadImages(168, 167, options[i].icon, 211);
     option.SetTitle(options[i].title);
     option.SetDescription(options[i].description);
     option.SetCheck(i == 0 ? BST_CHECKED : BST_UNCHECKED);
+    option.EnableWindow(i != 2);
     if (i == 0) SetFocus(option.GetSafeHwnd());
   }
 }
 
 void Tabs(CGalleryDialog& gallery) {
-  auto& selected = gallery.Add<CUnderLineButton>(L"BUTTON", L"Logout Time", BS_PUSHBUTTON, At(300, 436, 240, 28));
+  // Selected, not selected, disabled.
+  auto& selected = gallery.Add<CUnderLineButton>(L"BUTTON", L"Logout Time", BS_PUSHBUTTON, At(24, 470, 240, 30));
   selected.SetSelected(true);
-  gallery.Add<CUnderLineButton>(L"BUTTON", L"Short Cut Settings", BS_PUSHBUTTON, At(540, 436, 240, 28));
+  gallery.Add<CUnderLineButton>(L"BUTTON", L"Short Cut Settings", BS_PUSHBUTTON, At(24, 504, 240, 30));
+  auto& disabled = gallery.Add<CUnderLineButton>(L"BUTTON", L"\x6CE8\x9500\x65F6\x95F4", BS_PUSHBUTTON, At(24, 538, 240, 30));
+  disabled.EnableWindow(false);
 }
 
 void BottomLinks(CGalleryDialog& gallery) {
@@ -149,14 +152,13 @@ void BottomLinks(CGalleryDialog& gallery) {
 
 void Shortcuts(CGalleryDialog& gallery) {
   gallery.AddLabel(L"Shortcuts: normal, hover, pressed, selected,", At(24, 94, 270, 14));
-  gallery.AddLabel(L"focused, disabled, normal", At(24, 108, 270, 14));
+  gallery.AddLabel(L"focused, disabled; tabs below", At(24, 108, 270, 14));
   const struct {
     const wchar_t* text;
     UINT icon, active;
   } shortcuts[] = {{L"Wizard", 181, 182}, {L"Folder", 225, 226}, {L"File Center", 191, 192},
-                   {L"Management Center", 189, 190}, {L"Download Center", 193, 194}, {L"Backup Center", 200, 180},
-                   {L"Play Center", 185, 186}, {L"Surveillance Center", 183, 184}};
-  for (int i = 0; i < 8; ++i) {
+                   {L"Management Center", 189, 190}, {L"Download Center", 193, 194}, {L"Backup Center", 200, 180}};
+  for (int i = 0; i < 6; ++i) {
     auto& shortcut = gallery.Add<CShortCutButton>(L"BUTTON", shortcuts[i].text, BS_PUSHBUTTON, At(24, 126 + 56 * i, 260, 52));
     shortcut.LoadImages(197, 198, 199, shortcuts[i].icon, shortcuts[i].active);
     shortcut.SetToolTipText(shortcuts[i].text);

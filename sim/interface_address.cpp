@@ -8,6 +8,7 @@
 
 #include <bit>
 #include <cstring>
+#include <fstream>
 #include <vector>
 
 extern char** environ;
@@ -25,6 +26,16 @@ bool RunIp(std::vector<std::string> arguments) {
   int status = 0;
   if (waitpid(pid, &status, 0) != pid) return false;
   return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// With the interface's default setting, removing an address also removes every other address of
+// its subnet that was added after it: the address a device moves to within its subnet among them.
+// Promoting those instead keeps them.
+bool KeepsOtherAddressesOnRemoval(const std::string& interfaceName) {
+  std::ofstream setting("/proc/sys/net/ipv4/conf/" + interfaceName + "/promote_secondaries");
+  setting << "1\n";
+  setting.flush();
+  return static_cast<bool>(setting);
 }
 
 }  // namespace
@@ -46,15 +57,30 @@ std::optional<InterfaceAddress> FindInterfaceAddress(const std::string& address)
   return found;
 }
 
+std::optional<std::string> AddInterfaceAddress(const std::string& holder, const std::string& added,
+                                               int prefixLength) {
+  const auto held = FindInterfaceAddress(holder);
+  if (!held) return "no interface holds " + holder;
+  if (!RunIp({"addr", "replace", added + "/" + std::to_string(prefixLength), "dev",
+              held->interfaceName}))
+    return "cannot add " + added + " to " + held->interfaceName;
+  return std::nullopt;
+}
+
+std::optional<std::string> RemoveInterfaceAddress(const std::string& address) {
+  const auto held = FindInterfaceAddress(address);
+  if (!held) return "no interface holds " + address;
+  if (!KeepsOtherAddressesOnRemoval(held->interfaceName))
+    return "cannot keep the other addresses of " + held->interfaceName;
+  if (!RunIp({"addr", "del", address + "/" + std::to_string(held->prefixLength), "dev",
+              held->interfaceName}))
+    return "cannot remove " + address + " from " + held->interfaceName;
+  return std::nullopt;
+}
+
 std::optional<std::string> MoveInterfaceAddress(const std::string& from, const std::string& to,
                                                 int prefixLength) {
-  const auto old = FindInterfaceAddress(from);
-  if (!old) return "no interface holds " + from;
-  const std::string& name = old->interfaceName;
-  if (!RunIp({"addr", "replace", to + "/" + std::to_string(prefixLength), "dev", name}))
-    return "cannot add " + to + " to " + name;
-  if (to != from &&
-      !RunIp({"addr", "del", from + "/" + std::to_string(old->prefixLength), "dev", name}))
-    return "cannot remove " + from + " from " + name;
-  return std::nullopt;
+  if (const auto error = AddInterfaceAddress(from, to, prefixLength)) return error;
+  if (to == from) return std::nullopt;
+  return RemoveInterfaceAddress(from);
 }

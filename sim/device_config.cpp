@@ -2,11 +2,19 @@
 
 #include <arpa/inet.h>
 
+#include <climits>
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <optional>
+#include <utility>
+
+#include "sim/text_numbers.h"
 
 namespace {
+
+constexpr char kFaultPrefix[] = "fault.";
+constexpr int kMaxFormatSeconds = 3600;
 
 std::string Trim(const std::string& text) {
   const auto first = text.find_first_not_of(" \t\r");
@@ -33,16 +41,6 @@ bool IsDotted(const std::string& text) {
   return inet_pton(AF_INET, text.c_str(), &parsed) == 1;
 }
 
-bool ParseInt(const std::string& text, int& out) {
-  try {
-    std::size_t used = 0;
-    out = std::stoi(text, &used);
-    return used == text.size() && out >= 0;
-  } catch (...) {
-    return false;
-  }
-}
-
 using Setter = std::function<bool(DeviceState&, const std::string&)>;
 
 Setter Dotted(std::string DeviceState::*field) {
@@ -61,21 +59,97 @@ Setter Flag(bool& (*select)(DeviceState&)) {
   };
 }
 
-Setter Number(int& (*select)(DeviceState&)) {
-  return [select](DeviceState& d, const std::string& v) { return ParseInt(v, select(d)); };
+Setter Number(int& (*select)(DeviceState&), int min = 0, int max = INT_MAX) {
+  return [select, min, max](DeviceState& d, const std::string& v) {
+    const auto value = ReadCount(v, max);
+    if (!value || *value < min) return false;
+    select(d) = *value;
+    return true;
+  };
+}
+
+Setter Text(std::string DeviceState::*field) {
+  return [field](DeviceState& d, const std::string& v) {
+    d.*field = v;
+    return true;
+  };
+}
+
+// Splits "FIRST:REST" at its first ':'; nothing when there is none or FIRST is empty.
+std::optional<std::pair<std::string, std::string>> SplitPair(const std::string& value) {
+  const auto colon = value.find(':');
+  if (colon == std::string::npos || colon == 0) return std::nullopt;
+  return std::make_pair(value.substr(0, colon), value.substr(colon + 1));
+}
+
+// Splits at every ':'.
+std::vector<std::string> SplitFields(const std::string& value) {
+  std::vector<std::string> fields;
+  std::size_t start = 0;
+  for (auto colon = value.find(':'); colon != std::string::npos; colon = value.find(':', start)) {
+    fields.push_back(value.substr(start, colon - start));
+    start = colon + 1;
+  }
+  fields.push_back(value.substr(start));
+  return fields;
+}
+
+// USER:NAME; the name may hold ':' and any UTF-8.
+Setter Share(bool usb) {
+  return [usb](DeviceState& d, const std::string& v) {
+    const auto pair = SplitPair(v);
+    if (!pair || pair->second.empty()) return false;
+    d.shares.push_back(DeviceShare{pair->first, pair->second, usb});
+    return true;
+  };
+}
+
+// NAME:SIZE_GIB. Names may not hold ',' (the volume plan's separator).
+bool AddDisk(DeviceState& device, const std::string& value) {
+  const auto pair = SplitPair(value);
+  if (!pair || pair->first.find(',') != std::string::npos) return false;
+  const auto size = ReadCount(pair->second);
+  if (!size || *size < 1) return false;
+  device.disks.push_back(DeviceDisk{pair->first, *size});
+  return true;
+}
+
+// NUMBER:TOTAL_GIB:USED_GIB[:LEVEL]
+bool AddVolume(DeviceState& device, const std::string& value) {
+  const std::vector<std::string> fields = SplitFields(value);
+  if (fields.size() != 3 && fields.size() != 4) return false;
+  const auto number = ReadCount(fields[0]), total = ReadCount(fields[1]);
+  const auto used = ReadCount(fields[2]);
+  if (!number || *number < 1 || !total || !used || *used > *total) return false;
+  DeviceVolume volume{*number, *total, *used, fields.size() == 4 ? fields[3] : "standard"};
+  if (!IsVolumeLevel(volume.level)) return false;
+  device.volumes.push_back(std::move(volume));
+  return true;
+}
+
+bool SetFormatFailure(DeviceState& device, const std::string& value) {
+  const auto percent = ReadCount(value, 99);
+  if (!percent) return false;
+  device.format.failAtPercent = *percent;
+  return true;
+}
+
+// fault.<command>=<fault>, repeatable: the faults add up.
+bool AddAnswerFault(DeviceState& device, const std::string& command, const std::string& value) {
+  const auto fault = ParseAnswerFault(value);
+  if (command.empty() || !fault) return false;
+  device.answerFaults[command].push_back(*fault);
+  return true;
 }
 
 // NAME:PASSWORD[:ACCESS]; the name may not be empty, the password may.
 bool AddUser(DeviceState& device, const std::string& value) {
-  const auto first = value.find(':');
-  if (first == std::string::npos || first == 0) return false;
-  const auto second = value.find(':', first + 1);
-  DeviceUser user;
-  user.name = value.substr(0, first);
-  user.password = value.substr(first + 1, second == std::string::npos ? std::string::npos
-                                                                      : second - first - 1);
-  if (second != std::string::npos) user.access = value.substr(second + 1);
-  device.users.push_back(std::move(user));
+  const auto pair = SplitPair(value);
+  if (!pair) return false;
+  const std::string& rest = pair->second;
+  const auto colon = rest.find(':');
+  device.users.push_back(DeviceUser{pair->first, rest.substr(0, colon),
+                                    colon == std::string::npos ? "" : rest.substr(colon + 1)});
   return true;
 }
 
@@ -93,15 +167,24 @@ bool SetHttpFault(DeviceState& device, const std::string& value) {
 
 const std::map<std::string, Setter>& Keys() {
   static const std::map<std::string, Setter> keys{
-      {"name", [](DeviceState& d, const std::string& v) { d.name = v; return true; }},
+      {"name", Text(&DeviceState::name)},
       {"mac", [](DeviceState& d, const std::string& v) { return ParseMac(v, d.mac); }},
       {"address", Dotted(&DeviceState::address)},
       {"mask", Dotted(&DeviceState::mask)},
       {"gateway", Dotted(&DeviceState::gateway)},
       {"dhcp", Flag([](DeviceState& d) -> bool& { return d.dhcp; })},
       {"dhcp_address", Dotted(&DeviceState::dhcpAddress)},
-      {"text", [](DeviceState& d, const std::string& v) { d.text = v; return true; }},
+      {"text", Text(&DeviceState::text)},
+      {"dns1", Dotted(&DeviceState::dns1)},
+      {"dns2", Dotted(&DeviceState::dns2)},
+      {"workgroup", Text(&DeviceState::workgroup)},
+      {"description", Text(&DeviceState::description)},
+      {"timezone", Number([](DeviceState& d) -> int& { return d.timeZone; }, 1, kTimeZoneCount)},
       {"user", AddUser},
+      {"share", Share(false)},
+      {"usb_share", Share(true)},
+      {"disk", AddDisk},
+      {"volume", AddVolume},
       {"search.silent", Flag([](DeviceState& d) -> bool& { return d.search.silent; })},
       {"search.foreign_model", Flag([](DeviceState& d) -> bool& { return d.search.foreignModel; })},
       {"search.wrong_id", Flag([](DeviceState& d) -> bool& { return d.search.wrongId; })},
@@ -116,6 +199,11 @@ const std::map<std::string, Setter>& Keys() {
       {"http.fault", SetHttpFault},
       {"http.split_ms", Number([](DeviceState& d) -> int& { return d.http.splitMs; })},
       {"http.oversize", Flag([](DeviceState& d) -> bool& { return d.http.oversize; })},
+      {"network.readdress", Flag([](DeviceState& d) -> bool& { return d.network.readdress; })},
+      {"network.release_ms", Number([](DeviceState& d) -> int& { return d.network.releaseMs; })},
+      {"format.seconds", Number([](DeviceState& d) -> int& { return d.format.seconds; }, 0,
+                                kMaxFormatSeconds)},
+      {"format.fail_at", SetFormatFailure},
   };
   return keys;
 }
@@ -137,10 +225,17 @@ ConfigResult ParseDeviceConfig(std::istream& in) {
     if (equals == std::string::npos) return {{}, where + "expected key=value"};
     if (result.devices.empty()) return {{}, where + "key outside a [device] section"};
     const std::string key = Trim(line.substr(0, equals));
-    const auto setter = Keys().find(key);
-    if (setter == Keys().end()) return {{}, where + "unknown key '" + key + "'"};
-    if (!setter->second(result.devices.back(), Trim(line.substr(equals + 1))))
-      return {{}, where + "bad value for '" + key + "'"};
+    const std::string value = Trim(line.substr(equals + 1));
+    DeviceState& device = result.devices.back();
+    bool understood = false;
+    if (key.rfind(kFaultPrefix, 0) == 0) {
+      understood = AddAnswerFault(device, key.substr(sizeof kFaultPrefix - 1), value);
+    } else {
+      const auto setter = Keys().find(key);
+      if (setter == Keys().end()) return {{}, where + "unknown key '" + key + "'"};
+      understood = setter->second(device, value);
+    }
+    if (!understood) return {{}, where + "bad value for '" + key + "'"};
   }
   for (DeviceState& device : result.devices) {
     if (device.address.empty()) return {{}, "a device has no address"};

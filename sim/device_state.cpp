@@ -31,3 +31,7 @@ std::array<std::uint8_t, 10> DeviceIdOf(const DeviceState& device) {
   std::copy(ipv4.begin(), ipv4.end(), id.begin() + 6);
   return id;
 }
+
+bool IsVolumeLevel(std::string_view level) {
+  return level == "standard" || level == "linear" || level == "raid0" || level == "raid1";
+}

@@ -2,9 +2,14 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "sim/answer_faults.h"
+#include "sim/format_job.h"
 
 // Ways a device can misbehave in answering a search.
 struct SearchFaults {
@@ -41,11 +46,50 @@ struct HttpFaults {
   bool oversize = false;  // pads each XML body beyond what one 4096-byte read can hold
 };
 
+// How a change of the network settings over the web moves the simulator's own interface.
+struct NetworkChange {
+  bool readdress = false;  // the interface takes the new address too, shortly after the answer
+  int releaseMs = 5000;    // and gives up the old one this long after the change
+};
+
+// How long the disk manager's format runs take, and whether they fail.
+struct FormatSettings {
+  int seconds = 4;
+  std::optional<int> failAtPercent;  // the run stops failed when it gets there
+};
+
 struct DeviceUser {
   std::string name;
   std::string password;
   std::string access;  // the user's access flags, as the device reports them
 };
+
+struct DeviceShare {
+  std::string user;  // whose share list it is on
+  std::string name;  // UTF-8
+  bool usb = false;  // on a USB disk: listed only when the USB shares are asked for
+};
+
+struct DeviceDisk {
+  std::string name;  // the device name, such as "sda"
+  int sizeGiB = 0;
+};
+
+struct DeviceVolume {
+  int number = 0;
+  int totalGiB = 0;
+  int usedGiB = 0;
+  std::string level = "standard";  // "standard", "linear", "raid0" or "raid1"
+};
+
+// What the disk manager is doing: its last format run, and whether the disks were remounted since.
+struct DiskManagerState {
+  FormatJob format;
+  bool remounted = false;
+};
+
+// Time zones are numbered from 1 to this.
+constexpr int kTimeZoneCount = 96;
 
 struct DeviceState {
   std::string name;
@@ -56,11 +100,27 @@ struct DeviceState {
   bool dhcp = false;
   std::string dhcpAddress;  // what a switch to DHCP gives the device; empty: it keeps its address
   std::string text;         // the search reply's free text (bytes 68-99)
+  // The address the device had before its last change: requests naming it still reach the device
+  // while the interface holds it. Empty before any change.
+  std::string formerAddress;
+  std::string dns1;  // dotted, or empty for none
+  std::string dns2;
+  std::string workgroup = "WORKGROUP";
+  std::string description;
+  int timeZone = 1;  // 1 to kTimeZoneCount
   std::vector<DeviceUser> users;
+  std::vector<DeviceShare> shares;  // in the order they are listed
+  std::vector<DeviceDisk> disks;
+  std::vector<DeviceVolume> volumes;
+  DiskManagerState diskManager;
   SearchFaults search;
   LoginFaults login;
   SetIpFaults setIp;
   HttpFaults http;
+  NetworkChange network;
+  FormatSettings format;
+  // By command (the form's cmd, or the XML file's name), the faults of its answer.
+  std::map<std::string, std::vector<AnswerFault>> answerFaults;
 };
 
 // The dotted address as 4 bytes in network order; nothing for text that is not an address.
@@ -68,6 +128,10 @@ std::optional<std::array<std::uint8_t, 4>> Ipv4Bytes(const std::string& dotted);
 
 // The prefix length of a contiguous dotted mask ("255.255.255.0" gives 24); nothing otherwise.
 std::optional<int> PrefixLength(const std::string& mask);
+
+// Whether the text names a volume level the disk manager builds ("standard", "linear", "raid0",
+// "raid1").
+bool IsVolumeLevel(std::string_view level);
 
 // The 10 bytes that name the device in requests: its MAC, then its current address.
 std::array<std::uint8_t, 10> DeviceIdOf(const DeviceState& device);

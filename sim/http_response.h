@@ -9,6 +9,7 @@
 struct WebAnswer {
   int status = 200;
   std::string body;  // the XML document of a 200 answer; other answers have none
+  int delayMs = 0;   // how long the answer is held back before it is sent
 };
 
 // What an oversized answer's body is padded to: far more than one 4096-byte read takes.

@@ -78,10 +78,12 @@ HttpServer::~HttpServer() {
 DeviceState& HttpServer::DeviceFor(std::vector<DeviceState>& devices, const std::string* host,
                                    const std::string& localAddress) {
   const std::string named = host ? host->substr(0, host->find(':')) : std::string();
-  for (DeviceState& device : devices)
-    if (device.address == named) return device;
-  for (DeviceState& device : devices)
-    if (device.address == localAddress) return device;
+  for (const std::string& wanted : {named, localAddress}) {
+    for (DeviceState& device : devices)
+      if (device.address == wanted) return device;
+    for (DeviceState& device : devices)
+      if (!device.formerAddress.empty() && device.formerAddress == wanted) return device;
+  }
   return devices.front();
 }
 
@@ -133,13 +135,15 @@ void HttpServer::Answer(unsigned long id, Connection& connection) {
     what = std::string("http request ") + StatusWord(status);
     answer.status = status == HttpRequestReader::Status::kTooLarge ? 413 : 400;
   }
+  if (answer.delayMs > 0) what += " after " + std::to_string(answer.delayMs) + " ms";
   LogExchange(device, what + " " + std::to_string(answer.status));
   const std::string response = RenderResponse(answer, device.http);
   for (std::string& piece :
        SplitIntoPieces(response, device.http.splitMs > 0 ? kSplitPieces : 1))
     connection.pieces.push_back(std::move(piece));
   connection.pauseMs = device.http.splitMs;
-  SendPending(id);
+  if (answer.delayMs > 0) loop_.After(answer.delayMs, [this, id] { SendPending(id); });
+  else SendPending(id);
 }
 
 void HttpServer::SendPending(unsigned long id) {

@@ -26,7 +26,8 @@ public:
   std::uint16_t Port() const { return port_; }
 
   // The device a request is for: the one whose address the Host header names, else the one whose
-  // address the connection reached, else the first. `devices` is not empty.
+  // address the connection reached, else the first. A device that changed its address is also
+  // found by its former one (after the devices that hold it now). `devices` is not empty.
   static DeviceState& DeviceFor(std::vector<DeviceState>& devices, const std::string* host,
                                 const std::string& localAddress);
 

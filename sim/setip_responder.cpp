@@ -6,19 +6,9 @@
 
 std::optional<DeviceAddressing> SetIpResponder::AddressingAfter(const DeviceState& device,
                                                                 const SetIpRequest& settings) {
-  DeviceAddressing next{device.address, device.mask, device.gateway, false};
-  if (settings.dhcpFlag == '1') {
-    next.dhcp = true;
-    if (!device.dhcpAddress.empty()) next.address = device.dhcpAddress;
-    return next;
-  }
-  if (settings.dhcpFlag != '0') return std::nullopt;
-  next.address = settings.address;
-  next.mask = settings.mask;
-  next.gateway = settings.gateway;
-  if (!Ipv4Bytes(next.address) || !PrefixLength(next.mask)) return std::nullopt;
-  if (!next.gateway.empty() && !Ipv4Bytes(next.gateway)) return std::nullopt;
-  return next;
+  if (settings.dhcpFlag != '0' && settings.dhcpFlag != '1') return std::nullopt;
+  return ::AddressingAfter(device, settings.dhcpFlag == '1', settings.address, settings.mask,
+                           settings.gateway);
 }
 
 void SetIpResponder::OnSetIp(const std::vector<std::uint8_t>& request) {
@@ -42,12 +32,8 @@ void SetIpResponder::OnSetIp(const std::vector<std::uint8_t>& request) {
 void SetIpResponder::Apply(DeviceState& device, const DeviceAddressing& next,
                            const std::vector<std::uint8_t>& reply) {
   const std::string old = device.address;
-  device.address = next.address;
-  device.mask = next.mask;
-  device.gateway = next.gateway;
-  device.dhcp = next.dhcp;
-  LogExchange(device, "setip address=" + next.address + " mask=" + next.mask +
-                          " gateway=" + next.gateway + " dhcp=" + (next.dhcp ? "1" : "0"));
+  TakeAddressing(device, next);
+  LogExchange(device, "setip " + DescribeAddressing(next));
   // The answer leaves before the device moves, as a device acknowledges and then switches over.
   send_(reply);
   if (!device.setIp.readdress) return;

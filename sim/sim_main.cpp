@@ -2,17 +2,25 @@
 //
 //   drovik-nas-sim --config FILE --interface ADDRESS [--ready-file PATH] [--http-port N]
 //
-// Answers searches, login checks and IP changes on UDP port 13579 and commands on the web server
-// (port 80 unless --http-port says otherwise). Runs until SIGINT or SIGTERM. Writes the ready file
-// once it listens. Logs one line per exchange on stderr.
+// Answers searches, login checks and IP changes on UDP port 13579 and every command of the
+// program on the web server (port 80 unless --http-port says otherwise). Runs until SIGINT or
+// SIGTERM. Writes the ready file once it listens. Logs one line per exchange on stderr, and one
+// per change of a device's state. A configuration whose fault names a command the web server
+// does not answer is refused.
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "net/datagram.h"
+#include "sim/commands_account.h"
+#include "sim/commands_disk.h"
+#include "sim/commands_network.h"
+#include "sim/commands_system.h"
 #include "sim/device_config.h"
 #include "sim/discovery_responder.h"
 #include "sim/event_loop.h"
@@ -45,14 +53,23 @@ bool ParsePort(const std::string& text, std::uint16_t& port) {
   return true;
 }
 
-// Moves the interface and, when it was the one answers leave through, the UDP service with it.
-void MoveInterface(UdpService& udp, const std::string& from, const std::string& to, int prefix) {
-  if (const auto error = MoveInterfaceAddress(from, to, prefix)) {
-    std::fprintf(stderr, "drovik-nas-sim: re-addressing: %s\n", error->c_str());
-    return;
-  }
+bool Reported(const std::optional<std::string>& error) {
+  if (error) std::fprintf(stderr, "drovik-nas-sim: re-addressing: %s\n", error->c_str());
+  return error.has_value();
+}
+
+// When the interface that answers leave through got a new address, they leave from that one.
+void SendFrom(UdpService& udp, const std::string& from, const std::string& to) {
   if (udp.InterfaceAddress() == from && !udp.UseInterfaceAddress(to))
     std::fprintf(stderr, "drovik-nas-sim: cannot send from %s\n", to.c_str());
+}
+
+// Every fault must name a command the site answers: a misspelt one would silently do nothing.
+std::string UnknownFaultCommand(const std::vector<DeviceState>& devices, const WebSite& site) {
+  for (const DeviceState& device : devices)
+    for (const auto& [command, faults] : device.answerFaults)
+      if (!site.HasCommand(command)) return command;
+  return {};
 }
 
 }  // namespace
@@ -98,14 +115,35 @@ int main(int argc, char** argv) {
   LoginResponder login(config.devices, loop, toGroup);
   SetIpResponder setIp(config.devices, loop, toGroup,
                        [&udp](const std::string& from, const std::string& to, int prefix) {
-                         MoveInterface(udp, from, to, prefix);
+                         if (!Reported(MoveInterfaceAddress(from, to, prefix)))
+                           SendFrom(udp, from, to);
                        });
   udp.Handle(kSearchRequestType, [&discovery](const auto& d) { discovery.OnSearch(d); });
   udp.Handle(kLoginRequestType, [&login](const auto& d) { login.OnLogin(d); });
   udp.Handle(kSetIpRequestType, [&setIp](const auto& d) { setIp.OnSetIp(d); });
 
+  NetworkCommands network(
+      loop, InterfaceFollower{[&udp](const std::string& holder, const std::string& added,
+                                     int prefix) {
+                                if (!Reported(AddInterfaceAddress(holder, added, prefix)))
+                                  SendFrom(udp, holder, added);
+                              },
+                              [](const std::string& address) {
+                                Reported(RemoveInterfaceAddress(address));
+                              }});
+  DiskCommands disks;
+  WebSite site;
+  AddAccountCommands(site);
+  AddSystemCommands(site);
+  network.AddTo(site);
+  disks.AddTo(site);
+  if (const std::string unknown = UnknownFaultCommand(config.devices, site); !unknown.empty()) {
+    std::fprintf(stderr, "drovik-nas-sim: %s: no command %s for a fault\n", configPath.c_str(),
+                 unknown.c_str());
+    return 1;
+  }
+
   // The devices of one simulator share its port: one that refuses connections closes it for all.
-  const WebSite site;
   std::unique_ptr<HttpServer> web;
   if (std::none_of(config.devices.begin(), config.devices.end(), [](const DeviceState& d) {
         return d.http.fault == HttpFault::kRefused;

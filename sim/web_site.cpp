@@ -2,6 +2,8 @@
 
 #include <strings.h>
 
+#include <algorithm>
+
 #include "sim/basic_auth.h"
 
 WebSite::WebSite()
@@ -21,6 +23,16 @@ FormData WebSite::FormOf(const HttpRequest& request) {
   return FormData::Parse(request.body);
 }
 
+std::string WebSite::CommandName(const std::string& path, const std::string& cmd) {
+  return cmd.empty() ? path.substr(path.rfind('/') + 1) : cmd;
+}
+
+bool WebSite::HasCommand(const std::string& name) const {
+  return std::any_of(commands_.begin(), commands_.end(), [&name](const auto& command) {
+    return CommandName(command.first.first, command.first.second) == name;
+  });
+}
+
 WebAnswer WebSite::Answer(const HttpRequest& request, DeviceState& device) const {
   if (!paths_.count(request.path)) return {404, {}};
   if (request.method != "POST") return {405, {}};
@@ -28,7 +40,12 @@ WebAnswer WebSite::Answer(const HttpRequest& request, DeviceState& device) const
       !IsAuthorised(request.Header("authorization"), device.users))
     return {401, {}};
   const FormData form = FormOf(request);
-  const auto handler = commands_.find({request.path, form.Value("cmd")});
-  if (handler == commands_.end()) return {200, kDefaultAnswer};
-  return {200, handler->second(device, form)};
+  const std::string cmd = form.Value("cmd");
+  const auto handler = commands_.find({request.path, cmd});
+  AnswerElement answer = handler == commands_.end() ? ResultAnswer(1)
+                                                    : handler->second(device, form);
+  const auto faults = device.answerFaults.find(CommandName(request.path, cmd));
+  if (faults == device.answerFaults.end()) return {200, RenderAnswer(answer)};
+  SpoiledAnswer spoilt = ApplyAnswerFaults(std::move(answer), faults->second);
+  return {200, std::move(spoilt.body), spoilt.delayMs};
 }

@@ -71,3 +71,64 @@ TEST(DeviceConfig, ReadsUsersAndTheFaultsOfEveryExchange) {
                           "dhcp_address=192.0.2", "setip.readdress=yes"})
     EXPECT_NE(Parse(std::string("[device]\naddress=192.0.2.1\n") + bad + "\n").error, "") << bad;
 }
+
+TEST(DeviceConfig, ReadsTheDeviceSettingsDisksVolumesAndShares) {
+  const auto r = Parse(
+      "[device]\naddress=192.0.2.21\ndns1=192.0.2.53\nworkgroup=HOME\n"
+      "description=Fotos & Musik = alles\ntimezone=96\nuser=alice:pw\n"
+      "share=alice:Public\nshare=alice:\xF0\x9F\x98\x80music\nusb_share=alice:Stick:1\n"
+      "disk=sda:500\ndisk=sdb:1000\nvolume=1:994:12:raid0\nvolume=2:494:0\n"
+      "format.seconds=0\nformat.fail_at=60\nnetwork.readdress=1\nnetwork.release_ms=100\n");
+  ASSERT_EQ(r.error, "");
+  const DeviceState& d = r.devices[0];
+  EXPECT_EQ(d.dns1, "192.0.2.53");
+  EXPECT_EQ(d.dns2, "");
+  EXPECT_EQ(d.workgroup, "HOME");
+  EXPECT_EQ(d.description, "Fotos & Musik = alles");
+  EXPECT_EQ(d.timeZone, 96);
+  ASSERT_EQ(d.shares.size(), 3u);
+  EXPECT_EQ(d.shares[1].name, "\xF0\x9F\x98\x80music");
+  EXPECT_FALSE(d.shares[1].usb);
+  EXPECT_EQ(d.shares[2].name, "Stick:1");
+  EXPECT_TRUE(d.shares[2].usb);
+  ASSERT_EQ(d.disks.size(), 2u);
+  EXPECT_EQ(d.disks[1].name, "sdb");
+  EXPECT_EQ(d.disks[1].sizeGiB, 1000);
+  ASSERT_EQ(d.volumes.size(), 2u);
+  EXPECT_EQ(d.volumes[0].level, "raid0");
+  EXPECT_EQ(d.volumes[0].usedGiB, 12);
+  EXPECT_EQ(d.volumes[1].level, "standard");
+  EXPECT_EQ(d.format.seconds, 0);
+  EXPECT_EQ(d.format.failAtPercent, 60);
+  EXPECT_TRUE(d.network.readdress);
+  EXPECT_EQ(d.network.releaseMs, 100);
+
+  // Unset, a device has the usual defaults.
+  const DeviceState plain = Parse("[device]\naddress=192.0.2.21\n").devices.at(0);
+  EXPECT_EQ(plain.workgroup, "WORKGROUP");
+  EXPECT_EQ(plain.timeZone, 1);
+  EXPECT_EQ(plain.format.seconds, 4);
+  EXPECT_FALSE(plain.format.failAtPercent);
+  EXPECT_TRUE(plain.disks.empty() && plain.volumes.empty() && plain.shares.empty());
+
+  for (const char* bad :
+       {"timezone=0", "timezone=97", "dns2=none", "share=alice", "share=:x", "share=alice:",
+        "disk=sda", "disk=sda:0", "disk=sd,a:5", "disk=sda:5G", "volume=1:10", "volume=0:10:0",
+        "volume=1:10:11", "volume=1:10:0:raid5", "volume=1:10:0:raid1:x", "format.seconds=3601",
+        "format.fail_at=100", "format.fail_at=", "network.release_ms=-1"})
+    EXPECT_NE(Parse(std::string("[device]\naddress=192.0.2.1\n") + bad + "\n").error, "") << bad;
+}
+
+TEST(DeviceConfig, FaultsByCommandAddUp) {
+  const auto r = Parse(
+      "[device]\naddress=192.0.2.21\nfault.cgi_FMT_Create_DiskMGR=res:5\n"
+      "fault.dm_read_state.xml=drop:percent\nfault.dm_read_state.xml=slow:300\n");
+  ASSERT_EQ(r.error, "");
+  const auto& faults = r.devices[0].answerFaults;
+  ASSERT_EQ(faults.size(), 2u);
+  EXPECT_EQ(faults.at("cgi_FMT_Create_DiskMGR").at(0).number, 5);
+  ASSERT_EQ(faults.at("dm_read_state.xml").size(), 2u);
+  EXPECT_EQ(faults.at("dm_read_state.xml")[1].kind, AnswerFault::Kind::kSlow);
+  for (const char* bad : {"fault.=res:1", "fault.cgi_ip=", "fault.cgi_ip=late", "fault=res:1"})
+    EXPECT_NE(Parse(std::string("[device]\naddress=192.0.2.1\n") + bad + "\n").error, "") << bad;
+}

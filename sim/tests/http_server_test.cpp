@@ -12,10 +12,15 @@
 #include <functional>
 #include <thread>
 
+#include "net/cgi_request.h"
+#include "net/command_bodies.h"
 #include "settings/base64.h"
+#include "sim/commands_system.h"
 #include "sim/tests/sim_test_devices.h"
 
 namespace {
+
+const std::string kPlainSuccess = RenderAnswer(ResultAnswer(1));
 
 // A blocking client socket whose reads give up after a while.
 class Client {
@@ -98,7 +103,7 @@ TEST_F(HttpServerTest, AnswersInterleavedConnectionsEachInFull) {
     first.Send(request.substr(40));
     const std::string answer = first.ReceiveAll();
     EXPECT_EQ(answer.rfind("HTTP/1.1 200 OK\r\n", 0), 0u) << answer;
-    EXPECT_EQ(answer.substr(answer.size() - std::string(kDefaultAnswer).size()), kDefaultAnswer);
+    EXPECT_EQ(answer.substr(answer.size() - std::string(kPlainSuccess).size()), kPlainSuccess);
 
     Client garbage(port);
     garbage.Send("HELLO\r\n\r\n");
@@ -116,8 +121,8 @@ TEST_F(HttpServerTest, ASplitAnswerComesInPiecesThatAddUp) {
     EXPECT_FALSE(first.empty());
     EXPECT_FALSE(rest.empty());  // one receive call does not get it all
     EXPECT_EQ((first + rest).rfind("HTTP/1.1 200 OK\r\n", 0), 0u);
-    EXPECT_EQ((first + rest).find(kDefaultAnswer), first.size() + rest.size() -
-                                                       std::string(kDefaultAnswer).size());
+    EXPECT_EQ((first + rest).find(kPlainSuccess), first.size() + rest.size() -
+                                                       std::string(kPlainSuccess).size());
   });
 }
 
@@ -128,4 +133,36 @@ TEST_F(HttpServerTest, ASilentDeviceReadsAndKeepsTheConnectionOpen) {
     client.Send(Request("cmd=cgi_timezone"));
     EXPECT_TRUE(client.StillOpenAndQuiet());
   });
+}
+
+TEST_F(HttpServerTest, ASlowAnswerComesLateButWhole) {
+  devices[0].answerFaults["cgi_timezone"] = {*ParseAnswerFault("slow:400")};
+  Serve([](std::uint16_t port) {
+    Client client(port, 150);
+    client.Send(Request("cmd=cgi_timezone"));
+    EXPECT_TRUE(client.StillOpenAndQuiet());  // nothing yet after 150 ms
+    std::string answer;
+    for (int tries = 0; tries < 10 && answer.empty(); ++tries) answer = client.ReceiveAll();
+    EXPECT_EQ(answer.rfind("HTTP/1.1 200 OK\r\n", 0), 0u) << answer;
+    EXPECT_EQ(answer.substr(answer.size() - kPlainSuccess.size()), kPlainSuccess);
+  });
+}
+
+// The program's own request over the wire: its escaped description arrives whole, and the whole
+// answer comes in the one receive call the program makes.
+TEST_F(HttpServerTest, TheProgramsRequestIsDecodedAndAnsweredInOneRead) {
+  AddSystemCommands(site);
+  Serve([](std::uint16_t port) {
+    DeviceIdentity identity{"NAS-TWO", "OFFICE", "Tom & Jerry = 100% +1"};
+    const std::string body = SetDeviceInfoBody(identity).value();
+    const auto request = FormatCgiRequest(CgiPath(3), "192.0.2.21", body, BasicToken("secret"));
+    Client client(port);
+    client.Send(request.value());
+    const std::string answer = client.ReceiveOnce();
+    EXPECT_TRUE(StatusLineAccepted(reinterpret_cast<const std::uint8_t*>(answer.data()),
+                                   answer.size()));
+    EXPECT_EQ(ExamineAnswer(answer), AnswerProgress::kWhole);
+  });
+  EXPECT_EQ(devices[0].name, "NAS-TWO");
+  EXPECT_EQ(devices[0].description, "Tom & Jerry = 100% +1");
 }

@@ -8,6 +8,8 @@
 
 namespace {
 
+const std::string kPlainSuccess = RenderAnswer(ResultAnswer(1));
+
 HttpRequest Post(const std::string& path, const std::string& body,
                  const std::string& password = "secret") {
   HttpRequest r;
@@ -38,7 +40,7 @@ TEST(WebSite, StatusByPathMethodAndAuthorisation) {
         "/xml/dm_read_state.xml", "/cgi-bin/usb_device.cgi"}) {
     const WebAnswer answer = site.Answer(Post(path, "cmd=anything", "pw"), device);
     EXPECT_EQ(answer.status, 200) << path;
-    EXPECT_EQ(answer.body, kDefaultAnswer) << path;
+    EXPECT_EQ(answer.body, kPlainSuccess) << path;
   }
   device.http.fault = HttpFault::kUnauthorized;
   EXPECT_EQ(site.Answer(Post("/cgi-bin/system_mgr.cgi", ""), device).status, 401);
@@ -51,32 +53,33 @@ TEST(WebSite, RoutesByPathAndCommandWithTheDecodedForm) {
                   [&seen](DeviceState& device, const FormData& form) {
                     device.name = form.Value("hostname");
                     seen = form.Value("description");
-                    return std::string("<r>device</r>");
+                    return AnswerElement{"r", "device", {}};
                   });
   site.AddCommand("/xml/dm_read_state.xml", "",
-                  [](DeviceState&, const FormData&) { return std::string("<r>state</r>"); });
+                  [](DeviceState&, const FormData&) { return AnswerElement{"r", "state", {}}; });
   DeviceState device = TestDevice("192.0.2.21", 1);
   const auto answer =
       site.Answer(Post("/cgi-bin/system_mgr.cgi", "cmd=cgi_device&description=a+b%21&hostname=N2"),
                   device);
-  EXPECT_EQ(answer.body, "<r>device</r>");
+  EXPECT_EQ(answer.body, RenderAnswer(AnswerElement{"r", "device", {}}));
   EXPECT_EQ(seen, "a b!");
   EXPECT_EQ(device.name, "N2");
-  EXPECT_EQ(site.Answer(Post("/xml/dm_read_state.xml", ""), device).body, "<r>state</r>");
+  EXPECT_EQ(site.Answer(Post("/xml/dm_read_state.xml", ""), device).body,
+            RenderAnswer(AnswerElement{"r", "state", {}}));
   // The same command on another path, and an unknown command, get the default answer.
   EXPECT_EQ(site.Answer(Post("/cgi-bin/wizard_mgr.cgi", "cmd=cgi_device"), device).body,
-            kDefaultAnswer);
+            kPlainSuccess);
   EXPECT_EQ(site.Answer(Post("/cgi-bin/system_mgr.cgi", "cmd=cgi_other"), device).body,
-            kDefaultAnswer);
+            kPlainSuccess);
   // A body that is declared as something else is no form.
   HttpRequest json = Post("/cgi-bin/system_mgr.cgi", "cmd=cgi_device");
   json.headers[2].second = "application/json";
-  EXPECT_EQ(site.Answer(json, device).body, kDefaultAnswer);
+  EXPECT_EQ(site.Answer(json, device).body, kPlainSuccess);
 }
 
 TEST(HttpResponse, StatusLineHeadersAndFaults) {
-  const WebAnswer ok{200, kDefaultAnswer};
-  const std::string body = kDefaultAnswer;
+  const WebAnswer ok{200, kPlainSuccess};
+  const std::string body = kPlainSuccess;
   EXPECT_EQ(RenderResponse(ok, {}),
             "HTTP/1.1 200 OK\r\nContent-Type: text/xml\r\nContent-Length: " +
                 std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
@@ -94,9 +97,10 @@ TEST(HttpResponse, StatusLineHeadersAndFaults) {
   EXPECT_EQ(paddedBody.size(), kOversizeBodyBytes);
   EXPECT_NE(padded.find("Content-Length: 10000\r\n"), std::string::npos);
   // What one 4096-byte read gets is the start of an unfinished document.
-  EXPECT_EQ(padded.substr(0, 4096).find("</root>"), std::string::npos);
-  EXPECT_EQ(paddedBody.substr(0, 44), body.substr(0, 44));
-  EXPECT_EQ(paddedBody.substr(paddedBody.size() - 19), "<res>1</res></root>");
+  EXPECT_EQ(padded.substr(0, 4096).find("</config>"), std::string::npos);
+  const std::size_t rootEnd = body.find("<config>") + 8;
+  EXPECT_EQ(paddedBody.substr(0, rootEnd), body.substr(0, rootEnd));
+  EXPECT_EQ(paddedBody.substr(paddedBody.size() - (body.size() - rootEnd)), body.substr(rootEnd));
   EXPECT_NE(RenderResponse({401, {}}, big).find("Content-Length: 0\r\n"), std::string::npos);
 
   const auto pieces = SplitIntoPieces(padded, 3);

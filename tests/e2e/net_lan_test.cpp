@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
+#include <utility>
 #include <set>
 #include <string>
 
@@ -68,5 +70,76 @@ TEST(SearchOnTheLan, ASecondSearchStartsFromAnEmptyList) {
     EXPECT_EQ(done->RequestToken, token);
     delete done;
     EXPECT_EQ(NasDeviceList::Instance().Count(), ExpectedDevices());
+  }
+}
+
+namespace {
+
+// Finds a device by name in the list of the last search.
+int DeviceNamed(const char* name) {
+  NasDeviceInfo device;
+  for (int i = 0; NasDeviceList::Instance().CopyAt(i, device); ++i)
+    if (std::string(device.name) == name) return i;
+  return -1;
+}
+
+// The next message of `kind` posted to the window, within `timeoutMs`.
+bool Next(ResultWindow& window, UINT kind, MSG& msg, DWORD timeoutMs = 15000) {
+  return window.WaitFor(kind, timeoutMs, msg);
+}
+
+}  // namespace
+
+// The disk steps a format goes through, each started when the one before it reported.
+TEST(FormatOnTheLan, AFormatJobIsFollowedToTheEnd) {
+  const char* deviceName = std::getenv("DROVIK_FORMAT_DEVICE");
+  if (!deviceName) GTEST_SKIP() << "no device to format named";
+  ResultWindow window;
+  const int search = LaunchQuery(window.Handle(), [](CQuery& q) { return q.SearchDevices(); });
+  ASSERT_NE(search, 0);
+  delete TakeResult(window);  // the list now holds the devices
+  const int device = DeviceNamed(deviceName);
+  ASSERT_GE(device, 0);
+  ASSERT_NE(LaunchQuery(window.Handle(), [&](CQuery& q) { return q.CheckLogin(L"admin", L"admin", device); }), 0);
+  CQuery* login = TakeResult(window);
+  ASSERT_NE(login, nullptr) << "the login was not accepted";
+  delete login;
+
+  MSG msg;
+  ASSERT_NE(LaunchQuery(window.Handle(), [&](CQuery& q) { return q.StopWebFileManager(device); }), 0);
+  ASSERT_TRUE(Next(window, WM_DISK_STEP_DONE, msg));
+  EXPECT_EQ(msg.wParam, 1u);
+  EXPECT_EQ(msg.lParam, 10);
+
+  VolumeRequest plan{};
+  plan.volumeNumber = 1;
+  std::strcpy(plan.level, "standard");
+  std::strcpy(plan.fileSystem, "ext4");
+  plan.sizeGiB = 500;
+  std::strcpy(plan.disks, "sda");
+  plan.equal = 1;
+  ASSERT_NE(LaunchQuery(window.Handle(), [&](CQuery& q) { return q.CreateVolume(device, &plan); }), 0);
+  ASSERT_TRUE(Next(window, WM_VOLUME_CREATED, msg));
+  EXPECT_EQ(msg.lParam, 11);
+
+  int lastPercent = -1;
+  WPARAM state = 1;
+  for (int tick = 0; tick < 60 && state == 1; ++tick) {
+    Sleep(1000);
+    ASSERT_NE(LaunchQuery(window.Handle(), [&](CQuery& q) { return q.ReadFormatState(device); }), 0);
+    ASSERT_TRUE(Next(window, WM_FORMAT_STATE, msg));
+    state = msg.wParam;
+    EXPECT_GE(static_cast<int>(msg.lParam), lastPercent);
+    lastPercent = static_cast<int>(msg.lParam);
+  }
+  ASSERT_EQ(state, 2u) << "the format did not finish";
+
+  for (auto [step, index] : {std::pair<int (CQuery::*)(int), int>{&CQuery::RemountDisk, 13},
+                             {&CQuery::CheckRemountState, 14},
+                             {&CQuery::FinishFormat, 15}}) {
+    ASSERT_NE(LaunchQuery(window.Handle(), [&](CQuery& q) { return (q.*step)(device); }), 0);
+    ASSERT_TRUE(Next(window, WM_DISK_STEP_DONE, msg)) << index;
+    EXPECT_EQ(msg.lParam, index);
+    EXPECT_EQ(msg.wParam, 1u) << index;
   }
 }

@@ -1,0 +1,167 @@
+#include "skin/controls/folder_list_ctrl.h"
+
+#include <algorithm>
+
+#include "net/ansi_text.h"
+#include "net/messages.h"
+#include "skin/controls/mouse_point.h"
+#include "skin/controls/panel_background.h"
+#include "skin/my_mem_dc.h"
+#include "skin/skin_draw.h"
+
+namespace {
+constexpr UINT kSelectionImage = 222;
+constexpr UINT kFolderImage = 224;
+constexpr int kFolderIconSize = 74;
+constexpr UINT kScrollBarId = 1;
+constexpr DWORD kScrollBarStyle = WS_CHILD | WS_VISIBLE | TBS_VERT | TBS_BOTH | TBS_NOTICKS;
+constexpr RECT kScrollBarPlace{506, 0, 519, 200};
+constexpr int kScrollBarWidth = 13;
+constexpr int kBottomMargin = 37;
+constexpr int kNameFontHeight = 18;
+constexpr int kNameLift = 10;
+
+}  // namespace
+
+
+void CFolderListCtrl::AddFolder(const wchar_t* name) {
+  if (!name || items_.size() >= kMaxFolders) return;
+  items_.push_back({ToWide(FolderDisplayText(ToU16(name))), FolderCell(items_.size())});
+  UpdateScrollBar();
+  Invalidate(false);
+}
+
+void CFolderListCtrl::ClearFolders() {
+  items_.clear();
+  UpdateScrollBar();
+  Invalidate(false);
+}
+
+void CFolderListCtrl::UpdateScrollBar() {
+  scrollY_ = 0;
+  if (!scrollBar_.GetSafeHwnd()) return;
+  if (items_.size() >= kFoldersBeforeScrolling) {
+    scrollBar_.SetRange(0, FolderScrollMax(items_.size()));
+    scrollBar_.SetPos(0);
+    scrollBar_.ShowWindow(SW_SHOW);
+  } else {
+    scrollBar_.ShowWindow(SW_HIDE);
+  }
+}
+
+LRESULT CFolderListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  POINT point = MousePoint(lParam);
+  switch (message) {
+    case WM_CREATE:
+      OnCreate();
+      break;
+    case WM_SIZE:
+      PlaceScrollBar();
+      break;
+    case WM_PAINT: {
+      PaintDC paint(GetSafeHwnd());
+      Paint(paint.GetSafeHdc());
+      return 0;
+    }
+    case WM_ERASEBKGND:
+      return TRUE;
+    case WM_LBUTTONDOWN:
+      pressed_ = true;
+      pressPoint_ = point;
+      return 0;
+    case WM_LBUTTONUP:
+      if (pressed_ && point.x == pressPoint_.x && point.y == pressPoint_.y) {
+        int item = ItemAt(point);
+        if (item >= 0) selected_ = item;
+        Invalidate(false);
+      }
+      pressed_ = false;
+      return 0;
+    case WM_LBUTTONDBLCLK: {
+      int item = ItemAt(point);
+      if (item >= 0) {
+        selected_ = item;
+        Invalidate(false);
+        ::PostMessageW(GetParent(), WM_FOLDER_OPEN, static_cast<WPARAM>(item), 0);
+      }
+      return 0;
+    }
+    case WM_VSCROLL:
+      if (reinterpret_cast<HWND>(lParam) == scrollBar_.GetSafeHwnd() && scrollBar_.GetSafeHwnd()) {
+        scrollY_ = scrollBar_.GetPos();
+        Invalidate(false);
+        return 0;
+      }
+      break;
+    case WM_DRAW_PARENT_BG:
+      LendParentBackgroundToChild(GetSafeHwnd(), reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
+      return 0;
+    case WM_NCDESTROY:
+      UnmarkSkinnedWindow(GetSafeHwnd());
+      break;
+    default:
+      break;
+  }
+  return CClassOwnedWnd::WindowProc(message, wParam, lParam);
+}
+
+void CFolderListCtrl::OnCreate() {
+  selectionImage_.Load(kSelectionImage);
+  folderImage_.Load(kFolderImage);
+  MarkSkinnedWindow(GetSafeHwnd());
+  if (scrollBar_.CreateEx(0, TRACKBAR_CLASSW, L"", kScrollBarStyle, kScrollBarPlace, GetSafeHwnd(), kScrollBarId)) {
+    // An empty list has nothing to scroll: the gauge waits for the fifth folder.
+    scrollBar_.ShowWindow(SW_HIDE);
+  }
+}
+
+void CFolderListCtrl::PlaceScrollBar() const {
+  if (scrollBar_.GetSafeHwnd()) scrollBar_.MoveWindow(kScrollBarPlace);
+}
+
+int CFolderListCtrl::ItemAt(POINT point) const {
+  for (size_t index = 0; index < items_.size(); ++index) {
+    if (items_[index].cell.Contains(point.x, point.y + scrollY_)) return static_cast<int>(index);
+  }
+  return -1;
+}
+
+void CFolderListCtrl::Paint(HDC target) {
+  RECT client = GetClientRect();
+  if (items_.empty()) {
+    PaintParentBackground(GetSafeHwnd(), target);
+    return;
+  }
+  // The parent's background under the panel, once, client-sized.
+  CMyMemDC background(target, &client);
+  background.DetachTarget();
+  PaintParentBackground(GetSafeHwnd(), background.GetSafeHdc());
+
+  // All rows on one tall bitmap with that background where the visible part is; the visible part
+  // is then copied out at the scroll offset.
+  int width = std::max(0, RectWidth(client) - kScrollBarWidth);
+  int height = std::max(RectHeight(client) + scrollY_, items_.back().cell.bottom + kBottomMargin);
+  RECT whole{0, 0, width, height};
+  CMyMemDC rows(target, &whole);
+  rows.DetachTarget();
+  HDC dc = rows.GetSafeHdc();
+  ::BitBlt(dc, 0, scrollY_, width, RectHeight(client), background.GetSafeHdc(), 0, 0, SRCCOPY);
+  FontHandle font = CreateSkinFont(kNameFontHeight);
+  for (size_t index = 0; index < items_.size(); ++index) {
+    const CellRect& cell = items_[index].cell;
+    if (static_cast<int>(index) == selected_) {
+      DrawSkinImage(dc, selectionImage_, cell.left, cell.top, kFolderCellSize, kFolderCellSize);
+    }
+    int inset = (kFolderCellSize - kFolderIconSize) / 2;
+    DrawSkinImage(dc, folderImage_, cell.left + inset, cell.top + inset, kFolderIconSize, kFolderIconSize);
+    RECT name{cell.left, cell.top, cell.right, cell.bottom - kNameLift};
+    SelectGuard selectedFont(dc, font.Get());
+    CDC(dc).DrawText(items_[index].displayText, name, DT_CENTER | DT_BOTTOM | DT_SINGLELINE, kSkinWhite);
+  }
+  ::BitBlt(target, 0, 0, width, RectHeight(client), dc, 0, scrollY_, SRCCOPY);
+  // The rows stop short of the scroll bar; while it is hidden, the background shows there.
+  if (!scrollBar_.IsWindowVisible()) {
+    ::BitBlt(target, width, 0, RectWidth(client) - width, RectHeight(client), background.GetSafeHdc(), width, 0,
+             SRCCOPY);
+  }
+}

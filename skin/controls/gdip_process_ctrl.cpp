@@ -1,0 +1,60 @@
+#include "skin/controls/gdip_process_ctrl.h"
+
+#include "skin/controls/control_buffer.h"
+#include "skin/controls/fill_drawing.h"
+#include "skin/controls/gauge_math.h"
+#include "skin/skin_draw.h"
+
+CGdipProcessCtrl::~CGdipProcessCtrl() {
+  if (GetSafeHwnd()) UnmarkSkinnedWindow(GetSafeHwnd());
+}
+
+void CGdipProcessCtrl::LoadImages(UINT backgroundId, UINT leftId, UINT middleId, UINT rightId) {
+  background_.Load(backgroundId);
+  left_.Load(leftId);
+  middle_.Load(middleId);
+  right_.Load(rightId);
+  imagesLoaded_ = true;
+  if (GetSafeHwnd()) Invalidate(false);
+}
+
+void CGdipProcessCtrl::OnAttached() { MarkSkinnedWindow(GetSafeHwnd()); }
+
+LRESULT CGdipProcessCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT:
+      if (imagesLoaded_) {
+        PaintDC paint(GetSafeHwnd());
+        Paint(paint.GetSafeHdc());
+        return 0;
+      }
+      break;
+    case PBM_SETPOS:
+    case PBM_DELTAPOS:
+    case PBM_STEPIT:
+    case PBM_SETRANGE:
+    case PBM_SETRANGE32: {
+      // The platform bar invalidates only what its own drawing would change: repaint all of ours.
+      LRESULT result = CProgressCtrl::WindowProc(message, wParam, lParam);
+      if (imagesLoaded_) Invalidate(false);
+      return result;
+    }
+    case WM_NCDESTROY:
+      UnmarkSkinnedWindow(GetSafeHwnd());
+      break;
+    default:
+      break;
+  }
+  return CProgressCtrl::WindowProc(message, wParam, lParam);
+}
+
+void CGdipProcessCtrl::Paint(HDC target) {
+  CControlBuffer buffer(GetSafeHwnd(), target);
+  HDC dc = buffer.GetSafeHdc();
+  int width = RectWidth(buffer.Client());
+  int height = RectHeight(buffer.Client());
+  DrawSkinImage(dc, background_, 0, 0, width, height);
+  PBRANGE range = GetRange();
+  int filled = FillLength(GetPos(), range.iLow, range.iHigh, width);
+  DrawFill(dc, FillPieces(filled, kProgressEndCapAt), {left_, middle_, right_}, FillDirection::kRight, height);
+}

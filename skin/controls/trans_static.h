@@ -1,0 +1,33 @@
+// A text over the parent's background: the window text in the skin's font, in one colour, with
+// DrawText format flags.
+#pragma once
+#include "ui/framework/controls.h"
+#include "ui/framework/gdi.h"
+
+class CTransStatic : public CStatic {
+ public:
+  static constexpr UINT kDefaultFormat = DT_WORDBREAK | DT_EDITCONTROL;
+  static constexpr int kDefaultFontHeight = 17;
+
+  ~CTransStatic() override;
+
+  // Sets the window text and repaints without erasing.
+  void SetText(const std::wstring& text);
+  void SetFormat(UINT format);
+  void SetFontHeight(int height);
+  void SetFontWeight(int weight);
+  void SetTextColour(COLORREF colour);
+
+ protected:
+  void OnAttached() override;
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void Paint(HDC target);
+  void Repaint() const;
+
+  UINT format_ = kDefaultFormat;
+  int fontHeight_ = kDefaultFontHeight;
+  int fontWeight_ = FW_THIN;
+  COLORREF colour_ = 0xFFFFFF;
+};

@@ -1,0 +1,95 @@
+#include "skin/controls/volume_info_ctrl.h"
+
+#include "i18n/win_language.h"
+#include "net/messages.h"
+#include "skin/controls/gauge_math.h"
+#include "skin/controls/panel_background.h"
+#include "skin/skin_draw.h"
+
+namespace {
+constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE;
+
+// The texts (ids 1-3): name, used and total size, percentage.
+struct TextPlace {
+  RECT rect;
+  UINT format;
+  int fontHeight;
+};
+constexpr TextPlace kTextPlaces[] = {
+    {{48, 13, 125, 30}, DT_SINGLELINE | DT_BOTTOM | DT_RIGHT, 18},
+    {{141, 35, 413, 49}, DT_SINGLELINE | DT_BOTTOM, 13},
+    {{422, 16, 468, 31}, DT_SINGLELINE | DT_BOTTOM | DT_RIGHT, 17},
+};
+// The usage bar (id 4).
+constexpr RECT kBarPlace{140, 16, 412, 30};
+constexpr UINT kBarId = 4;
+constexpr UINT kBarBackground = 215, kBarLeft = 216, kBarMiddle = 217, kBarRight = 214;
+constexpr int kInitialPosition = 50;
+
+}  // namespace
+
+
+void CVolumeInfoCtrl::SetVolumeInfo(int totalGB, const std::wstring& name, int usedGB) {
+  hasData_ = true;
+  name_.SetText(name);
+  sizes_.SetText(TrFormat(L"%dG Used/%dG Available", usedGB, totalGB));
+  int percent = UsagePercent(usedGB, totalGB);
+  percent_.SetText(TrFormat(L"%d%%", percent));
+  bar_.SetPos(percent);
+  Invalidate(false);
+}
+
+void CVolumeInfoCtrl::ClearVolumeInfo() {
+  hasData_ = false;
+  for (CTransStatic* text : Texts()) text->SetText(L"");
+  Invalidate(false);
+}
+
+LRESULT CVolumeInfoCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE:
+      OnCreate();
+      break;
+    case WM_SIZE:
+      PlaceChildren();
+      break;
+    case WM_PAINT: {
+      PaintDC paint(GetSafeHwnd());
+      PaintParentBackground(GetSafeHwnd(), paint.GetSafeHdc());
+      return 0;
+    }
+    case WM_ERASEBKGND:
+      return TRUE;
+    case WM_DRAW_PARENT_BG:
+      LendParentBackgroundToChild(GetSafeHwnd(), reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
+      return 0;
+    case WM_NCDESTROY:
+      UnmarkSkinnedWindow(GetSafeHwnd());
+      break;
+    default:
+      break;
+  }
+  return CClassOwnedWnd::WindowProc(message, wParam, lParam);
+}
+
+void CVolumeInfoCtrl::OnCreate() {
+  UINT id = 1;
+  for (CTransStatic* text : Texts()) {
+    const TextPlace& place = kTextPlaces[id - 1];
+    text->CreateEx(0, L"static", L"", kChildStyle, place.rect, GetSafeHwnd(), id++);
+    text->SetFormat(place.format);
+    text->SetFontHeight(place.fontHeight);
+  }
+  // The bar is a real progress control: a static would not keep its range and position.
+  bar_.CreateEx(0, PROGRESS_CLASSW, L"", kChildStyle, kBarPlace, GetSafeHwnd(), kBarId);
+  bar_.SendMessage(PBM_SETRANGE, 0, MAKELPARAM(0, 100));
+  bar_.SetPos(kInitialPosition);
+  bar_.LoadImages(kBarBackground, kBarLeft, kBarMiddle, kBarRight);
+  MarkSkinnedWindow(GetSafeHwnd());
+}
+
+void CVolumeInfoCtrl::PlaceChildren() {
+  size_t index = 0;
+  for (CTransStatic* text : Texts()) text->MoveWindow(kTextPlaces[index++].rect);
+  bar_.MoveWindow(kBarPlace);
+}

@@ -1,0 +1,39 @@
+// The volume usage panel of the device information popup (window class "VolumeInfoWnd"): the
+// volume's name, its used and total size, the percentage used, and a usage bar.
+#pragma once
+#include <array>
+#include <string>
+
+#include "skin/controls/gdip_process_ctrl.h"
+#include "skin/controls/owned_window_class.h"
+#include "skin/controls/trans_static.h"
+
+class CVolumeInfoCtrl : public CClassOwnedWnd {
+ public:
+  static constexpr wchar_t kClassName[] = L"VolumeInfoWnd";
+
+  static CVolumeInfoCtrl* FromWindow(HWND window);
+
+  // Shows a volume of `totalGB` of which `usedGB` are used; the panel then holds data.
+  void SetVolumeInfo(int totalGB, const std::wstring& name, int usedGB);
+  // Empties the three texts; the panel holds no data any more.
+  void ClearVolumeInfo();
+  bool HasData() const { return hasData_; }
+
+  CTransStatic& NameText() { return name_; }
+  CTransStatic& SizeText() { return sizes_; }
+  CTransStatic& PercentText() { return percent_; }
+  CGdipProcessCtrl& UsageBar() { return bar_; }
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void OnCreate();
+  void PlaceChildren();
+  std::array<CTransStatic*, 3> Texts() { return {&name_, &sizes_, &percent_}; }
+
+  CTransStatic name_, sizes_, percent_;
+  CGdipProcessCtrl bar_;
+  bool hasData_ = false;
+};

@@ -69,8 +69,9 @@ LRESULT CGdipSlider::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       if (changedDuringDrag_) PostScroll(SB_THUMBPOSITION);
       return 0;
     case WM_CAPTURECHANGED:
+      // The mouse is handled here alone: the platform slider would report an end of its own drag.
       dragging_ = false;
-      break;
+      return 0;
     case WM_MOUSEWHEEL:
       OnWheel(GET_WHEEL_DELTA_WPARAM(wParam));
       return 0;

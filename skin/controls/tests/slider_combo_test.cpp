@@ -1,0 +1,97 @@
+// The slider gauge and the combo box in a real dialog: positions from the mouse and the wheel with
+// the scroll messages to the parent, and the combo box's selection field.
+#include <gtest/gtest.h>
+
+#include "controls_test_dialog.h"
+#include "ui/framework/tests/support/ui_test_support.h"
+
+using namespace std::chrono_literals;
+using namespace controls_test;
+
+namespace {
+class SliderGauge : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dialog.Open());
+    dialog.slider.SetRange(0, 120);
+    dialog.slider.SetPos(0);
+    channel = dialog.slider.GetChannelRect();
+  }
+  // A point on the channel, `share` of the way down.
+  LPARAM At(double share) const {
+    int length = channel.bottom - channel.top;
+    return MAKELPARAM(6, channel.top + static_cast<int>(share * length));
+  }
+  std::vector<Received> Scrolls() {
+    PumpMessages(20ms);
+    std::vector<Received> scrolls;
+    for (const Received& entry : dialog.received) {
+      if (entry.message == WM_VSCROLL) scrolls.push_back(entry);
+    }
+    dialog.received.clear();
+    return scrolls;
+  }
+
+  CControlsTestDialog dialog;
+  RECT channel{};
+};
+}  // namespace
+
+TEST_F(SliderGauge, PressAndDragSetThePositionAndTellTheParent) {
+  dialog.slider.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(1.0));
+  EXPECT_EQ(dialog.slider.GetPos(), 120);
+  EXPECT_EQ(GetCapture(), dialog.slider.GetSafeHwnd());
+  std::vector<Received> scrolls = Scrolls();
+  ASSERT_EQ(scrolls.size(), 1u);
+  EXPECT_EQ(scrolls[0].wParam, MAKEWPARAM(SB_THUMBTRACK, 120));
+  EXPECT_EQ(scrolls[0].lParam, reinterpret_cast<LPARAM>(dialog.slider.GetSafeHwnd()));
+
+  dialog.slider.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(0.5));
+  EXPECT_EQ(dialog.slider.GetPos(), 60);
+  dialog.slider.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(0.5));  // no change, no message
+  scrolls = Scrolls();
+  ASSERT_EQ(scrolls.size(), 1u);
+  EXPECT_EQ(HIWORD(scrolls[0].wParam), 60);
+
+  dialog.slider.SendMessage(WM_LBUTTONUP, 0, At(0.5));
+  EXPECT_NE(GetCapture(), dialog.slider.GetSafeHwnd());
+  scrolls = Scrolls();
+  ASSERT_EQ(scrolls.size(), 1u);  // the drag changed it: the final position
+  EXPECT_EQ(scrolls[0].wParam, MAKEWPARAM(SB_THUMBPOSITION, 60));
+
+  // A click that changes nothing tells nothing; moving without the button pressed does nothing.
+  dialog.slider.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(0.5));
+  dialog.slider.SendMessage(WM_LBUTTONUP, 0, At(0.5));
+  dialog.slider.SendMessage(WM_MOUSEMOVE, 0, At(0.0));
+  EXPECT_TRUE(Scrolls().empty());
+  EXPECT_EQ(dialog.slider.GetPos(), 60);
+  // Beyond the ends of the channel the position stops at the range's ends.
+  dialog.slider.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(6, -50));
+  dialog.slider.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(6, -50));
+  EXPECT_EQ(dialog.slider.GetPos(), 0);
+}
+
+TEST_F(SliderGauge, TheWheelStepsByOneWithinTheRange) {
+  dialog.slider.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
+  EXPECT_EQ(dialog.slider.GetPos(), 1);
+  // Sent, not posted: the parent has it at once.
+  ASSERT_EQ(dialog.Count(WM_VSCROLL), 1);
+  EXPECT_EQ(dialog.received.back().wParam, MAKEWPARAM(SB_LINEDOWN, 1));
+  dialog.slider.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+  dialog.slider.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+  EXPECT_EQ(dialog.slider.GetPos(), 0);
+  EXPECT_EQ(dialog.received.back().wParam, MAKEWPARAM(SB_LINEUP, 0));
+  dialog.slider.SetPos(120);
+  dialog.slider.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
+  EXPECT_EQ(dialog.slider.GetPos(), 120);
+}
+
+TEST(SkinnedComboBox, SelectionFieldIs24PixelsAndTheFaceReloads) {
+  CControlsTestDialog dialog;
+  ASSERT_TRUE(dialog.Open());
+  // Wine reports the field 2 pixels taller than it was set.
+  LRESULT field = dialog.combo.SendMessage(CB_GETITEMHEIGHT, static_cast<WPARAM>(-1));
+  EXPECT_TRUE(field == 24 || field == 26) << field;
+  EXPECT_TRUE(dialog.combo.LoadFaceImage(kRed));
+  EXPECT_FALSE(dialog.combo.LoadFaceImage(4242));
+}

@@ -1,0 +1,161 @@
+#include "ui/main/nas_info_dialog.h"
+
+#include "i18n/win_language.h"
+#include "net/messages.h"
+#include "skin/skin_draw.h"
+#include "skin/window_outline.h"
+
+namespace {
+constexpr int kWidth = 581;
+constexpr int kHeight = 358;
+// The rounded outline the panel is clipped to.
+constexpr int kOutlineWidth = 580;
+constexpr int kOutlineHeight = 355;
+constexpr int kOutlineRadius = 14;
+
+constexpr int kLineIds[] = {1129, 1130, 1131, 1132};
+constexpr int kShareListId = 1128;
+constexpr int kVolumeIds[CNASInfoDialog::kVolumeSlots] = {1139, 1138, 1140, 1141};
+constexpr ControlPlacement kLayout[] = {
+    {1129, {30, 15, 551, 41}},   {1130, {31, 55, 550, 72}},   {1131, {31, 77, 550, 94}},
+    {1132, {31, 99, 550, 116}},  {1128, {31, 135, 550, 335}}, {1139, {31, 135, 550, 185}},
+    {1138, {31, 185, 550, 235}}, {1140, {31, 235, 550, 285}}, {1141, {31, 285, 550, 335}},
+};
+constexpr int kNameFontHeight = 26;
+constexpr int kLineFontHeight = 16;
+constexpr UINT kLineFormat = DT_CENTER | DT_SINGLELINE;
+
+// The white double line under the name.
+constexpr RECT kSeparator{187, 46, 392, 48};
+constexpr BYTE kWhiteVeilAlpha = 20;
+}  // namespace
+
+CNASInfoDialog::~CNASInfoDialog() = default;
+
+void CNASInfoDialog::SetDeviceLines(const std::wstring& name, const std::wstring& address, const std::wstring& mask,
+                                    const std::wstring& gateway) {
+  texts_ = {name, L"IP:" + address, TrFormat(L"Mask:%s", mask.c_str()), TrFormat(L"Gateway:%s", gateway.c_str())};
+  if (GetSafeHwnd()) ApplyLines();
+}
+
+void CNASInfoDialog::ResetVolumes() {
+  volumeCount_ = 0;
+  for (int slot = 0; slot < kVolumeSlots; ++slot) {
+    if (CVolumeInfoCtrl* panel = VolumePanel(slot)) {
+      panel->ClearVolumeInfo();
+      panel->ShowWindow(SW_HIDE);
+    }
+  }
+}
+
+void CNASInfoDialog::AddVolume(int usedGB, int totalGB, const std::wstring& name) {
+  if (volumeCount_ >= kVolumeSlots) return;
+  CVolumeInfoCtrl* panel = VolumePanel(volumeCount_);
+  if (!panel) return;
+  panel->SetVolumeInfo(totalGB, name, usedGB);
+  // In the share view the panel waits for the volume view.
+  if (volumeView_) panel->ShowWindow(SW_SHOW);
+  ++volumeCount_;
+}
+
+void CNASInfoDialog::ShowVolumeView() {
+  volumeView_ = true;
+  for (int slot = 0; slot < kVolumeSlots; ++slot) {
+    if (CVolumeInfoCtrl* panel = VolumePanel(slot)) panel->ShowWindow(panel->HasData() ? SW_SHOW : SW_HIDE);
+  }
+  if (CFolderListCtrl* shares = ShareList()) shares->ShowWindow(SW_HIDE);
+}
+
+void CNASInfoDialog::ShowShareView() {
+  volumeView_ = false;
+  for (int slot = 0; slot < kVolumeSlots; ++slot) {
+    if (CVolumeInfoCtrl* panel = VolumePanel(slot)) panel->ShowWindow(SW_HIDE);
+  }
+  if (CFolderListCtrl* shares = ShareList()) shares->ShowWindow(SW_SHOW);
+}
+
+CFolderListCtrl* CNASInfoDialog::ShareList() const { return CFolderListCtrl::FromWindow(GetDlgItem(kShareListId)); }
+
+CVolumeInfoCtrl* CNASInfoDialog::VolumePanel(int slot) const {
+  if (slot < 0 || slot >= kVolumeSlots) return nullptr;
+  return CVolumeInfoCtrl::FromWindow(GetDlgItem(kVolumeIds[slot]));
+}
+
+BOOL CNASInfoDialog::OnInitDialog() {
+  SetWindowPos(GetSafeHwnd(), nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  PlaceControls(GetSafeHwnd(), kLayout);
+  ApplyRoundedOutline(GetSafeHwnd(), kOutlineWidth, kOutlineHeight, kOutlineRadius);
+  CenterWindow();
+  MarkSkinnedWindow(GetSafeHwnd());
+  for (size_t index = 0; index < lines_.size(); ++index) {
+    CTransStatic& line = lines_[index];
+    line.SubclassDlgItem(kLineIds[index], GetSafeHwnd());
+    line.SetFontHeight(index == 0 ? kNameFontHeight : kLineFontHeight);
+    line.SetFormat(kLineFormat);
+  }
+  ApplyLines();
+  ShowVolumeView();
+  return TRUE;
+}
+
+LRESULT CNASInfoDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT: {
+      PaintDC paint(GetSafeHwnd());
+      RECT client = GetClientRect();
+      ::BitBlt(paint.GetSafeHdc(), 0, 0, client.right, client.bottom, Background(), 0, 0, SRCCOPY);
+      return 0;
+    }
+    case WM_ERASEBKGND:
+      // Painting covers everything; the dialog's own erasing would also paint its grey over the
+      // background a child has just been lent.
+      return TRUE;
+    case WM_DRAW_PARENT_BG:
+      LendToChild(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
+      return 0;
+    case WM_FOLDER_OPEN:
+      ::PostMessageW(GetParent(), WM_FOLDER_OPEN, wParam, lParam);
+      return 0;
+    case WM_DESTROY:
+      background_.reset();
+      backgroundBitmap_.Reset();
+      break;
+    case WM_NCDESTROY:
+      UnmarkSkinnedWindow(GetSafeHwnd());
+      break;
+    default:
+      break;
+  }
+  return CDialog::WindowProc(message, wParam, lParam);
+}
+
+void CNASInfoDialog::ApplyLines() {
+  for (size_t index = 0; index < lines_.size(); ++index) {
+    if (lines_[index].GetSafeHwnd()) lines_[index].SetText(texts_[index]);
+  }
+}
+
+HDC CNASInfoDialog::Background() {
+  if (background_) return background_->GetSafeHdc();
+  RECT client = GetClientRect();
+  WindowDC window(GetSafeHwnd());
+  background_ = std::make_unique<MemoryDC>(window.GetSafeHdc());
+  backgroundBitmap_.Reset(CreateCompatibleBitmap(window.GetSafeHdc(), client.right, client.bottom));
+  background_->Select(backgroundBitmap_.Get());
+  HDC dc = background_->GetSafeHdc();
+  PaintParentBackground(GetSafeHwnd(), dc);
+
+  BitmapHandle whiteBitmap(CreateCompatibleBitmap(dc, client.right, client.bottom));
+  MemoryDC white(dc);  // goes first, giving the bitmap back
+  white.Select(whiteBitmap.Get());
+  white.FillSolidRect(client, kSkinWhite);
+  BLENDFUNCTION veil{AC_SRC_OVER, 0, kWhiteVeilAlpha, 0};
+  AlphaBlend(dc, 0, 0, client.right, client.bottom, white.GetSafeHdc(), 0, 0, client.right, client.bottom, veil);
+  background_->FillSolidRect(kSeparator, kSkinWhite);
+  return dc;
+}
+
+void CNASInfoDialog::LendToChild(HWND child, HDC dc) {
+  // Built on the first need, so that a child painted before the panel still gets the veiled look.
+  LendBackground(GetSafeHwnd(), Background(), child, dc);
+}

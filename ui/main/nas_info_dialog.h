@@ -1,0 +1,63 @@
+// The device information popup: a panel inside the main window with the logged-in device's name,
+// address, mask and gateway at the top and, below them, either up to four volume usage panels
+// (the volume view) or the device's shared folders (the share view). The main window fills it and
+// switches the views; the popup has no buttons and never ends itself.
+#pragma once
+#include <array>
+#include <memory>
+#include <string>
+
+#include "skin/controls/folder_list_ctrl.h"
+#include "skin/controls/trans_static.h"
+#include "skin/controls/volume_info_ctrl.h"
+#include "ui/framework/dialog.h"
+#include "ui/framework/gdi.h"
+
+class CNASInfoDialog : public CDialog {
+ public:
+  static constexpr UINT kTemplate = 131;
+  static constexpr int kVolumeSlots = 4;
+
+  // A child of `parent` (the main window), created hidden with Create().
+  explicit CNASInfoDialog(HWND parent) : CDialog(kTemplate, parent) {}
+  ~CNASInfoDialog() override;
+
+  // The four lines: the name as it is, "IP:" and the address (never translated), and the
+  // translated "Mask:%s" and "Gateway:%s". Kept for a window made later.
+  void SetDeviceLines(const std::wstring& name, const std::wstring& address, const std::wstring& mask,
+                      const std::wstring& gateway);
+  // Empties and hides every volume panel.
+  void ResetVolumes();
+  // Fills the next volume panel, up to four; further volumes are ignored.
+  void AddVolume(int usedGB, int totalGB, const std::wstring& name);
+  // The panels that hold data, without the share list.
+  void ShowVolumeView();
+  // The share list, without the panels.
+  void ShowShareView();
+
+  CFolderListCtrl* ShareList() const;
+  CVolumeInfoCtrl* VolumePanel(int slot) const;
+  int VolumeCount() const { return volumeCount_; }
+  const std::wstring& Line(int index) const { return texts_[static_cast<size_t>(index)]; }
+
+ protected:
+  BOOL OnInitDialog() override;
+  // Enter and Escape do nothing: the panel lives as long as the main window.
+  void OnOK() override {}
+  void OnCancel() override {}
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void ApplyLines();
+  // The parent's background under the panel, lightened by a translucent white, with the
+  // separator under the name: built once, on the first need, and kept.
+  HDC Background();
+  void LendToChild(HWND child, HDC dc);
+
+  std::array<CTransStatic, 4> lines_;
+  std::array<std::wstring, 4> texts_;
+  int volumeCount_ = 0;
+  bool volumeView_ = true;
+  BitmapHandle backgroundBitmap_;
+  std::unique_ptr<MemoryDC> background_;  // after the bitmap: deselects it before it goes
+};

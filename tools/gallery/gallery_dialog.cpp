@@ -4,9 +4,11 @@
 
 namespace {
 constexpr UINT kTemplate = 900;
-constexpr UINT kMainBackground = 227;
-constexpr int kWidth = 900;
-constexpr int kHeight = 600;
+// The gallery's own background (gallery_background.py): the main window's panels where the button
+// sections sit, and room for the lists, fields and panels.
+constexpr UINT kGalleryBackground = 901;
+constexpr int kWidth = 1280;
+constexpr int kHeight = 1000;
 constexpr COLORREF kLabelColour = RGB(144, 144, 144);
 }  // namespace
 
@@ -15,7 +17,7 @@ CGalleryDialog::CGalleryDialog() : CGdipDialog(kTemplate) {}
 BOOL CGalleryDialog::OnInitDialog() {
   SetWindowPos(GetSafeHwnd(), nullptr, 0, 0, kWidth, kHeight, SWP_NOZORDER);
   for (const Section& section : sections_) section(*this);
-  SetBackgroundImage(kMainBackground);
+  SetBackgroundImage(kGalleryBackground);
   return TRUE;
 }
 

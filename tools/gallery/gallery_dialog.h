@@ -25,6 +25,13 @@ class CGalleryDialog : public CGdipDialog {
     controls_.push_back(std::move(control));
     return result;
   }
+  // Keeps an object that makes its own window (a child dialog) for as long as the gallery lives.
+  template <typename Object>
+  Object& Keep(std::unique_ptr<Object> object) {
+    Object& result = *object;
+    controls_.push_back(std::move(object));
+    return result;
+  }
   // A small caption drawn over the background.
   void AddLabel(const std::wstring& text, const RECT& rect) { labels_.push_back({text, rect}); }
 

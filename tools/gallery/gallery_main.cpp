@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "tools/gallery/button_sections.h"
+#include "tools/gallery/control_sections.h"
 #include "tools/gallery/gallery_dialog.h"
 #include "ui/framework/ui_runtime.h"
 
@@ -9,6 +10,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   CUiRuntime runtime;
   CGalleryDialog gallery;
   AddButtonSections(gallery);
+  AddControlSections(gallery);
   gallery.DoModal();
   return 0;
 }

@@ -12,7 +12,7 @@ trap drovik_stop_xvfb EXIT
 WINEPREFIX=$DROVIK_WINEPREFIX wine "$DROVIK_WIN_TREE/bin/drovik_gallery.exe" &
 gallery=$!
 sleep "${DROVIK_GALLERY_WAIT:-6}"
-import -window root -crop 900x600+0+0 +repage "$out"
+import -window root -crop 1280x1000+0+0 +repage "$out"
 kill "$gallery" 2>/dev/null || true
 WINEPREFIX=$DROVIK_WINEPREFIX wineserver -w
 drovik_say "wrote $out"

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Photographs the skin gallery on a private headless X server:
-#   tools/gallery/screenshot.sh [out.png]   (default docs/gallery-buttons.png)
+#   tools/gallery/screenshot.sh [out.png]   (default docs/gallery-controls.png)
 # Needs a built Windows tree (DROVIK_BUILD_DIR as for scripts/build).
 set -euo pipefail
 . "$(dirname "$0")/../../scripts/lib.sh"
-out=${1:-$DROVIK_ROOT/docs/gallery-buttons.png}
+out=${1:-$DROVIK_ROOT/docs/gallery-controls.png}
 drovik_wine_prefix
 unset DISPLAY
 drovik_start_xvfb

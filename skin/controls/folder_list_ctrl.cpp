@@ -58,13 +58,6 @@ LRESULT CFolderListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_SIZE:
       PlaceScrollBar();
       break;
-    case WM_PAINT: {
-      PaintDC paint(GetSafeHwnd());
-      Paint(paint.GetSafeHdc());
-      return 0;
-    }
-    case WM_ERASEBKGND:
-      return TRUE;
     case WM_LBUTTONDOWN:
       pressed_ = true;
       pressPoint_ = point;
@@ -96,19 +89,15 @@ LRESULT CFolderListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_DRAW_PARENT_BG:
       LendParentBackgroundToChild(GetSafeHwnd(), reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
       return 0;
-    case WM_NCDESTROY:
-      UnmarkSkinnedWindow(GetSafeHwnd());
-      break;
     default:
       break;
   }
-  return CClassOwnedWnd::WindowProc(message, wParam, lParam);
+  return CSkinnedWindow::WindowProc(message, wParam, lParam);
 }
 
 void CFolderListCtrl::OnCreate() {
   selectionImage_.Load(kSelectionImage);
   folderImage_.Load(kFolderImage);
-  MarkSkinnedWindow(GetSafeHwnd());
   if (scrollBar_.CreateEx(0, TRACKBAR_CLASSW, L"", kScrollBarStyle, kScrollBarPlace, GetSafeHwnd(), kScrollBarId)) {
     // An empty list has nothing to scroll: the gauge waits for the fifth folder.
     scrollBar_.ShowWindow(SW_HIDE);

@@ -9,12 +9,14 @@
 #include "skin/controls/folder_layout.h"
 #include "skin/controls/gdip_slider.h"
 #include "skin/controls/owned_window_class.h"
+#include "skin/controls/skinned_window.h"
 #include "skin/gdiplus_bitmap.h"
 
-class CFolderListCtrl : public CClassOwnedWnd {
+class CFolderListCtrl : public CSkinnedWindow<CClassOwnedWnd> {
  public:
   static constexpr wchar_t kClassName[] = L"FolderListWnd";
 
+  CFolderListCtrl() : CSkinnedWindow(Erase::kNothing) {}
   static CFolderListCtrl* FromWindow(HWND window);
 
   // Adds a folder unless the name is null or 26 are there.
@@ -33,12 +35,13 @@ class CFolderListCtrl : public CClassOwnedWnd {
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  bool PaintsItself() const override { return true; }
+  void Paint(HDC target) override;
 
  private:
   void OnCreate();
   void UpdateScrollBar();
   void PlaceScrollBar() const;
-  void Paint(HDC target);
   int ItemAt(POINT point) const;
 
   CGdiPlusBitmapResource selectionImage_;

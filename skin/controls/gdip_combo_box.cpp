@@ -17,10 +17,6 @@ constexpr int kDropButtonWidth = 32;
 
 CGdipComboBox::CGdipComboBox() : font_(CreateSkinFont(kFontHeight)) {}
 
-CGdipComboBox::~CGdipComboBox() {
-  if (GetSafeHwnd()) UnmarkSkinnedWindow(GetSafeHwnd());
-}
-
 bool CGdipComboBox::LoadFaceImage(UINT id) {
   bool loaded = face_.Load(id);
   if (GetSafeHwnd()) Invalidate(false);
@@ -29,23 +25,7 @@ bool CGdipComboBox::LoadFaceImage(UINT id) {
 
 void CGdipComboBox::OnAttached() {
   SetItemHeight(-1, kFieldHeight);
-  MarkSkinnedWindow(GetSafeHwnd());
-}
-
-LRESULT CGdipComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_PAINT: {
-      PaintDC paint(GetSafeHwnd());
-      PaintFace(paint.GetSafeHdc());
-      return 0;
-    }
-    case WM_NCDESTROY:
-      UnmarkSkinnedWindow(GetSafeHwnd());
-      break;
-    default:
-      break;
-  }
-  return CComboBox::WindowProc(message, wParam, lParam);
+  CSkinnedWindow::OnAttached();
 }
 
 bool CGdipComboBox::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
@@ -54,7 +34,7 @@ bool CGdipComboBox::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT& 
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       if (item.itemState & ODS_COMBOBOXEDIT) {
         lastItemState_ = item.itemState;
-        PaintFace(item.hDC);
+        Paint(item.hDC);
       } else {
         DrawListItem(item);
       }
@@ -72,7 +52,7 @@ bool CGdipComboBox::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT& 
   }
 }
 
-void CGdipComboBox::PaintFace(HDC target) {
+void CGdipComboBox::Paint(HDC target) {
   CControlBuffer buffer(GetSafeHwnd(), target);
   HDC dc = buffer.GetSafeHdc();
   const RECT& client = buffer.Client();

@@ -17,37 +17,22 @@ UINT Alignment(int format) {
 }
 }  // namespace
 
-CGdipHeaderCtrl::~CGdipHeaderCtrl() {
-  if (GetSafeHwnd()) UnmarkSkinnedWindow(GetSafeHwnd());
-}
-
-void CGdipHeaderCtrl::OnAttached() { MarkSkinnedWindow(GetSafeHwnd()); }
-
 LRESULT CGdipHeaderCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT: {
-      PaintDC paint(GetSafeHwnd());
-      Paint(paint.GetSafeHdc());
-      return 0;
-    }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       return 0;
     case HDM_LAYOUT: {
-      LRESULT result = CHeaderCtrl::WindowProc(message, wParam, lParam);
+      LRESULT result = CSkinnedWindow::WindowProc(message, wParam, lParam);
       auto& layout = *reinterpret_cast<HDLAYOUT*>(lParam);
       int top = layout.pwpos->y;
       layout.pwpos->cy = kHeight;
       layout.prc->top = top + kHeight;
       return result;
     }
-    case WM_NCDESTROY:
-      UnmarkSkinnedWindow(GetSafeHwnd());
-      break;
     default:
-      break;
+      return CSkinnedWindow::WindowProc(message, wParam, lParam);
   }
-  return CHeaderCtrl::WindowProc(message, wParam, lParam);
 }
 
 bool CGdipHeaderCtrl::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT&) {

@@ -1,18 +1,18 @@
 // A picture over the parent's background: one PNG scaled to the control.
 #pragma once
+#include "skin/controls/skinned_window.h"
 #include "skin/gdiplus_bitmap.h"
 #include "ui/framework/controls.h"
 
-class CGdipIconStatic : public CStatic {
+class CGdipIconStatic : public CSkinnedWindow<CStatic> {
  public:
-  ~CGdipIconStatic() override;
-
   // Replaces the picture with PNG `id`; false when it does not load (nothing is drawn then).
   bool SetImage(UINT id);
 
  protected:
-  void OnAttached() override;
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // Without a picture the platform static paints.
+  bool PaintsItself() const override { return image_.IsLoaded(); }
+  void Paint(HDC target) override;
 
  private:
   CGdiPlusBitmapResource image_;

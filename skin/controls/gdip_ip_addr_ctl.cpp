@@ -128,8 +128,6 @@ void CGdipIpAddrCtl::PressDefaultButton() const {
   ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
 }
 
-void CGdipIpAddrCtl::OnAttached() { MarkSkinnedWindow(GetSafeHwnd()); }
-
 LRESULT CGdipIpAddrCtl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
@@ -138,13 +136,6 @@ LRESULT CGdipIpAddrCtl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       Layout(LOWORD(lParam), HIWORD(lParam));
       return 0;
-    case WM_PAINT: {
-      PaintDC paint(GetSafeHwnd());
-      Paint(paint.GetSafeHdc());
-      return 0;
-    }
-    case WM_ERASEBKGND:
-      return TRUE;
     case WM_SETFOCUS:
       FocusField(0, Caret::kSelectAll);
       return 0;
@@ -156,13 +147,10 @@ LRESULT CGdipIpAddrCtl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFONT:
       for (CIPAddrEdit& field : fields_) field.SetFont(reinterpret_cast<HFONT>(wParam), LOWORD(lParam) != 0);
       return 0;
-    case WM_NCDESTROY:
-      UnmarkSkinnedWindow(GetSafeHwnd());
-      break;
     default:
       break;
   }
-  return CClassOwnedWnd::WindowProc(message, wParam, lParam);
+  return CSkinnedWindow::WindowProc(message, wParam, lParam);
 }
 
 void CGdipIpAddrCtl::OnCreate(const CREATESTRUCTW& create) {

@@ -11,14 +11,16 @@
 #include "skin/controls/address_rules.h"
 #include "skin/controls/ip_addr_edit.h"
 #include "skin/controls/owned_window_class.h"
+#include "skin/controls/skinned_window.h"
 #include "skin/gdiplus_bitmap.h"
 
-class CGdipIpAddrCtl : public CClassOwnedWnd {
+class CGdipIpAddrCtl : public CSkinnedWindow<CClassOwnedWnd> {
  public:
   static constexpr wchar_t kClassName[] = L"SkinIPAddress";
   static constexpr DWORD kNoRangeCheck = 0x0001;
   static constexpr int kFieldCount = 4;
 
+  CGdipIpAddrCtl() : CSkinnedWindow(Erase::kNothing) {}
   static CGdipIpAddrCtl* FromWindow(HWND window);
 
   // 4 when all four fields hold a value and the check of `kind` passes, with the octets filled;
@@ -42,13 +44,13 @@ class CGdipIpAddrCtl : public CClassOwnedWnd {
   void PressDefaultButton() const;
 
  protected:
-  void OnAttached() override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  bool PaintsItself() const override { return true; }
+  void Paint(HDC target) override;
 
  private:
   void OnCreate(const CREATESTRUCTW& create);
   void Layout(int width, int height);
-  void Paint(HDC target);
   void Refuse(const std::wstring& message) const;
 
   CGdiPlusBitmapResource frame_;

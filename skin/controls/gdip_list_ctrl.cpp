@@ -33,7 +33,6 @@ UINT Alignment(int format) {
 CGdipListCtrl::CGdipListCtrl() { ++liveLists; }
 
 CGdipListCtrl::~CGdipListCtrl() {
-  if (GetSafeHwnd()) UnmarkSkinnedWindow(GetSafeHwnd());
   if (--liveLists == 0) CGdipListComboBox::ReleaseShared();
 }
 
@@ -55,7 +54,7 @@ void CGdipListCtrl::OnAttached() {
   // A click anywhere in a row selects it, so that every cell can be clicked for editing.
   SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
   header_.SubclassWindow(GetHeaderCtrl());
-  MarkSkinnedWindow(GetSafeHwnd());
+  CSkinnedWindow::OnAttached();
 }
 
 LRESULT CGdipListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -66,7 +65,7 @@ LRESULT CGdipListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_VSCROLL:
     case WM_MOUSEWHEEL:
     case WM_KEYDOWN: {
-      LRESULT result = CListCtrl::WindowProc(message, wParam, lParam);
+      LRESULT result = CSkinnedWindow::WindowProc(message, wParam, lParam);
       ::PostMessageW(GetParent(), WM_LIST_SCROLLED, 0, 0);
       return result;
     }
@@ -77,13 +76,10 @@ LRESULT CGdipListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       backgroundCache_.reset();
       break;
-    case WM_NCDESTROY:
-      UnmarkSkinnedWindow(GetSafeHwnd());
-      break;
     default:
       break;
   }
-  return CListCtrl::WindowProc(message, wParam, lParam);
+  return CSkinnedWindow::WindowProc(message, wParam, lParam);
 }
 
 bool CGdipListCtrl::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {

@@ -12,12 +12,13 @@
 
 #include "skin/controls/cell_formats.h"
 #include "skin/controls/gdip_header_ctrl.h"
+#include "skin/controls/skinned_window.h"
 #include "skin/my_mem_dc.h"
 #include "ui/framework/controls.h"
 
 using CellChoices = std::vector<std::wstring>;
 
-class CGdipListCtrl : public CListCtrl {
+class CGdipListCtrl : public CSkinnedWindow<CListCtrl> {
  public:
   static constexpr int kRowHeight = 30;
 

@@ -5,10 +5,6 @@
 #include "skin/controls/gauge_math.h"
 #include "skin/skin_draw.h"
 
-CGdipProcessCtrl::~CGdipProcessCtrl() {
-  if (GetSafeHwnd()) UnmarkSkinnedWindow(GetSafeHwnd());
-}
-
 void CGdipProcessCtrl::LoadImages(UINT backgroundId, UINT leftId, UINT middleId, UINT rightId) {
   background_.Load(backgroundId);
   left_.Load(leftId);
@@ -18,34 +14,21 @@ void CGdipProcessCtrl::LoadImages(UINT backgroundId, UINT leftId, UINT middleId,
   if (GetSafeHwnd()) Invalidate(false);
 }
 
-void CGdipProcessCtrl::OnAttached() { MarkSkinnedWindow(GetSafeHwnd()); }
-
 LRESULT CGdipProcessCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT:
-      if (imagesLoaded_) {
-        PaintDC paint(GetSafeHwnd());
-        Paint(paint.GetSafeHdc());
-        return 0;
-      }
-      break;
     case PBM_SETPOS:
     case PBM_DELTAPOS:
     case PBM_STEPIT:
     case PBM_SETRANGE:
     case PBM_SETRANGE32: {
       // The platform bar invalidates only what its own drawing would change: repaint all of ours.
-      LRESULT result = CProgressCtrl::WindowProc(message, wParam, lParam);
+      LRESULT result = CSkinnedWindow::WindowProc(message, wParam, lParam);
       if (imagesLoaded_) Invalidate(false);
       return result;
     }
-    case WM_NCDESTROY:
-      UnmarkSkinnedWindow(GetSafeHwnd());
-      break;
     default:
-      break;
+      return CSkinnedWindow::WindowProc(message, wParam, lParam);
   }
-  return CProgressCtrl::WindowProc(message, wParam, lParam);
 }
 
 void CGdipProcessCtrl::Paint(HDC target) {

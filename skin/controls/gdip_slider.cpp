@@ -21,10 +21,6 @@ std::pair<int, int> ChannelExtent(const RECT& channel, bool vertical) {
 }
 }  // namespace
 
-CGdipSlider::~CGdipSlider() {
-  if (GetSafeHwnd()) UnmarkSkinnedWindow(GetSafeHwnd());
-}
-
 bool CGdipSlider::LoadImages(UINT channelId, UINT topId, UINT middleId, UINT bottomId) {
   bool loaded = channel_.Load(channelId);
   loaded = top_.Load(topId) && loaded;
@@ -35,15 +31,13 @@ bool CGdipSlider::LoadImages(UINT channelId, UINT topId, UINT middleId, UINT bot
 }
 
 void CGdipSlider::OnAttached() {
-  MarkSkinnedWindow(GetSafeHwnd());
+  CSkinnedWindow::OnAttached();
   LoadImages(kChannelImage, kTopImage, kMiddleImage, kBottomImage);
 }
 
 LRESULT CGdipSlider::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   POINT point = MousePoint(lParam);
   switch (message) {
-    case WM_ERASEBKGND:
-      return TRUE;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       SetCapture(GetSafeHwnd());
@@ -75,13 +69,10 @@ LRESULT CGdipSlider::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEWHEEL:
       OnWheel(GET_WHEEL_DELTA_WPARAM(wParam));
       return 0;
-    case WM_NCDESTROY:
-      UnmarkSkinnedWindow(GetSafeHwnd());
-      break;
     default:
       break;
   }
-  return CSliderCtrl::WindowProc(message, wParam, lParam);
+  return CSkinnedWindow::WindowProc(message, wParam, lParam);
 }
 
 bool CGdipSlider::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
@@ -101,7 +92,7 @@ LRESULT CGdipSlider::OnCustomDraw(const NMCUSTOMDRAW& draw) {
       return CDRF_SKIPDEFAULT;  // the gauge covers the whole control
     case CDDS_ITEMPREPAINT:
       // The channel, tics and thumb each ask; the whole gauge is drawn at the first of them.
-      if (!paintedThisRound_) Paint(draw.hdc);
+      if (!paintedThisRound_) PaintGauge(draw.hdc);
       paintedThisRound_ = true;
       return CDRF_SKIPDEFAULT;
     default:
@@ -109,7 +100,7 @@ LRESULT CGdipSlider::OnCustomDraw(const NMCUSTOMDRAW& draw) {
   }
 }
 
-void CGdipSlider::Paint(HDC target) {
+void CGdipSlider::PaintGauge(HDC target) {
   CControlBuffer buffer(GetSafeHwnd(), target);
   HDC dc = buffer.GetSafeHdc();
   int width = RectWidth(buffer.Client());

@@ -3,12 +3,13 @@
 // where it presses and drags, the wheel steps it by one; the parent hears of each change through
 // WM_VSCROLL. The share list uses it as its scroll bar.
 #pragma once
+#include "skin/controls/skinned_window.h"
 #include "skin/gdiplus_bitmap.h"
 #include "ui/framework/controls.h"
 
-class CGdipSlider : public CSliderCtrl {
+class CGdipSlider : public CSkinnedWindow<CSliderCtrl> {
  public:
-  ~CGdipSlider() override;
+  CGdipSlider() : CSkinnedWindow(Erase::kNothing) {}
 
   // Replaces the images; attaching loads the skin's gauge (218 channel, 220 top, 219 middle,
   // 221 bottom). True when all four loaded.
@@ -21,7 +22,7 @@ class CGdipSlider : public CSliderCtrl {
 
  private:
   LRESULT OnCustomDraw(const NMCUSTOMDRAW& draw);
-  void Paint(HDC target);
+  void PaintGauge(HDC target);
   // Sets the position under the client point; true when it changed.
   bool MoveTo(POINT point);
   void PostScroll(int code) const;

@@ -1,15 +1,15 @@
 // A text over the parent's background: the window text in the skin's font, in one colour, with
 // DrawText format flags.
 #pragma once
+#include "skin/controls/skinned_window.h"
 #include "ui/framework/controls.h"
-#include "ui/framework/gdi.h"
 
-class CTransStatic : public CStatic {
+class CTransStatic : public CSkinnedWindow<CStatic> {
  public:
   static constexpr UINT kDefaultFormat = DT_WORDBREAK | DT_EDITCONTROL;
   static constexpr int kDefaultFontHeight = 17;
 
-  ~CTransStatic() override;
+  CTransStatic() : CSkinnedWindow(Erase::kNothing) {}
 
   // Sets the window text and repaints without erasing.
   void SetText(const std::wstring& text);
@@ -19,11 +19,11 @@ class CTransStatic : public CStatic {
   void SetTextColour(COLORREF colour);
 
  protected:
-  void OnAttached() override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  bool PaintsItself() const override { return true; }
+  void Paint(HDC target) override;
 
  private:
-  void Paint(HDC target);
   void Repaint() const;
 
   UINT format_ = kDefaultFormat;

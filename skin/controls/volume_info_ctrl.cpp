@@ -53,23 +53,13 @@ LRESULT CVolumeInfoCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_SIZE:
       PlaceChildren();
       break;
-    case WM_PAINT: {
-      PaintDC paint(GetSafeHwnd());
-      PaintParentBackground(GetSafeHwnd(), paint.GetSafeHdc());
-      return 0;
-    }
-    case WM_ERASEBKGND:
-      return TRUE;
     case WM_DRAW_PARENT_BG:
       LendParentBackgroundToChild(GetSafeHwnd(), reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
       return 0;
-    case WM_NCDESTROY:
-      UnmarkSkinnedWindow(GetSafeHwnd());
-      break;
     default:
       break;
   }
-  return CClassOwnedWnd::WindowProc(message, wParam, lParam);
+  return CSkinnedWindow::WindowProc(message, wParam, lParam);
 }
 
 void CVolumeInfoCtrl::OnCreate() {
@@ -85,7 +75,6 @@ void CVolumeInfoCtrl::OnCreate() {
   bar_.SendMessage(PBM_SETRANGE, 0, MAKELPARAM(0, 100));
   bar_.SetPos(kInitialPosition);
   bar_.LoadImages(kBarBackground, kBarLeft, kBarMiddle, kBarRight);
-  MarkSkinnedWindow(GetSafeHwnd());
 }
 
 void CVolumeInfoCtrl::PlaceChildren() {

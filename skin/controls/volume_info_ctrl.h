@@ -6,12 +6,14 @@
 
 #include "skin/controls/gdip_process_ctrl.h"
 #include "skin/controls/owned_window_class.h"
+#include "skin/controls/skinned_window.h"
 #include "skin/controls/trans_static.h"
 
-class CVolumeInfoCtrl : public CClassOwnedWnd {
+class CVolumeInfoCtrl : public CSkinnedWindow<CClassOwnedWnd> {
  public:
   static constexpr wchar_t kClassName[] = L"VolumeInfoWnd";
 
+  CVolumeInfoCtrl() : CSkinnedWindow(Erase::kNothing) {}
   static CVolumeInfoCtrl* FromWindow(HWND window);
 
   // Shows a volume of `totalGB` of which `usedGB` are used; the panel then holds data.
@@ -27,6 +29,9 @@ class CVolumeInfoCtrl : public CClassOwnedWnd {
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // Only the background: the children draw themselves.
+  bool PaintsItself() const override { return true; }
+  void Paint(HDC target) override { PaintParentBackground(GetSafeHwnd(), target); }
 
  private:
   void OnCreate();

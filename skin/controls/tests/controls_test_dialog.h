@@ -55,7 +55,8 @@ class CControlsTestDialog : public CGdipDialog {
   int Count(UINT message) const;
   int Commands(UINT id) const;
 
-  // Creates the dialog modelessly and shows it, active, at the top-left of the screen.
+  // Creates the dialog modelessly and shows it at the top-left of the screen without activating it
+  // (an active window takes Wine two seconds to hide); the tests set the focus themselves.
   bool Open();
 
  protected:

@@ -122,3 +122,12 @@ TEST_F(Panels, TheVolumePanelShowsSizesAndThePercentage) {
   EXPECT_EQ(range.iLow, 0);
   EXPECT_EQ(range.iHigh, 100);
 }
+
+TEST_F(Panels, EverySkinnedControlMarksItsWindow) {
+  for (UINT id : {kCombo, kList, kSlider, kAddress, kFolders, kVolume, kProgress, kText, kPicture}) {
+    HWND control = dialog.GetDlgItem(static_cast<int>(id));
+    EXPECT_EQ(GetPropW(control, L"###restoreparentdc_tag###"), control) << id;
+  }
+  HWND header = dialog.list.Header().GetSafeHwnd();
+  EXPECT_EQ(GetPropW(header, L"###restoreparentdc_tag###"), header);
+}

@@ -33,7 +33,9 @@ drovik_install_deps() {
   fi
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq >/dev/null
-  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  # With their recommendations: Wine draws and renders text with them (its own fonts, the X
+  # rendering extensions), and the tests' looks depend on that.
+  apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
 # Wine without prompts or noise: no Mono or Gecko installers, no debug channels.

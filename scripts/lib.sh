@@ -14,6 +14,8 @@ DROVIK_PACKAGES=(
   cmake ninja-build g++ clang make pkg-config
   mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
   wine wine64 xvfb xauth x11-apps imagemagick fonts-wqy-microhei fonts-dejavu-core
+  fonts-wine fonts-liberation libxrender1 libxcursor1 libxi6 libxrandr2 libxinerama1 libxcomposite1
+  libxfixes3
   googletest libgtest-dev libbenchmark-dev libpugixml-dev
   librsvg2-bin python3 iproute2 procps psmisc
 )

@@ -17,6 +17,7 @@ namespace {
 // within it is heard. Nothing but the clock ends it.
 constexpr ULONGLONG kListenWindowMs = 32 * 70;
 constexpr int kPollMs = 70;
+constexpr int kMaxRoundsAfterWindow = 4096;
 
 }  // namespace
 
@@ -49,17 +50,11 @@ void CQuery::RunSearch() {
       tally.adapters[static_cast<std::size_t>(row)].searchSent =
           udp.SendToGroup(row, request.data(), static_cast<std::size_t>(requestLength));
 
+    // One datagram per adapter and round: a burst on one adapter cannot keep the others
+    // waiting. A device heard through several adapters counts as first heard through the one
+    // its answer reached first.
     std::vector<int> readableRows;
-    const ULONGLONG deadline = GetTickCount64() + kListenWindowMs;
-    for (ULONGLONG now = GetTickCount64(); now < deadline; now = GetTickCount64()) {
-      const int wait = static_cast<int>(std::min<ULONGLONG>(kPollMs, deadline - now));
-      const UdpExchange::Wait ready = udp.WaitAnyReadable(wait, readableRows);
-      // A wait that fails at once (no socket to wait on) must not turn into a busy loop that
-      // ends the window early in appearance only: the time passes here instead.
-      if (ready == UdpExchange::Wait::kFailed) Sleep(static_cast<DWORD>(wait));
-      // One datagram per adapter and round: a burst on one adapter cannot keep the others
-      // waiting. A device heard through several adapters counts as first heard through the one
-      // its answer reached first.
+    const auto readRound = [&] {
       for (int row : readableRows) {
         const int length = udp.Receive(row, receiveBuffer.data());
         if (length < 0) continue;
@@ -73,7 +68,23 @@ void CQuery::RunSearch() {
           NasDeviceList::Instance().Merge(reply, row, adapters.rows[row].address,
                                           adapters.rows[row].mask);
       }
+    };
+    const ULONGLONG deadline = GetTickCount64() + kListenWindowMs;
+    for (ULONGLONG now = GetTickCount64(); now < deadline; now = GetTickCount64()) {
+      const int wait = static_cast<int>(std::min<ULONGLONG>(kPollMs, deadline - now));
+      const UdpExchange::Wait ready = udp.WaitAnyReadable(wait, readableRows);
+      // A wait that fails at once (no socket to wait on) must not turn into a busy loop that
+      // ends the window early in appearance only: the time passes here instead.
+      if (ready == UdpExchange::Wait::kFailed) Sleep(static_cast<DWORD>(wait));
+      readRound();
     }
+    // Answers that arrived within the window but were still queued when it ended (the worker
+    // was not given the processor in time on a loaded computer) are heard too; the rounds are
+    // bounded so that a flood of datagrams cannot hold the search.
+    for (int round = 0; round < kMaxRoundsAfterWindow &&
+                        udp.WaitAnyReadable(0, readableRows) == UdpExchange::Wait::kReadable;
+         ++round)
+      readRound();
   }
   ReportThroughMailbox();
 }

@@ -115,7 +115,7 @@ several_adapters() { # count
   expect_eq "$((count + 1)) devices" "$((count + 1))" "$(wc -l <<<"$out")"
   # Measured, not checked: how long one search takes with this many adapters.
   DROVIK_EXPECT_DEVICES=$((count + 1)) testlan_wine pc "$DROVIK_WIN_BIN/net_lan_test.exe" \
-    --gtest_filter='*Measured*' | tr -d '\r' | grep '^measured:'
+    --gtest_filter='*Measured*' | tr -d '\r' | grep -E '^measured:|Failure|Which is|^  '
 }
 
 one_adapter() { several_adapters 1; }
@@ -139,7 +139,7 @@ three_hundred_devices_on_one_adapter() {
   grep -q '^  devices found on another subnet: 100 (SHED 1 198.51.100.20, ' <<<"$out" ||
     fail "$(grep 'another subnet' <<<"$out")"
   DROVIK_EXPECT_DEVICES=300 testlan_wine pc "$DROVIK_WIN_BIN/net_lan_test.exe" \
-    --gtest_filter='*Measured*' | tr -d '\r' | grep '^measured:'
+    --gtest_filter='*Measured*' | tr -d '\r' | grep -E '^measured:|Failure|Which is|^  '
 }
 
 more_adapters_than_rows() {

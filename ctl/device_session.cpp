@@ -10,8 +10,28 @@
 namespace {
 // Eight adapters of 32 polls of 70 ms each, with room to spare.
 constexpr DWORD kSearchWaitMs = 60000;
-// Eleven polls of 70 ms and 100 ms pauses; then the login counts as rejected.
-constexpr DWORD kLoginWaitMs = 10000;
+// A login check ends by itself within about 2 s (eleven polls of 70 ms and 100 ms pauses); this
+// only guards against a worker that never ends.
+constexpr DWORD kLoginWaitMs = 60000;
+// Posted by a login check's object as it is deleted. A rejected login posts no result, but its
+// worker deletes the object as its very last act: this is the end of the operation.
+constexpr UINT kOperationEnded = WM_APP + 1;
+
+class EndNoticedQuery : public CQuery {
+public:
+  using CQuery::CQuery;
+  ~EndNoticedQuery() override { PostMessageW(targetWindow, kOperationEnded, 0, 0); }
+};
+
+// Takes the mailbox result a 2024 message carries; nothing when it belongs to another request.
+std::unique_ptr<CQuery> TakeResultOf(const MSG& msg, int token) {
+  void* pointer = nullptr;
+  std::uint32_t reserved = 0;
+  if (!CMsg::Instance().Take(CMsg::IdFromParam(msg.lParam), pointer, reserved)) return nullptr;
+  std::unique_ptr<CQuery> query(static_cast<CQuery*>(pointer));
+  if (query->RequestToken != token) return nullptr;
+  return query;
+}
 // Every exchange ends by itself within about 25 s (101 polls of 80 ms for each of connect, send
 // and receive), and the OpKind 3 commands always report.
 constexpr DWORD kCommandWaitMs = 60000;
@@ -41,12 +61,7 @@ bool ArgumentsAre(const Arguments& args, std::initializer_list<const wchar_t*> k
 std::unique_ptr<CQuery> TakeMailboxResult(ResultWindow& window, int token, DWORD timeoutMs) {
   MSG msg;
   if (token == 0 || !window.WaitFor(WM_QUERY_RESULT, timeoutMs, msg)) return nullptr;
-  void* pointer = nullptr;
-  std::uint32_t reserved = 0;
-  if (!CMsg::Instance().Take(CMsg::IdFromParam(msg.lParam), pointer, reserved)) return nullptr;
-  std::unique_ptr<CQuery> query(static_cast<CQuery*>(pointer));
-  if (query->RequestToken != token) return nullptr;
-  return query;
+  return TakeResultOf(msg, token);
 }
 
 bool WaitForCgiDone(ResultWindow& window, int token, int cmdIndex) {
@@ -96,10 +111,16 @@ bool OnlyLoginOptions(const Arguments& args) {
 std::optional<int> LogIn(ResultWindow& window, const DeviceLogin& login) {
   const auto index = FindDevice(window, login.device);
   if (!index) return std::nullopt;
-  const int token = LaunchQuery(window.Handle(), [&](CQuery& q) {
-    return q.CheckLogin(login.user, login.password, *index);
-  });
-  // A rejected login posts nothing: its message has been shown when the wait runs out.
-  if (!TakeMailboxResult(window, token, kLoginWaitMs)) return std::nullopt;
+  auto* check = new EndNoticedQuery(window.Handle());
+  const int token = check->CheckLogin(login.user, login.password, *index);
+  if (token == 0) {
+    delete check;
+    return std::nullopt;
+  }
+  // A rejected login has shown its message by the time its object is gone.
+  MSG msg;
+  if (!window.WaitFor({WM_QUERY_RESULT, kOperationEnded}, kLoginWaitMs, msg) ||
+      msg.message != WM_QUERY_RESULT || !TakeResultOf(msg, token))
+    return std::nullopt;
   return index;
 }

@@ -51,6 +51,14 @@ int RunSetIpCommand(const Arguments& args) {
   ResultWindow window;
   const auto index = FindDevice(window, *device);
   if (!index) return 1;
+  // As the program's device IP dialog does, DHCP goes with the device's current settings rather
+  // than empty ones: a device that cannot get a lease keeps something it can be reached at.
+  NasDeviceInfo record;
+  if (dhcp && NasDeviceList::Instance().CopyAt(*index, record)) {
+    std::memcpy(settings.address, record.address, sizeof settings.address);
+    std::memcpy(settings.mask, record.mask, sizeof settings.mask);
+    std::memcpy(settings.gateway, record.gateway, sizeof settings.gateway);
+  }
   const int token = LaunchQuery(window.Handle(), [&](CQuery& q) {
     return q.SetDeviceIp(*index, &settings);
   });

@@ -8,6 +8,7 @@
 #include "ctl/commands.h"
 #include "ctl/console.h"
 #include "ctl/device_session.h"
+#include "ctl/field_line.h"
 #include "net/answer_records.h"
 
 namespace {
@@ -24,15 +25,6 @@ std::string Utf8(std::u16string_view text) {
     WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), size,
                         nullptr, nullptr);
   return out;
-}
-
-std::string Joined(std::initializer_list<std::string> fields) {
-  std::string line;
-  for (const std::string& field : fields) {
-    if (!line.empty()) line += '\t';
-    line += field;
-  }
-  return line;
 }
 
 // Logs in with the command's options; the device's position, or nothing after a usage message.
@@ -59,7 +51,7 @@ int RunInfoCommand(const Arguments& args) {
   const int token = LaunchQuery(window.Handle(), [&](CQuery& q) { return q.GetWizardInfo(*device); });
   if (!WaitForCgiDone(window, token, 2)) return 1;
   const WizardInfoRecord& info = WizardInfo();
-  PrintLine(Joined({info.lan.address, info.lan.mask, info.lan.gateway, std::to_string(info.dhcpFlag),
+  PrintLine(JoinFields({info.lan.address, info.lan.mask, info.lan.gateway, std::to_string(info.dhcpFlag),
                     info.dns1, info.dns2, info.hostName, info.workgroup, info.description,
                     std::to_string(info.timeZoneIndex)}));
   return 0;
@@ -73,7 +65,7 @@ int RunVolumesCommand(const Arguments& args) {
   const int token = LaunchQuery(window.Handle(), [&](CQuery& q) { return q.GetVolumeStatus(*device, &first); });
   if (!TakeMailboxResult(window, token, kMailboxWaitMs)) return NoAnswer();
   for (const VolumeInfoList* v = &first; v; v = v->next)
-    PrintLine(Joined({std::to_string(v->volume), std::to_string(v->totalSize), std::to_string(v->usedSize)}));
+    PrintLine(JoinFields({std::to_string(v->volume), std::to_string(v->totalSize), std::to_string(v->usedSize)}));
   FreeVolumeInfoTail(first);
   return 0;
 }
@@ -93,8 +85,8 @@ int RunDisksCommand(const Arguments& args) {
   }
   const std::unique_ptr<DiskInfoResult> disks(reinterpret_cast<DiskInfoResult*>(msg.wParam));
   PrintLine(std::to_string(disks->diskCount));
-  if (disks->diskCount >= 1) PrintLine(Joined({disks->firstName, std::to_string(disks->firstSizeGiB)}));
-  if (disks->diskCount >= 2) PrintLine(Joined({disks->secondName, std::to_string(disks->secondSizeGiB)}));
+  if (disks->diskCount >= 1) PrintLine(JoinFields({disks->firstName, std::to_string(disks->firstSizeGiB)}));
+  if (disks->diskCount >= 2) PrintLine(JoinFields({disks->secondName, std::to_string(disks->secondSizeGiB)}));
   return WaitForCgiDone(window, token, 9) ? 0 : 1;
 }
 

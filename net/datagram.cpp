@@ -71,13 +71,28 @@ std::vector<std::uint8_t> EncodeSearchRequest(const DiscoveryId& id) {
   return out;
 }
 
+SearchReplyVerdict ClassifySearchReply(const std::uint8_t* data, std::size_t length,
+                                       const DiscoveryId& id,
+                                       const std::array<std::uint8_t, 3>& expected) {
+  // Acceptance reads missing bytes as zero; only the reason for a refusal looks at the length,
+  // so that a cut answer is not mistaken for another search or another product.
+  const auto refusedFor = [length](std::size_t checkedEnd, SearchReplyVerdict reason) {
+    return length < checkedEnd ? SearchReplyVerdict::kTooShort : reason;
+  };
+  if (ByteAt(data, length, 0) != kSearchReplyType) return SearchReplyVerdict::kNotAReply;
+  for (std::size_t i = 0; i < 6; ++i)
+    if (ByteAt(data, length, 1 + i) != id.bytes[i])
+      return refusedFor(1 + 6, SearchReplyVerdict::kOtherSearch);
+  for (std::size_t i = 0; i < expected.size(); ++i)
+    if (ByteAt(data, length, kReplyProductOffset + i) != expected[i])
+      return refusedFor(kReplyProductOffset + expected.size(), SearchReplyVerdict::kOtherProduct);
+  return SearchReplyVerdict::kAccepted;
+}
+
 bool DecodeSearchReply(const std::uint8_t* data, std::size_t length, const DiscoveryId& id,
                        const std::array<std::uint8_t, 3>& expected, SearchReplyFields& out) {
-  if (ByteAt(data, length, 0) != kSearchReplyType) return false;
-  for (std::size_t i = 0; i < 6; ++i)
-    if (ByteAt(data, length, 1 + i) != id.bytes[i]) return false;
-  for (std::size_t i = 0; i < 3; ++i)
-    if (ByteAt(data, length, kReplyProductOffset + i) != expected[i]) return false;
+  if (ClassifySearchReply(data, length, id, expected) != SearchReplyVerdict::kAccepted)
+    return false;
 
   out = SearchReplyFields{};
   std::uint8_t mac[6];

@@ -36,9 +36,22 @@ constexpr std::array<std::uint8_t, 3> kProductBytes{0, 11, 0};
 
 std::vector<std::uint8_t> EncodeSearchRequest(const DiscoveryId& id);
 
-// Checks a received datagram (type 8, the id's bytes 0-5 at 1-6, the product bytes at 56-58) and
-// copies its fields bounded into `out`. Bytes beyond `length` count as zero; nothing is read past
-// it, whatever the name length says.
+// What a search makes of one datagram heard while it listens.
+enum class SearchReplyVerdict {
+  kAccepted,
+  kNotAReply,     // another kind of datagram, such as another computer's search
+  kTooShort,      // a search reply that ends before the bytes its refusal rests on
+  kOtherSearch,   // the answer to another computer's search (bytes 1-6 are not our identifier)
+  kOtherProduct,  // a device of another kind (bytes 56-58)
+};
+// Checks a received datagram: type 8, the id's bytes 0-5 at 1-6, the product bytes at 56-58.
+SearchReplyVerdict ClassifySearchReply(const std::uint8_t* data, std::size_t length,
+                                       const DiscoveryId& id,
+                                       const std::array<std::uint8_t, 3>& expected);
+
+// Copies the fields of a datagram that ClassifySearchReply accepts bounded into `out`; false for
+// any other. Bytes beyond `length` count as zero; nothing is read past it, whatever the name length
+// says.
 bool DecodeSearchReply(const std::uint8_t* data, std::size_t length, const DiscoveryId& id,
                        const std::array<std::uint8_t, 3>& expected, SearchReplyFields& out);
 

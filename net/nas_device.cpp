@@ -49,9 +49,7 @@ void NasDeviceList::Merge(const SearchReplyFields& reply, int row, const char* r
   std::lock_guard<std::mutex> guard(lock_);
   for (NasDeviceInfo* record = head_; record; record = record->next) {
     if (std::strcmp(record->macText, reply.macText) != 0) continue;
-    const std::uint32_t rowNet = DottedToAddress(rowMask) & DottedToAddress(rowAddress);
-    const std::uint32_t deviceNet = DottedToAddress(reply.mask) & DottedToAddress(reply.address);
-    if (rowNet == deviceNet) record->adapterIndex = row;
+    if (SameSubnet(rowAddress, rowMask, reply.address, reply.mask)) record->adapterIndex = row;
     return;
   }
   auto* record = new NasDeviceInfo{};
@@ -92,4 +90,10 @@ std::uint32_t DottedToAddress(const char* text) {
   if (*p != '\0') return kNone;
   // Network byte order as laid out in memory on a little-endian machine, as inet_addr gives it.
   return parts[0] | (parts[1] << 8) | (parts[2] << 16) | (parts[3] << 24);
+}
+
+bool SameSubnet(const char* adapterAddress, const char* adapterMask, const char* deviceAddress,
+                const char* deviceMask) {
+  return (DottedToAddress(adapterMask) & DottedToAddress(adapterAddress)) ==
+         (DottedToAddress(deviceMask) & DottedToAddress(deviceAddress));
 }

@@ -75,3 +75,8 @@ private:
 // inet_addr-style conversion of dotted text: the four parts in network byte order;
 // 0xFFFFFFFF for text that is not an address.
 std::uint32_t DottedToAddress(const char* text);
+
+// Whether an adapter (its address and mask) and a device (its address and the mask it reports) sit
+// on the same subnet: each address masked with its own mask.
+bool SameSubnet(const char* adapterAddress, const char* adapterMask, const char* deviceAddress,
+                const char* deviceMask);

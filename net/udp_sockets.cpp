@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <numeric>
+#include <optional>
 #include <vector>
 
 #include "net/datagram.h"
@@ -25,6 +27,42 @@ void CopyDotted(char* slot, const char* text) {
 void SetByteOption(SOCKET s, int level, int name, char value) {
   setsockopt(s, level, name, &value, 1);
 }
+
+// The system's adapter list can be unavailable for a moment (an adapter appearing between the
+// size query and the read, a system under load). Taking that for "no adapters" made a search end
+// at once with an empty list, so the listing is tried again for a short while.
+constexpr int kListingAttempts = 8;
+constexpr DWORD kListingRetryMs = 70;
+constexpr ULONG kOneAdapterRecord = 648;
+
+// Each adapter's first address and its mask, in the order the system gives them; nothing when the
+// system could not list them.
+std::optional<std::vector<ListedAdapter>> ListAdapters() {
+  std::vector<unsigned char> buffer(kOneAdapterRecord);
+  for (int attempt = 0; attempt < kListingAttempts; ++attempt) {
+    ULONG size = static_cast<ULONG>(buffer.size());
+    auto* first = reinterpret_cast<IP_ADAPTER_INFO*>(buffer.data());
+    const DWORD result = GetAdaptersInfo(first, &size);
+    if (result == ERROR_BUFFER_OVERFLOW && size > buffer.size()) {
+      buffer.resize(size);
+      continue;
+    }
+    if (result == ERROR_NO_DATA) return std::vector<ListedAdapter>{};
+    if (result != NO_ERROR) {
+      Sleep(kListingRetryMs);
+      continue;
+    }
+    std::vector<ListedAdapter> listed;
+    for (const IP_ADAPTER_INFO* adapter = first; adapter; adapter = adapter->Next)
+      listed.push_back({adapter->IpAddressList.IpAddress.String, adapter->IpAddressList.IpMask.String});
+    return listed;
+  }
+  return std::nullopt;
+}
+
+// Hundreds of devices answer a search within milliseconds of each other; the system's default
+// receive buffer holds only about as many small datagrams, so a larger one is asked for.
+constexpr int kReceiveBufferBytes = 1 << 20;
 
 }  // namespace
 
@@ -53,24 +91,16 @@ void UdpExchange::EnumerateAdapters() {
   }
   table.count = 0;
 
-  std::vector<unsigned char> buffer(648);
-  ULONG size = static_cast<ULONG>(buffer.size());
-  if (GetAdaptersInfo(reinterpret_cast<IP_ADAPTER_INFO*>(buffer.data()), &size) ==
-      ERROR_BUFFER_OVERFLOW)
-    buffer.resize(size);
-  size = static_cast<ULONG>(buffer.size());
-  auto* adapter = reinterpret_cast<IP_ADAPTER_INFO*>(buffer.data());
-  if (GetAdaptersInfo(adapter, &size) == NO_ERROR) {
-    for (; adapter; adapter = adapter->Next) {
-      if (table.count == kMaxAdapters) {
-        OutputDebugStringW(L"more than 8 adapters: the others are not searched\n");
-        break;
-      }
-      AdapterRow& row = table.rows[table.count++];
-      CopyDotted(row.address, adapter->IpAddressList.IpAddress.String);
-      CopyDotted(row.mask, adapter->IpAddressList.IpMask.String);
-    }
+  const AdapterChoice choice = ChooseAdapters(ListAdapters().value_or(std::vector<ListedAdapter>{}),
+                                              kMaxAdapters);
+  for (const ListedAdapter& adapter : choice.taking) {
+    AdapterRow& row = table.rows[table.count++];
+    CopyDotted(row.address, adapter.address.c_str());
+    CopyDotted(row.mask, adapter.mask.c_str());
   }
+  leftOut_ = choice.leftOut;
+  if (!leftOut_.empty())
+    OutputDebugStringW(L"more adapters than table rows: the others are not searched\n");
 
   CurrentDiscoveryId() = MakeDiscoveryId(static_cast<unsigned>(std::time(nullptr)));
 }
@@ -91,6 +121,8 @@ void UdpExchange::OpenSockets() {
     AdapterRow& row = table.rows[i];
     row.receiveSocket = socket(AF_INET, SOCK_DGRAM, 0);
     SetByteOption(row.receiveSocket, SOL_SOCKET, SO_REUSEADDR, 1);
+    setsockopt(row.receiveSocket, SOL_SOCKET, SO_RCVBUF,
+               reinterpret_cast<const char*>(&kReceiveBufferBytes), sizeof kReceiveBufferBytes);
     table.bindAddress = sockaddr_in{};
     table.bindAddress.sin_family = AF_INET;
     table.bindAddress.sin_port = htons(kDevicePort);
@@ -131,13 +163,31 @@ bool UdpExchange::SendToGroup(int row, const std::uint8_t* data, std::size_t len
 }
 
 UdpExchange::Wait UdpExchange::WaitReadable(int row, int timeoutMs) {
-  SOCKET s = Adapters().rows[row].receiveSocket;
+  std::vector<int> readable;
+  return WaitForRows({row}, timeoutMs, readable);
+}
+
+UdpExchange::Wait UdpExchange::WaitAnyReadable(int timeoutMs, std::vector<int>& readableRows) {
+  std::vector<int> rows(static_cast<std::size_t>(Adapters().count));
+  std::iota(rows.begin(), rows.end(), 0);
+  return WaitForRows(rows, timeoutMs, readableRows);
+}
+
+UdpExchange::Wait UdpExchange::WaitForRows(const std::vector<int>& rows, int timeoutMs,
+                                           std::vector<int>& readableRows) {
+  static_assert(kMaxAdapters <= FD_SETSIZE, "every receive socket must fit one select");
+  readableRows.clear();
+  const AdapterTable& table = Adapters();
   fd_set readable;
   FD_ZERO(&readable);
-  FD_SET(s, &readable);
+  for (int row : rows)
+    if (table.rows[row].receiveSocket != INVALID_SOCKET) FD_SET(table.rows[row].receiveSocket, &readable);
+  if (readable.fd_count == 0) return Wait::kFailed;
   timeval timeout{timeoutMs / 1000, (timeoutMs % 1000) * 1000};
   const int ready = select(0, &readable, nullptr, nullptr, &timeout);
   if (ready < 0) return Wait::kFailed;
+  for (int row : rows)
+    if (FD_ISSET(table.rows[row].receiveSocket, &readable)) readableRows.push_back(row);
   return ready > 0 ? Wait::kReadable : Wait::kTimeout;
 }
 

@@ -6,7 +6,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
+#include <vector>
 
+#include "net/adapter_choice.h"
 #include "net/nas_device.h"
 
 struct AdapterRow {
@@ -16,9 +18,10 @@ struct AdapterRow {
   SOCKET receiveSocket;
 };
 
-// At most this many adapters take part in the device protocol; further ones (in the order the
-// system lists them) are left out of every search, and the debugger output says so.
-constexpr int kMaxAdapters = 8;
+// At most this many adapters take part in the device protocol. A search listens on all of them at
+// once, so a further adapter costs no time, only two sockets; connected adapters take the rows
+// before unconnected ones (ChooseAdapters), and the rest are left out of every search.
+constexpr int kMaxAdapters = 32;
 
 struct AdapterTable {
   AdapterRow rows[kMaxAdapters];
@@ -47,14 +50,23 @@ public:
   // Waits up to `timeoutMs` for a datagram on the row's receive socket.
   enum class Wait { kReadable, kTimeout, kFailed };
   Wait WaitReadable(int row, int timeoutMs);
+  // Waits up to `timeoutMs` for a datagram on any row's receive socket; `readableRows` gets the
+  // rows that have one, in table order. kFailed also when there is no row to wait on: callers
+  // that keep a time window must then wait out the time themselves.
+  Wait WaitAnyReadable(int timeoutMs, std::vector<int>& readableRows);
   // Receives one datagram (at most kDatagramCapacity bytes) into `buffer`, which must hold one
   // byte more: a zero is put after the datagram. Returns its length, or -1 when receiving failed.
   int Receive(int row, std::uint8_t* buffer);
 
+  // The adapters the last enumeration found no row for.
+  const std::vector<ListedAdapter>& AdaptersLeftOut() const { return leftOut_; }
+
 private:
   void EnumerateAdapters();
+  Wait WaitForRows(const std::vector<int>& rows, int timeoutMs, std::vector<int>& readableRows);
   void OpenSockets();
   void CloseSockets();
 
   std::unique_lock<std::mutex> hold_;
+  std::vector<ListedAdapter> leftOut_;
 };

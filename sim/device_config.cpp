@@ -9,6 +9,7 @@
 #include <optional>
 #include <utility>
 
+#include "sim/device_numbering.h"
 #include "sim/text_numbers.h"
 
 namespace {
@@ -190,6 +191,8 @@ const std::map<std::string, Setter>& Keys() {
       {"search.wrong_id", Flag([](DeviceState& d) -> bool& { return d.search.wrongId; })},
       {"search.delay_ms", Number([](DeviceState& d) -> int& { return d.search.delayMs; })},
       {"search.answers", Number([](DeviceState& d) -> int& { return d.search.answers; })},
+      {"search.truncated", Flag([](DeviceState& d) -> bool& { return d.search.truncated; })},
+      {"count", Number([](DeviceState& d) -> int& { return d.count; }, 1, kMaxNumberedDevices)},
       {"login.silent", Flag([](DeviceState& d) -> bool& { return d.login.silent; })},
       {"login.delay_ms", Number([](DeviceState& d) -> int& { return d.login.delayMs; })},
       {"login.answer_any", Flag([](DeviceState& d) -> bool& { return d.login.answerAny; })},
@@ -241,5 +244,6 @@ ConfigResult ParseDeviceConfig(std::istream& in) {
     if (device.address.empty()) return {{}, "a device has no address"};
     if (device.users.empty()) device.users.push_back(DeviceUser{"admin", "admin", ""});
   }
+  if (const auto error = NumberDevices(result.devices)) return {{}, *error};
   return result;
 }

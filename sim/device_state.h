@@ -18,6 +18,7 @@ struct SearchFaults {
   bool foreignModel = false;  // answers as another product (other bytes at 56-58)
   bool wrongId = false;       // answers as if to another computer's search
   int answers = 1;            // how many copies of its answer it sends
+  bool truncated = false;     // its answer ends before the product bytes
 };
 
 struct LoginFaults {
@@ -92,6 +93,7 @@ struct DiskManagerState {
 constexpr int kTimeZoneCount = 96;
 
 struct DeviceState {
+  int count = 1;  // how many numbered devices the configuration's section stands for
   std::string name;
   std::array<std::uint8_t, 6> mac{};
   std::string address;  // dotted IPv4

@@ -2,6 +2,11 @@
 
 #include "net/datagram.h"
 
+namespace {
+// Long enough for the identifier, too short for the product bytes at 56-58.
+constexpr std::size_t kTruncatedReplyLength = 48;
+}  // namespace
+
 std::vector<std::uint8_t> DiscoveryResponder::ReplyFor(const DeviceState& device,
                                                        const std::vector<std::uint8_t>& request) {
   SearchReplyContent content;
@@ -15,6 +20,7 @@ std::vector<std::uint8_t> DiscoveryResponder::ReplyFor(const DeviceState& device
   std::vector<std::uint8_t> reply = EncodeSearchReply(content, request.data() + 1);
   if (device.search.foreignModel) reply[57] = 12;
   if (device.search.wrongId) reply[1] ^= 0xFF;
+  if (device.search.truncated) reply.resize(kTruncatedReplyLength);
   return reply;
 }
 

@@ -17,6 +17,10 @@ void SetIpResponder::OnSetIp(const std::vector<std::uint8_t>& request) {
   for (DeviceState& device : devices_) {
     const auto id = DeviceIdOf(device);
     if (device.setIp.silent || !std::equal(id.begin(), id.end(), change->deviceId)) continue;
+    LogExchange(device, "setip asked address=" + Printable(change->settings.address) +
+                            " mask=" + Printable(change->settings.mask) +
+                            " gateway=" + Printable(change->settings.gateway) +
+                            " dhcp=" + Printable(std::string(1, change->settings.dhcpFlag)));
     const auto next = AddressingAfter(device, change->settings);
     if (!next) {
       LogExchange(device, "setip refused address=" + Printable(change->settings.address) +

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "net/datagram.h"
 
 namespace {
@@ -48,19 +50,23 @@ TEST(DiscoveryResponder, AnswersInDelayOrderWithTheRequestersIdentifier) {
   EXPECT_STREQ(f.address, "192.0.2.21");
 }
 
-TEST(DiscoveryResponder, FaultsShapeTheAnswers) {
+TEST(DiscoveryResponder, FaultsShapeTheAnswersAsTheSearchSeesThem) {
   std::vector<DeviceState> devices{Device("192.0.2.21"), Device("192.0.2.22"),
-                                   Device("192.0.2.23"), Device("192.0.2.24")};
+                                   Device("192.0.2.23"), Device("192.0.2.24"),
+                                   Device("192.0.2.25")};
   devices[0].search.silent = true;
   devices[1].search.answers = 3;
   devices[2].search.foreignModel = true;
   devices[3].search.wrongId = true;
+  devices[4].search.truncated = true;
   const auto sent = Answers(devices);
-  ASSERT_EQ(sent.size(), 5u);
+  ASSERT_EQ(sent.size(), 6u);
   DiscoveryId id;
   id.bytes = {9, 8, 7, 6, 5, 4, 0, 0, 0, 0};
-  SearchReplyFields f;
-  int accepted = 0;
-  for (const auto& d : sent) accepted += DecodeSearchReply(d.data(), d.size(), id, kProductBytes, f);
-  EXPECT_EQ(accepted, 3);  // only the triple answer of the second device
+  std::map<SearchReplyVerdict, int> verdicts;
+  for (const auto& d : sent) ++verdicts[ClassifySearchReply(d.data(), d.size(), id, kProductBytes)];
+  EXPECT_EQ(verdicts, (std::map<SearchReplyVerdict, int>{{SearchReplyVerdict::kAccepted, 3},
+                                                         {SearchReplyVerdict::kOtherProduct, 1},
+                                                         {SearchReplyVerdict::kOtherSearch, 1},
+                                                         {SearchReplyVerdict::kTooShort, 1}}));
 }

@@ -30,7 +30,9 @@ drovikctl() { # host args...
   testlan_wine "$host" "$DROVIK_WIN_BIN/drovikctl.exe" "$@"
 }
 
-fail() { echo "FAIL: $*" >&2; return 1; }
+# A case runs as the condition of an `if`, where `set -e` does not act: each failure is also
+# written down, so that one in the middle of a case fails it as well as one at its end.
+fail() { echo "FAIL: $*" >&2; echo "$*" >>"$E2E_FAILURES"; return 1; }
 
 expect_eq() { # what expected actual
   [ "$2" == "$3" ] && return 0
@@ -40,13 +42,15 @@ expect_eq() { # what expected actual
 # Runs one case in a subshell with a LAN of its own, torn down whatever happens.
 run_case() { # name function
   local started=$SECONDS
-  if ( set -eo pipefail; testlan_begin; "$2" ); then
+  E2E_FAILURES=$(mktemp)
+  if ( set -eo pipefail; testlan_begin; "$2" ) && [ ! -s "$E2E_FAILURES" ]; then
     echo "ok   $1 ($((SECONDS - started)) s)"
     E2E_PASSED=$((E2E_PASSED + 1))
   else
     echo "FAIL $1 ($((SECONDS - started)) s)"
     E2E_FAILED=$((E2E_FAILED + 1))
   fi
+  rm -f "$E2E_FAILURES"
 }
 
 finish() {

@@ -15,6 +15,20 @@ login() { # password [ctl options...]
   drovikctl pc login --device NAS-ONE --user alice --password "$password" "$@"
 }
 
+# A login that is not accepted ends with its operation: it takes about 2 s longer than a search
+# alone (Wine's start and the search itself are in both), where a command that waited a fixed
+# 10 s for a result that never comes took 10 s longer.
+ends_soon_after_a_search() { # what login args...
+  local what=$1; shift
+  local started=$SECONDS
+  drovikctl pc search >/dev/null
+  local search=$((SECONDS - started))
+  started=$SECONDS
+  login "$@" >/dev/null 2>&1 || true
+  local took=$((SECONDS - started))
+  [ $((took - search)) -le 6 ] || fail "$what took $took s, a search $search s"
+}
+
 accepted_and_rejected_logins() {
   one_device
   expect_eq "accepted" "accepted" "$(login secret)"
@@ -22,6 +36,7 @@ accepted_and_rejected_logins() {
   out=$(login wrong 2>&1) || status=$?
   expect_eq "rejected exit code" 1 "$status"
   expect_eq "rejection message" "Username or password error." "$out"
+  ends_soon_after_a_search "the rejected login" wrong
 }
 
 rejection_in_the_chosen_language() {
@@ -52,6 +67,7 @@ silent_device_rejects_the_login() {
   local status=0
   login secret >/dev/null 2>&1 || status=$?
   expect_eq "no answer counts as rejected" 1 "$status"
+  ends_soon_after_a_search "the unanswered login" secret
 }
 
 device_moved_to_a_new_address() {
@@ -62,6 +78,15 @@ device_moved_to_a_new_address() {
     "$(drovikctl pc set-ip --device FAR --ip 192.0.2.55 --mask 255.255.255.0 --gateway 192.0.2.1)"
   expect_eq "found at the new address" "FAR	192.0.2.55	255.255.255.0	192.0.2.1	0" \
     "$(drovikctl pc search | cut -f1-5)"
+}
+
+dhcp_goes_with_the_current_settings() {
+  device FAR 00:11:22:33:44:03 198.51.100.23 gateway=198.51.100.1 >"$TESTLAN_TMP/far"
+  testlan_host pc 192.0.2.10/24
+  testlan_sim dev3 198.51.100.23 "$TESTLAN_TMP/far"
+  expect_eq "set-ip --dhcp" "answered" "$(drovikctl pc set-ip --device FAR --dhcp)"
+  grep -q "setip asked address=198.51.100.23 mask=255.255.255.0 gateway=198.51.100.1 dhcp=1" \
+    "$TESTLAN_TMP/dev3.log" || fail "the request: $(grep 'setip asked' "$TESTLAN_TMP/dev3.log")"
 }
 
 set_ip_without_answer() {
@@ -100,6 +125,7 @@ run_case "rejection in Traditional Chinese" rejection_in_the_chosen_language
 run_case "another device's login answer" answer_of_another_device_does_not_end_the_wait
 run_case "silent device" silent_device_rejects_the_login
 run_case "device moved by set-ip" device_moved_to_a_new_address
+run_case "set-ip to DHCP" dhcp_goes_with_the_current_settings
 run_case "set-ip without answer" set_ip_without_answer
 run_case "HTTP exchanges" http_exchanges
 finish

@@ -2,6 +2,7 @@
 // (tests/e2e/net_lan.sh sets up the devices and says how many answer).
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <utility>
@@ -11,6 +12,9 @@
 #include "net/mailbox.h"
 #include "net/query.h"
 #include "net/result_window.h"
+#include "net/udp_sockets.h"
+
+#include <psapi.h>
 
 namespace {
 
@@ -59,6 +63,27 @@ TEST(SearchOnTheLan, OverlappingSearchesWaitForEachOtherAndBothFinishWhole) {
   EXPECT_EQ(tokens, (std::set<int>{first, second}));
   EXPECT_EQ(NasDeviceList::Instance().Count(), ExpectedDevices());
   EXPECT_EQ(static_cast<int>(ListedMacs().size()), ExpectedDevices());
+}
+
+// Prints how long one search took and what the process holds afterwards, for the measurements
+// of tests/e2e/search_test.sh; only the device count is checked.
+TEST(SearchOnTheLan, OneSearchMeasured) {
+  ResultWindow window;
+  const ULONGLONG started = GetTickCount64();
+  const int token = LaunchQuery(window.Handle(), [](CQuery& q) { return q.SearchDevices(); });
+  ASSERT_NE(token, 0);
+  CQuery* done = TakeResult(window);
+  const ULONGLONG took = GetTickCount64() - started;
+  ASSERT_NE(done, nullptr);
+  delete done;
+  const int devices = NasDeviceList::Instance().Count();
+  EXPECT_EQ(devices, ExpectedDevices());
+  PROCESS_MEMORY_COUNTERS memory{};
+  GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
+  std::printf("measured: %d adapters, %d devices, search %llu ms, device list %zu KiB, "
+              "peak working set %zu KiB\n",
+              Adapters().count, devices, took, devices * sizeof(NasDeviceInfo) / 1024,
+              static_cast<std::size_t>(memory.PeakWorkingSetSize / 1024));
 }
 
 TEST(SearchOnTheLan, ASecondSearchStartsFromAnEmptyList) {

@@ -27,7 +27,7 @@
 //   format.seconds=4            how long a format run takes (the default; 0 to 3600)
 //   format.fail_at=60           a format run stops failed at this percent (0 to 99)
 //   search.silent=1 | search.delay_ms=300 | search.foreign_model=1 | search.wrong_id=1
-//   search.answers=2
+//   search.answers=2            copies of each answer, 0 to 100
 //   login.silent=1 | login.delay_ms=300
 //   login.answer_any=1          answers every login, also those meant for other devices, as
 //                               accepted and with its own address

@@ -5,7 +5,6 @@
 
 #include <atomic>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "net/mailbox.h"
@@ -52,12 +51,7 @@ TEST(FloodOnTheLan, SetIpToASilentDeviceEndsWithNoAnswerWhileOthersSearch) {
   ResultWindow window;
   const int device = SearchFor(window, "QUIET");
   ASSERT_GE(device, 0);
-  SetIpRequest settings{};
-  std::strcpy(settings.interfaceName, "LAN1");
-  std::strcpy(settings.address, "192.0.2.77");
-  std::strcpy(settings.mask, "255.255.255.0");
-  std::strcpy(settings.gateway, "192.0.2.1");
-  settings.dhcpFlag = '0';
+  SetIpRequest settings{"LAN1", "192.0.2.77", "255.255.255.0", "192.0.2.1", '0', {}};
   const ULONGLONG start = GetTickCount64();
   ASSERT_NE(LaunchQuery(window.Handle(), [&](CQuery& q) { return q.SetDeviceIp(device, &settings); }), 0);
   MSG msg;

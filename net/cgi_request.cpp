@@ -41,27 +41,31 @@ std::optional<std::string_view> RunToSpace(std::string_view text, std::size_t fr
   return text.substr(from, end - from);
 }
 
-std::size_t HeaderEnd(std::string_view received) { return received.find("\r\n\r\n"); }
+constexpr std::string_view kHeadEnd = "\r\n\r\n";
+constexpr std::string_view kContentLength = "content-length";
 
-std::optional<std::size_t> ContentLength(std::string_view headers) {
-  constexpr std::string_view kName = "\r\ncontent-length:";
-  for (std::size_t at = 0; at + kName.size() <= headers.size(); ++at) {
-    bool match = true;
-    for (std::size_t i = 0; i < kName.size() && match; ++i)
-      match = std::tolower(static_cast<unsigned char>(headers[at + i])) == kName[i];
-    if (!match) continue;
-    std::size_t p = at + kName.size();
-    while (p < headers.size() && headers[p] == ' ') ++p;
-    std::size_t value = 0;
-    bool digits = false;
-    for (; p < headers.size() && std::isdigit(static_cast<unsigned char>(headers[p])); ++p) {
-      digits = true;
-      value = value * 10 + static_cast<std::size_t>(headers[p] - '0');
-      if (value > kMaxAnswerSize) return kMaxAnswerSize + 1;
-    }
-    if (digits) return value;
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// A header value that is a plain non-negative decimal, blanks around it allowed; nothing for any
+// other text. Values beyond kMaxAnswerSize read as one more than it.
+std::optional<std::size_t> PlainDecimal(std::string_view value) {
+  while (!value.empty() && IsBlank(value.front())) value.remove_prefix(1);
+  while (!value.empty() && IsBlank(value.back())) value.remove_suffix(1);
+  if (value.empty()) return std::nullopt;
+  std::size_t number = 0;
+  for (const char c : value) {
+    if (c < '0' || c > '9') return std::nullopt;
+    number = std::min(number * 10 + static_cast<std::size_t>(c - '0'), kMaxAnswerSize + 1);
   }
-  return std::nullopt;
+  return number;
+}
+
+// Whether a header line carries the header of that name (given in lower case).
+bool NameIs(std::string_view line, std::string_view lowerCaseName) {
+  if (line.size() <= lowerCaseName.size() || line[lowerCaseName.size()] != ':') return false;
+  for (std::size_t i = 0; i < lowerCaseName.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(line[i])) != lowerCaseName[i]) return false;
+  return true;
 }
 
 }  // namespace
@@ -105,17 +109,47 @@ bool StatusLineAccepted(const std::uint8_t* data, std::size_t length) {
   return status && *status == "200";
 }
 
-AnswerProgress ExamineAnswer(std::string_view received) {
-  if (received.size() > kMaxAnswerSize) return AnswerProgress::kTooLarge;
-  const std::size_t end = HeaderEnd(received);
-  if (end == std::string_view::npos) return AnswerProgress::kPartial;
-  const auto declared = ContentLength(received.substr(0, end + 2));
-  if (!declared) return AnswerProgress::kPartial;
-  if (*declared > kMaxAnswerSize - (end + 4)) return AnswerProgress::kTooLarge;
-  return received.size() >= end + 4 + *declared ? AnswerProgress::kWhole : AnswerProgress::kPartial;
+AnswerReader::State AnswerReader::Take(std::string_view bytes) {
+  if (state_ != State::kReading) return state_;
+  if (bytes.size() > kMaxAnswerSize - received_.size()) return state_ = State::kFailed;
+  // The head's end may straddle two pieces: look again from just before the new bytes.
+  const std::size_t from =
+      received_.size() >= kHeadEnd.size() - 1 ? received_.size() - (kHeadEnd.size() - 1) : 0;
+  received_.append(bytes);
+  if (headEnd_ == 0) {
+    const std::size_t end = received_.find(kHeadEnd, from);
+    if (end == std::string::npos) return state_;
+    headEnd_ = end + kHeadEnd.size();
+    state_ = ReadHead();
+    if (state_ != State::kReading) return state_;
+  }
+  return state_ = CheckBody();
 }
 
-bool DeclaresContentLength(std::string_view received) {
-  const std::size_t end = HeaderEnd(received);
-  return end != std::string_view::npos && ContentLength(received.substr(0, end + 2)).has_value();
+AnswerReader::State AnswerReader::TakeEnd() {
+  if (state_ != State::kReading) return state_;
+  return state_ = headEnd_ != 0 && !declared_ ? State::kWhole : State::kFailed;
+}
+
+AnswerReader::State AnswerReader::ReadHead() {
+  // The header lines, each after its "\r\n"; the status line before them is not looked at.
+  std::string_view head = std::string_view(received_).substr(0, headEnd_ - 2);
+  head.remove_prefix(std::min(head.size(), head.find("\r\n")));
+  while (!head.empty()) {
+    head.remove_prefix(2);
+    const std::string_view line = head.substr(0, head.find("\r\n"));
+    head.remove_prefix(line.size());
+    if (!NameIs(line, kContentLength)) continue;
+    const auto value = PlainDecimal(line.substr(kContentLength.size() + 1));
+    if (!value || (declared_ && *declared_ != *value)) return State::kFailed;
+    if (*value > kMaxAnswerSize - headEnd_) return State::kFailed;
+    declared_ = value;
+  }
+  return State::kReading;
+}
+
+AnswerReader::State AnswerReader::CheckBody() {
+  if (!declared_ || received_.size() - headEnd_ < *declared_) return State::kReading;
+  received_.resize(headEnd_ + *declared_);
+  return State::kWhole;
 }

@@ -26,11 +26,35 @@ std::optional<std::string> FormatCgiRequest(std::string_view path, std::string_v
 // first bytes are looked at.
 bool StatusLineAccepted(const std::uint8_t* data, std::size_t length);
 
-// How much of an answer has arrived. An answer is whole when its body holds Content-Length bytes;
-// without a Content-Length, only when the device closes the connection.
-enum class AnswerProgress { kPartial, kWhole, kTooLarge };
+// Reads a device's answer as it arrives, in the pieces the receive calls return, and says when
+// it is whole. An answer with a Content-Length is whole when its body has arrived (bytes after it
+// are not part of it); one without is whole when the device closes the connection. Failed, and
+// failed for good: an answer beyond kMaxAnswerSize, a Content-Length that is not a plain
+// non-negative decimal or that contradicts another, an end before the head ended or before the
+// counted body arrived.
+class AnswerReader {
+public:
+  enum class State { kReading, kWhole, kFailed };
+
+  // Takes the next received bytes.
+  State Take(std::string_view bytes);
+  // The device closed the connection or the waiting time is over: an answer without a
+  // Content-Length ends here (the device's answers have always been taken as they stand when
+  // the wait ends); one short of its Content-Length, or whose head never ended, failed.
+  State TakeEnd();
+
+  State Current() const { return state_; }
+  // The answer as read so far: whole once the state says so.
+  std::string_view Answer() const { return received_; }
+
+private:
+  State ReadHead();
+  State CheckBody();
+
+  std::string received_;
+  std::size_t headEnd_ = 0;  // where the body starts, once the head has ended
+  std::optional<std::size_t> declared_;
+  State state_ = State::kReading;
+};
 // Answers beyond this size are refused rather than read on.
 constexpr std::size_t kMaxAnswerSize = 1 << 20;
-AnswerProgress ExamineAnswer(std::string_view received);
-// Whether the headers that have arrived carry a Content-Length.
-bool DeclaresContentLength(std::string_view received);

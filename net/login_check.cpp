@@ -17,7 +17,28 @@ constexpr int kLoginPolls = 11;
 constexpr int kLoginPollMs = 70;
 constexpr int kSetIpPolls = 300;  // the answer is given up after the 301st counted poll
 constexpr int kSetIpPollMs = 10;
-constexpr DWORD kPollPauseMs = 100;
+constexpr int kPollPauseMs = 100;
+
+// Both waits are also bounded by the time their polls take when nothing arrives: anything that
+// reaches the group's socket (other computers' searches, floods of datagrams too large to
+// receive) ends a poll early or is not counted at all, and would otherwise stretch the wait
+// without end.
+constexpr int kLoginWaitMs = kLoginPolls * kLoginPollMs + (kLoginPolls - 1) * kPollPauseMs;
+constexpr int kSetIpWaitMs = (kSetIpPolls + 1) * (kSetIpPollMs + kPollPauseMs);
+
+// The end of a wait, fixed when the wait starts.
+class Deadline {
+public:
+  explicit Deadline(int ms) : end_(GetTickCount64() + static_cast<ULONGLONG>(ms)) {}
+  // What is left of the wait, at most `limit` ms; 0 once it is over.
+  int RemainingMs(int limit) const {
+    const ULONGLONG now = GetTickCount64();
+    return now >= end_ ? 0 : static_cast<int>(std::min<ULONGLONG>(end_ - now, limit));
+  }
+
+private:
+  ULONGLONG end_;
+};
 
 void ShowMakeSendError() { ShowUserMessage(L"make_send buff error"); }
 
@@ -87,8 +108,11 @@ void CQuery::RunLoginCheck() {
                  !udp.SendToGroup(row, request.data(), static_cast<std::size_t>(requestLength));
     if (RowUsable(row) && CreateReceiveBuffer()) {
       const DiscoveryId id = CurrentDiscoveryId();
+      const Deadline deadline(kLoginWaitMs);
       for (int polls = 0; polls < kLoginPolls && !StopRequested();) {
-        if (udp.WaitReadable(row, kLoginPollMs) == UdpExchange::Wait::kReadable) {
+        const int wait = deadline.RemainingMs(kLoginPollMs);
+        if (wait == 0) break;
+        if (udp.WaitReadable(row, wait) == UdpExchange::Wait::kReadable) {
           const int length = udp.Receive(row, receiveBuffer.data());
           if (length < 0) continue;
           const auto reply = ReadLoginReply(receiveBuffer.data(), static_cast<std::size_t>(length),
@@ -98,7 +122,7 @@ void CQuery::RunLoginCheck() {
             break;
           }
         }
-        if (++polls < kLoginPolls) Sleep(kPollPauseMs);
+        if (++polls < kLoginPolls) Sleep(static_cast<DWORD>(deadline.RemainingMs(kPollPauseMs)));
       }
     }
   }
@@ -124,9 +148,12 @@ void CQuery::RunSetIp() {
     if (RowUsable(row)) {
       udp.SendToGroup(row, request.data(), static_cast<std::size_t>(requestLength));
       const DiscoveryId id = CurrentDiscoveryId();
+      const Deadline deadline(kSetIpWaitMs);
       for (int polls = 0; !StopRequested();) {
+        const int wait = deadline.RemainingMs(kSetIpPollMs);
+        if (wait == 0) break;
         std::fill(receiveBuffer.begin(), receiveBuffer.end(), 0);
-        if (udp.WaitReadable(row, kSetIpPollMs) == UdpExchange::Wait::kReadable) {
+        if (udp.WaitReadable(row, wait) == UdpExchange::Wait::kReadable) {
           const int length = udp.Receive(row, receiveBuffer.data());
           if (length < 0 || receiveBuffer[0] != kSetIpReplyType) continue;
           if (IsSetIpReply(receiveBuffer.data(), static_cast<std::size_t>(length), id)) {
@@ -135,7 +162,7 @@ void CQuery::RunSetIp() {
           }
         }
         if (++polls > kSetIpPolls) break;
-        Sleep(kPollPauseMs);
+        Sleep(static_cast<DWORD>(deadline.RemainingMs(kPollPauseMs)));
       }
     }
   }

@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr std::size_t kHeaderSize = 11;
 constexpr std::size_t kLoginPayloadOffset = 28;
 constexpr std::size_t kSetIpRequestSize = 180;
 constexpr std::size_t kSetIpRecordOffset = 60;

@@ -18,6 +18,7 @@ void NasDeviceList::FreeAll() {
   }
   head_ = tail_ = nullptr;
   count_ = 0;
+  byMac_.clear();
 }
 
 void NasDeviceList::Clear() {
@@ -44,14 +45,15 @@ bool NasDeviceList::CopyAt(int index, NasDeviceInfo& out) {
   });
 }
 
-void NasDeviceList::Merge(const SearchReplyFields& reply, int row, const char* rowAddress,
-                          const char* rowMask) {
+NasDeviceList::MergeResult NasDeviceList::Merge(const SearchReplyFields& reply, int row,
+                                                const char* rowAddress, const char* rowMask) {
   std::lock_guard<std::mutex> guard(lock_);
-  for (NasDeviceInfo* record = head_; record; record = record->next) {
-    if (std::strcmp(record->macText, reply.macText) != 0) continue;
-    if (SameSubnet(rowAddress, rowMask, reply.address, reply.mask)) record->adapterIndex = row;
-    return;
+  const std::string mac(reply.macText, strnlen(reply.macText, sizeof reply.macText));
+  if (const auto known = byMac_.find(mac); known != byMac_.end()) {
+    if (SameSubnet(rowAddress, rowMask, reply.address, reply.mask)) known->second->adapterIndex = row;
+    return MergeResult::kKnown;
   }
+  if (count_ >= kMaxDevices) return MergeResult::kListFull;
   auto* record = new NasDeviceInfo{};
   std::memcpy(record->name, reply.name, sizeof record->name);
   std::memcpy(record->address, reply.address, sizeof record->address);
@@ -65,6 +67,8 @@ void NasDeviceList::Merge(const SearchReplyFields& reply, int row, const char* r
   if (tail_) tail_->next = record; else head_ = record;
   tail_ = record;
   ++count_;
+  byMac_.emplace(mac, record);
+  return MergeResult::kAdded;
 }
 
 std::uint32_t DottedToAddress(const char* text) {

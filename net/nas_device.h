@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
+#include <string>
+#include <unordered_map>
 
 // Dotted IPv4 text with its terminating zero (at most 15 characters).
 constexpr std::size_t kDottedTextSize = 16;
@@ -36,15 +38,25 @@ struct SearchReplyFields {
 // The process-wide device list. A search empties it and its worker appends to it; windows read it
 // after the search's completion message. The lock keeps a read that overlaps a search (a device
 // index resolved while another search runs) from seeing a half-linked record.
+//
+// Anyone on the LAN can answer a search, with as many made-up MAC addresses as they like, so the
+// list holds at most kMaxDevices records and finds a MAC in constant time: memory and the work per
+// reply stay bounded however many replies arrive within the listening window. Devices that
+// answer once the list is full are left out; the ones that answered first stay listed.
 class NasDeviceList {
 public:
+  static constexpr int kMaxDevices = 256;
+
   static NasDeviceList& Instance();
 
   void Clear();
   int Count();
+  enum class MergeResult { kAdded, kKnown, kListFull };
   // Merges one reply heard through adapter row `row` whose address and mask are given: a new MAC
-  // is appended; a known one only moves to this row when the row's subnet contains the device.
-  void Merge(const SearchReplyFields& reply, int row, const char* rowAddress, const char* rowMask);
+  // is appended while the list has room; a known one only moves to this row when the row's subnet
+  // contains the device.
+  MergeResult Merge(const SearchReplyFields& reply, int row, const char* rowAddress,
+                    const char* rowMask);
   // Copies the record at a zero-based position; false when the list is shorter.
   bool CopyAt(int index, NasDeviceInfo& out);
   // Runs `update` on the record at `index` under the lock; false when the list is shorter.
@@ -67,6 +79,7 @@ private:
   void FreeAll();
 
   std::mutex lock_;
+  std::unordered_map<std::string, NasDeviceInfo*> byMac_;  // MAC text to record, every record
   NasDeviceInfo* head_ = nullptr;
   NasDeviceInfo* tail_ = nullptr;
   int count_ = 0;

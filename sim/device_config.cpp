@@ -2,6 +2,7 @@
 
 #include <arpa/inet.h>
 
+#include <cctype>
 #include <climits>
 #include <cstdio>
 #include <functional>
@@ -16,6 +17,9 @@ namespace {
 
 constexpr char kFaultPrefix[] = "fault.";
 constexpr int kMaxFormatSeconds = 3600;
+// Every copy of a search answer is a datagram sent at once; more than this is a flood, which the
+// tests make with a flooder of their own.
+constexpr int kMaxSearchAnswers = 100;
 
 std::string Trim(const std::string& text) {
   const auto first = text.find_first_not_of(" \t\r");
@@ -24,17 +28,22 @@ std::string Trim(const std::string& text) {
   return text.substr(first, last - first + 1);
 }
 
+// Six octets of one or two hex digits, separated by ':'. Each octet is read digit by digit, so
+// that a long one is refused rather than wrapped into range.
 bool ParseMac(const std::string& text, std::array<std::uint8_t, 6>& mac) {
-  unsigned parts[6];
-  char tail;
-  if (std::sscanf(text.c_str(), "%x:%x:%x:%x:%x:%x%c", &parts[0], &parts[1], &parts[2], &parts[3],
-                  &parts[4], &parts[5], &tail) != 6)
-    return false;
-  for (int i = 0; i < 6; ++i) {
-    if (parts[i] > 255) return false;
-    mac[i] = static_cast<std::uint8_t>(parts[i]);
+  std::size_t at = 0;
+  for (std::size_t octet = 0; octet < mac.size(); ++octet) {
+    if (octet > 0 && (at >= text.size() || text[at++] != ':')) return false;
+    unsigned value = 0;
+    std::size_t digits = 0;
+    for (; at < text.size() && std::isxdigit(static_cast<unsigned char>(text[at])); ++at, ++digits) {
+      const char c = static_cast<char>(std::tolower(static_cast<unsigned char>(text[at])));
+      value = value * 16 + static_cast<unsigned>(c <= '9' ? c - '0' : c - 'a' + 10);
+    }
+    if (digits < 1 || digits > 2) return false;
+    mac[octet] = static_cast<std::uint8_t>(value);
   }
-  return true;
+  return at == text.size();
 }
 
 bool IsDotted(const std::string& text) {
@@ -166,6 +175,13 @@ bool SetHttpFault(DeviceState& device, const std::string& value) {
   return true;
 }
 
+// What a value should look like, for the keys whose rules are not plain from their name.
+std::string ExpectedForm(const std::string& key) {
+  if (key == "mac") return " (six octets of one or two hex digits, as in 00:11:22:33:44:0a)";
+  if (key == "search.answers") return " (a count from 0 to " + std::to_string(kMaxSearchAnswers) + ")";
+  return "";
+}
+
 const std::map<std::string, Setter>& Keys() {
   static const std::map<std::string, Setter> keys{
       {"name", Text(&DeviceState::name)},
@@ -190,7 +206,8 @@ const std::map<std::string, Setter>& Keys() {
       {"search.foreign_model", Flag([](DeviceState& d) -> bool& { return d.search.foreignModel; })},
       {"search.wrong_id", Flag([](DeviceState& d) -> bool& { return d.search.wrongId; })},
       {"search.delay_ms", Number([](DeviceState& d) -> int& { return d.search.delayMs; })},
-      {"search.answers", Number([](DeviceState& d) -> int& { return d.search.answers; })},
+      {"search.answers", Number([](DeviceState& d) -> int& { return d.search.answers; }, 0,
+                                kMaxSearchAnswers)},
       {"search.truncated", Flag([](DeviceState& d) -> bool& { return d.search.truncated; })},
       {"count", Number([](DeviceState& d) -> int& { return d.count; }, 1, kMaxNumberedDevices)},
       {"login.silent", Flag([](DeviceState& d) -> bool& { return d.login.silent; })},
@@ -238,7 +255,7 @@ ConfigResult ParseDeviceConfig(std::istream& in) {
       if (setter == Keys().end()) return {{}, where + "unknown key '" + key + "'"};
       understood = setter->second(device, value);
     }
-    if (!understood) return {{}, where + "bad value for '" + key + "'"};
+    if (!understood) return {{}, where + "bad value for '" + key + "'" + ExpectedForm(key)};
   }
   for (DeviceState& device : result.devices) {
     if (device.address.empty()) return {{}, "a device has no address"};

@@ -27,7 +27,8 @@
 //   format.seconds=4            how long a format run takes (the default; 0 to 3600)
 //   format.fail_at=60           a format run stops failed at this percent (0 to 99)
 //   search.silent=1 | search.delay_ms=300 | search.foreign_model=1 | search.wrong_id=1
-//   search.answers=2 | search.truncated=1 (the answer is cut before the product bytes)
+//   search.answers=2            copies of each answer, 0 to 100
+//   search.truncated=1          the answer is cut before the product bytes
 //   count=300                   the section stands for 300 devices: the k-th (from 0) has MAC and
 //                               address counted up by k and " k+1" after its name (at most 4096)
 //   login.silent=1 | login.delay_ms=300

@@ -70,19 +70,80 @@ TEST(CgiRequest, StatusLine) {
   EXPECT_FALSE(Accepted(std::string("HTTP/1.1\0 200 OK", 16)));
 }
 
-TEST(CgiRequest, AnswerIsWholeWhenItsContentLengthArrived) {
-  const std::string head = "HTTP/1.1 200 OK\r\nContent-Type: text/xml\r\nContent-Length: 10\r\n\r\n";
-  EXPECT_EQ(ExamineAnswer("HTTP/1.1 200 OK\r\nContent-Le"), AnswerProgress::kPartial);
-  EXPECT_EQ(ExamineAnswer(head + "01234"), AnswerProgress::kPartial);
-  EXPECT_EQ(ExamineAnswer(head + "0123456789"), AnswerProgress::kWhole);
-  EXPECT_EQ(ExamineAnswer("HTTP/1.1 200 OK\r\ncontent-length:3\r\n\r\nabc"), AnswerProgress::kWhole);
-  EXPECT_TRUE(DeclaresContentLength(head));
-  // Without a Content-Length only the device's close ends the answer.
-  EXPECT_EQ(ExamineAnswer("HTTP/1.1 200 OK\r\n\r\nabc"), AnswerProgress::kPartial);
-  EXPECT_FALSE(DeclaresContentLength("HTTP/1.1 200 OK\r\n\r\nabc"));
-  // Promising or sending more than the bound is refused.
-  EXPECT_EQ(ExamineAnswer("HTTP/1.1 200 OK\r\nContent-Length: 99999999999999999999\r\n\r\n"),
-            AnswerProgress::kTooLarge);
-  EXPECT_EQ(ExamineAnswer("HTTP/1.1 200 OK\r\nContent-Length: 1048576\r\n\r\n"), AnswerProgress::kTooLarge);
-  EXPECT_EQ(ExamineAnswer(std::string(kMaxAnswerSize + 1, 'x')), AnswerProgress::kTooLarge);
+namespace {
+
+using State = AnswerReader::State;
+
+// Feeds an answer in pieces of `pieceSize` bytes; the state after the last one.
+State Read(AnswerReader& reader, std::string_view answer, std::size_t pieceSize) {
+  State state = reader.Current();
+  for (std::size_t at = 0; at < answer.size(); at += pieceSize)
+    state = reader.Take(answer.substr(at, pieceSize));
+  return state;
+}
+
+const std::string kHead = "HTTP/1.1 200 OK\r\nContent-Type: text/xml\r\nContent-Length: 10\r\n\r\n";
+
+}  // namespace
+
+TEST(AnswerReader, WholeWhenTheCountedBodyArrivedInAnyPieces) {
+  for (const std::size_t pieceSize : {1u, 2u, 3u, 7u, 4096u}) {
+    AnswerReader reader;
+    EXPECT_EQ(Read(reader, kHead + "01234", pieceSize), State::kReading) << pieceSize;
+    EXPECT_EQ(reader.Take("56789 and what follows"), State::kWhole) << pieceSize;
+    EXPECT_EQ(reader.Answer(), kHead + "0123456789") << pieceSize;
+    EXPECT_EQ(reader.TakeEnd(), State::kWhole) << pieceSize;
+  }
+  AnswerReader lowerCase;
+  EXPECT_EQ(lowerCase.Take("HTTP/1.1 200 OK\r\ncontent-length:3\r\n\r\nabc"), State::kWhole);
+  AnswerReader blanks;
+  EXPECT_EQ(blanks.Take("HTTP/1.1 200 OK\r\nCONTENT-LENGTH: \t0 \r\n\r\n"), State::kWhole);
+  AnswerReader repeated;
+  EXPECT_EQ(repeated.Take("HTTP/1.1 200 OK\r\nContent-Length: 1\r\nContent-Length: 1\r\n\r\nx"),
+            State::kWhole);
+}
+
+TEST(AnswerReader, ShortAnswersFail) {
+  AnswerReader closedEarly;
+  Read(closedEarly, kHead + "01234", 4);
+  EXPECT_EQ(closedEarly.TakeEnd(), State::kFailed);
+  EXPECT_EQ(closedEarly.Take("56789"), State::kFailed);  // failed for good
+
+
+  AnswerReader headCut;
+  headCut.Take("HTTP/1.1 200 OK\r\nContent-Le");
+  EXPECT_EQ(headCut.TakeEnd(), State::kFailed);
+}
+
+TEST(AnswerReader, ContentLengthMustBeAPlainNonNegativeDecimal) {
+  for (const char* value : {"-1", "+5", "5abc", "0x10", "", " ", "1 2", "5,5", "1e3", "\xd9\xa3"}) {
+    AnswerReader reader;
+    EXPECT_EQ(reader.Take(std::string("HTTP/1.1 200 OK\r\nContent-Length:") + value +
+                          "\r\n\r\n0123456789"),
+              State::kFailed)
+        << '"' << value << '"';
+  }
+  AnswerReader contradicting;
+  EXPECT_EQ(contradicting.Take("HTTP/1.1 200 OK\r\nContent-Length: 1\r\nContent-Length: 2\r\n\r\nxy"),
+            State::kFailed);
+  // A header that only ends in the name is another header.
+  AnswerReader other;
+  EXPECT_EQ(other.Take("HTTP/1.1 200 OK\r\nX-Content-Length: abc\r\n\r\nxy"), State::kReading);
+}
+
+TEST(AnswerReader, WithoutContentLengthTheEndEndsTheAnswer) {
+  AnswerReader ended;
+  EXPECT_EQ(ended.Take("HTTP/1.1 200 OK\r\n\r\nabc"), State::kReading);
+  EXPECT_EQ(ended.TakeEnd(), State::kWhole);
+  EXPECT_EQ(ended.Answer(), "HTTP/1.1 200 OK\r\n\r\nabc");
+}
+
+TEST(AnswerReader, PromisingOrSendingMoreThanTheBoundFails) {
+  AnswerReader huge;
+  EXPECT_EQ(huge.Take("HTTP/1.1 200 OK\r\nContent-Length: 99999999999999999999999\r\n\r\n"),
+            State::kFailed);
+  AnswerReader justOver;
+  EXPECT_EQ(justOver.Take("HTTP/1.1 200 OK\r\nContent-Length: 1048576\r\n\r\n"), State::kFailed);
+  AnswerReader endless;
+  EXPECT_EQ(Read(endless, std::string(kMaxAnswerSize + 1, 'x'), 4096), State::kFailed);
 }

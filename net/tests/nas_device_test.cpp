@@ -88,3 +88,30 @@ TEST(DottedAddress, ConvertsLikeTheSocketLibrary) {
     EXPECT_EQ(DottedToAddress(bad), 0xFFFFFFFFu) << bad;
   EXPECT_EQ(DottedToAddress(nullptr), 0xFFFFFFFFu);
 }
+
+TEST_F(DeviceListTest, HoldsAtMostTheCapAndKeepsTheDevicesThatAnsweredFirst) {
+  char mac[22];
+  const int offered = NasDeviceList::kMaxDevices + 50;
+  int added = 0, full = 0;
+  for (int i = 0; i < offered; ++i) {
+    std::snprintf(mac, sizeof mac, "02:00:00:00:%02x:%02x", i >> 8, i & 0xFF);
+    const auto result = list.Merge(Reply(mac, "192.0.2.21"), 0, "192.0.2.10", "255.255.255.0");
+    added += result == NasDeviceList::MergeResult::kAdded;
+    full += result == NasDeviceList::MergeResult::kListFull;
+  }
+  EXPECT_EQ(added, NasDeviceList::kMaxDevices);
+  EXPECT_EQ(full, offered - NasDeviceList::kMaxDevices);
+  EXPECT_EQ(list.Count(), NasDeviceList::kMaxDevices);
+  EXPECT_STREQ(At(0).macText, "02:00:00:00:00:00");
+  EXPECT_STREQ(At(NasDeviceList::kMaxDevices - 1).macText, "02:00:00:00:00:ff");
+
+  // A listed device heard again through another adapter is still found while the list is full.
+  EXPECT_EQ(list.Merge(Reply("02:00:00:00:00:07", "198.51.100.7"), 1, "198.51.100.10",
+                       "255.255.255.0"),
+            NasDeviceList::MergeResult::kKnown);
+  EXPECT_EQ(At(7).adapterIndex, 1);
+
+  list.Clear();
+  EXPECT_EQ(list.Merge(Reply("02:00:00:00:00:07", "192.0.2.21"), 0, "192.0.2.10", "255.255.255.0"),
+            NasDeviceList::MergeResult::kAdded);
+}

@@ -132,3 +132,21 @@ TEST(DeviceConfig, FaultsByCommandAddUp) {
   for (const char* bad : {"fault.=res:1", "fault.cgi_ip=", "fault.cgi_ip=late", "fault=res:1"})
     EXPECT_NE(Parse(std::string("[device]\naddress=192.0.2.1\n") + bad + "\n").error, "") << bad;
 }
+
+TEST(DeviceConfig, RefusesOctetsAndCountsOutOfRangeNamingTheLine) {
+  const auto wrapped = Parse("[device]\naddress=192.0.2.1\nmac=00:11:22:33:44:100000001\n");
+  EXPECT_NE(wrapped.error.find("line 3: bad value for 'mac'"), std::string::npos) << wrapped.error;
+  EXPECT_TRUE(wrapped.devices.empty());
+  for (const char* mac : {"0:1:2:3:4", "00:11:22:33:44:55:66", "00:11:22:33:44:5g", "00:11:22:33:44:",
+                          "00::22:33:44:55", "+1:2:3:4:5:6", "00:11:22:33:44:55 x"})
+    EXPECT_NE(Parse(std::string("[device]\naddress=192.0.2.1\nmac=") + mac + "\n").error, "") << mac;
+  const auto upper = Parse("[device]\naddress=192.0.2.1\nmac=0:1:2:Ab:c:FF\n");
+  ASSERT_EQ(upper.error, "");
+  EXPECT_EQ(upper.devices[0].mac, (std::array<std::uint8_t, 6>{0, 1, 2, 0xab, 0xc, 0xff}));
+
+  EXPECT_EQ(Parse("[device]\naddress=192.0.2.1\nsearch.answers=100\n").error, "");
+  const auto flood = Parse("[device]\naddress=192.0.2.1\n\nsearch.answers=2147483647\n");
+  EXPECT_NE(flood.error.find("line 4: bad value for 'search.answers' (a count from 0 to 100)"),
+            std::string::npos)
+      << flood.error;
+}

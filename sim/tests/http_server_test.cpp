@@ -161,7 +161,8 @@ TEST_F(HttpServerTest, TheProgramsRequestIsDecodedAndAnsweredInOneRead) {
     const std::string answer = client.ReceiveOnce();
     EXPECT_TRUE(StatusLineAccepted(reinterpret_cast<const std::uint8_t*>(answer.data()),
                                    answer.size()));
-    EXPECT_EQ(ExamineAnswer(answer), AnswerProgress::kWhole);
+    AnswerReader reader;
+    EXPECT_EQ(reader.Take(answer), AnswerReader::State::kWhole);
   });
   EXPECT_EQ(devices[0].name, "NAS-TWO");
   EXPECT_EQ(devices[0].description, "Tom & Jerry = 100% +1");

@@ -9,7 +9,7 @@
 
 #include "fuzz/fuzz_input.h"
 #include "net/answer_parsers.h"
-#include "base/messages.h"
+#include "net/op_kinds.h"
 #include "net/testing/toy_code_page.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "net/ansi_code_page.h"
+#include "base/ansi_code_page.h"
 
 // A toy double-byte code page: ASCII as itself, any other character below U+8000 as two bytes
 // (0x80 | high byte, low byte), anything else as "?".

@@ -25,7 +25,7 @@ std::string Answer(std::string_view body) {
 
 // A sample answer of net/tests/answers, as a whole answer.
 std::string Sample(const char* name) {
-  const auto path = std::filesystem::path(__FILE__).parent_path() / "answers" / name;
+  const auto path = std::filesystem::path(DROVIK_SAMPLE_ANSWERS) / name;
   std::ifstream file(path, std::ios::binary);
   EXPECT_TRUE(file) << path;
   std::stringstream body;

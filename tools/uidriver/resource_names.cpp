@@ -3,10 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
-#include "tools/uidriver/script_words.h"
-#if __has_include("res/resource.h")
 #include "res/resource.h"
-#endif
+#include "tools/uidriver/script_words.h"
 
 namespace {
 struct NamedId {

@@ -10,9 +10,11 @@
 #include <sstream>
 #include <thread>
 
-#include "net/messages.h"
+#include "base/messages.h"
 #include "skin/controls/folder_list_ctrl.h"
+#include "res/resource.h"
 #include "tools/uidriver/driver_session.h"
+#include "tools/uidriver/resource_names.h"
 #include "ui/framework/gdi.h"
 
 namespace {
@@ -267,4 +269,15 @@ TEST(DriverWithAnotherProgram, StartsItSeesItPaintedAndClosesIt) {
 
   EXPECT_EQ(RunScript(session, "start Z:/no/such/program.exe\n").errors,
             "uidriver: line 1: cannot start Z:/no/such/program.exe\n");
+}
+
+TEST(DriverIds, NamesOfTheResourceHeaderAndNumbers) {
+  EXPECT_EQ(ResolveId("IDC_CONNECT"), IDC_CONNECT);
+  EXPECT_EQ(ResolveId("IDC_LOGIN_USER_NAME"), IDC_LOGIN_USER_NAME);
+  EXPECT_EQ(ResolveId("IDD_MAIN"), IDD_MAIN);
+  EXPECT_EQ(ResolveId("IDI_APP"), IDI_APP);
+  EXPECT_EQ(ResolveId("1009"), 1009);
+  EXPECT_EQ(ResolveId("0xFFFF"), 0xFFFF);
+  EXPECT_EQ(ResolveId("IDC_NOT_IN_THE_HEADER"), std::nullopt);
+  EXPECT_EQ(ResolveId(""), std::nullopt);
 }

@@ -39,8 +39,11 @@ expect_eq() { # what expected actual
 
 # Runs one case in a subshell with a LAN of its own, torn down whatever happens.
 run_case() { # name function
-  local started=$SECONDS
-  if ( set -eo pipefail; testlan_begin; "$2" ); then
+  local started=$SECONDS status
+  # Not inside "if": there the subshell's "set -e" would be ignored and only its last command count.
+  ( set -eo pipefail; testlan_begin; "$2" )
+  status=$?
+  if [ "$status" -eq 0 ]; then
     echo "ok   $1 ($((SECONDS - started)) s)"
     E2E_PASSED=$((E2E_PASSED + 1))
   else

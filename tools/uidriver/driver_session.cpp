@@ -42,7 +42,8 @@ std::string JoinLines(const std::vector<std::wstring>& lines, const char* separa
 }
 
 BOOL CALLBACK CollectChildText(HWND child, LPARAM texts) {
-  reinterpret_cast<std::vector<std::wstring>*>(texts)->push_back(TextOf(child));
+  std::wstring text = TextOf(child);
+  if (!text.empty()) reinterpret_cast<std::vector<std::wstring>*>(texts)->push_back(std::move(text));
   return TRUE;
 }
 

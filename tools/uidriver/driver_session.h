@@ -13,7 +13,7 @@
 //   text ID           -> the text     items ID  -> the entries, one a line
 //   count ID          -> the number of entries
 //   selected ID       -> the selected entry's text
-//   texts ID          -> the texts of the control's children, joined by " | "
+//   texts ID          -> the texts of the control's children that have one, joined by " | "
 //   enabled ID...     -> E or - for each     visible ID...  -> V or - for each
 //   message           -> the text of the process's message box (waits for one)
 //   answer OK|CANCEL|YES|NO           press that button of the message box and wait until it goes

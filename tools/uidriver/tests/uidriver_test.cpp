@@ -91,7 +91,8 @@ class TargetWindow {
     for (const wchar_t* share : {L"Music", L"Photos", L"Backup", L"Public", L"Films", L"Books"})
       CFolderListCtrl::FromWindow(folders)->AddFolder(share);
     HWND panel = Child(L"Static", L"", 0, kStatic, {300, 10, 500, 40});
-    CreateWindowExW(0, L"Static", L"Volume_1", WS_CHILD | WS_VISIBLE, 0, 0, 100, 10, panel, nullptr, nullptr, nullptr);
+    for (const wchar_t* text : {L"Volume_1", L"", L"27%"})
+      CreateWindowExW(0, L"Static", text, WS_CHILD | WS_VISIBLE, 0, 0, 100, 10, panel, nullptr, nullptr, nullptr);
     RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     ready_ = true;
     MSG message;
@@ -162,7 +163,7 @@ TEST_F(Driver, TypesReadsPicksAndReportsControlStates) {
       "type 103 \"a&b #1\"\ntext 103\nitems 104\ncount 104\npick 104 ServName\nselected 104\n"
       "enabled 101 102 103\nvisible 101 102\ntexts 106\n");
   ASSERT_TRUE(run.ok) << run.errors;
-  EXPECT_EQ(run.answers, "a&b #1\nNAS-ONE\nServName\n出口\n3\nServName\nE-E\nVV\nVolume_1\n");
+  EXPECT_EQ(run.answers, "a&b #1\nNAS-ONE\nServName\n出口\n3\nServName\nE-E\nVV\nVolume_1 | 27%\n");
   EXPECT_EQ(target.pickedIndex, 1);
 
   run = Run("pick 104 2\nawait 出口 selected 104\n");

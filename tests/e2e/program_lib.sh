@@ -33,6 +33,7 @@ volume=3:1200:1100
 volume=4:300:0
 share=admin:Music
 share=admin:Photos
+share=admin:..
 share=admin:Family Backup
 share=alice:Music
 [device]

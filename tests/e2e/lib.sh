@@ -37,11 +37,11 @@ expect_eq() { # what expected actual
   fail "$1"$'\n'"--- expected:"$'\n'"$2"$'\n'"--- got:"$'\n'"$3"
 }
 
-# Runs one case in a subshell with a LAN of its own, torn down whatever happens.
-run_case() { # name function
+# Runs one case, a command in a subshell with "set -e" in force, and counts and reports its result.
+count_case() { # name command...
   local started=$SECONDS status
   # Not inside "if": there the subshell's "set -e" would be ignored and only its last command count.
-  ( set -eo pipefail; testlan_begin; "$2" )
+  ( set -eo pipefail; "${@:2}" )
   status=$?
   if [ "$status" -eq 0 ]; then
     echo "ok   $1 ($((SECONDS - started)) s)"
@@ -50,6 +50,17 @@ run_case() { # name function
     echo "FAIL $1 ($((SECONDS - started)) s)"
     E2E_FAILED=$((E2E_FAILED + 1))
   fi
+  return "$status"
+}
+
+with_own_lan() { # function
+  testlan_begin
+  "$1"
+}
+
+# Runs one case with a LAN of its own, torn down whatever happens.
+run_case() { # name function
+  count_case "$1" with_own_lan "$2"
 }
 
 finish() {

@@ -12,19 +12,9 @@ for needed in "$PROGRAM_WIN_BIN/uidriver.exe" "$PROGRAM_WIN_BIN/open_recorder.ex
   [ -e "$needed" ] || { echo "missing $needed (run scripts/build)"; exit 1; }
 done
 
-# Runs one case of the shared session; its failure is counted and the next case still runs.
+# Runs one case of the shared session; after a failure the next case still runs.
 step() { # name function
-  local started=$SECONDS status
-  ( set -eo pipefail; "$2" )  # not inside "if", which would switch "set -e" off
-  status=$?
-  if [ "$status" -eq 0 ]; then
-    echo "ok   $1 ($((SECONDS - started)) s)"
-    E2E_PASSED=$((E2E_PASSED + 1))
-  else
-    echo "FAIL $1 ($((SECONDS - started)) s)"
-    E2E_FAILED=$((E2E_FAILED + 1))
-    recover
-  fi
+  count_case "$1" "$2" || recover
 }
 
 # After a failed case: a message box or the login dialog left open would fail the next case too.

@@ -65,7 +65,7 @@ int RunVolumesCommand(const Arguments& args) {
   const int token = LaunchQuery(window.Handle(), [&](CQuery& q) { return q.GetVolumeStatus(*device, &first); });
   if (!TakeMailboxResult(window, token, kMailboxWaitMs)) return NoAnswer();
   for (const VolumeInfoList* v = &first; v; v = v->next)
-    PrintLine(JoinFields({std::to_string(v->volume), std::to_string(v->totalSize), std::to_string(v->usedSize)}));
+    PrintLine(JoinFields({std::to_string(v->volume), std::to_string(v->totalSize >> 20), std::to_string(v->usedSize >> 20)}));
   FreeVolumeInfoTail(first);
   return 0;
 }

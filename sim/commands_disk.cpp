@@ -19,13 +19,16 @@ AnswerElement DiskInfo(DeviceState& device, const FormData&) {
   return answer;
 }
 
+// Volume sizes go out in KiB: the program shifts them right by 20 bits to show gigabytes.
+std::string KibText(int gib) { return std::to_string(static_cast<long long>(gib) << 20); }
+
 AnswerElement VolumeStatus(DeviceState& device, const FormData&) {
   AnswerElement answer{"config", {}, {}};
   for (const DeviceVolume& volume : device.volumes) {
     AnswerElement& item = answer.Add("item");
     item.Add("volume", volume.number);
-    item.Add("total_size", volume.totalGiB);
-    item.Add("use_size", volume.usedGiB);
+    item.Add("total_size", KibText(volume.totalGiB));
+    item.Add("use_size", KibText(volume.usedGiB));
     item.Add("raid_level", volume.level);
   }
   return answer;

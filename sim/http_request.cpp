@@ -73,7 +73,9 @@ HttpRequestReader::Status HttpRequestReader::ReadHead(std::string_view head) {
     return Status::kBad;
   request_.method = requestLine.substr(0, firstSpace);
   const std::string_view target = requestLine.substr(firstSpace + 1, secondSpace - firstSpace - 1);
-  request_.path = target.substr(0, target.find('?'));
+  const auto question = target.find('?');
+  request_.path = target.substr(0, question);
+  if (question != std::string_view::npos) request_.query = target.substr(question + 1);
   request_.version = requestLine.substr(secondSpace + 1);
   if (request_.version.rfind("HTTP/1.", 0) != 0) return Status::kBad;
 

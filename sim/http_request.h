@@ -8,7 +8,8 @@
 
 struct HttpRequest {
   std::string method;
-  std::string path;  // the target without its query
+  std::string path;   // the target without its query
+  std::string query;  // what follows the first '?' of the target, as it came
   std::string version;
   std::vector<std::pair<std::string, std::string>> headers;  // names in lower case, in order
   std::string body;

@@ -33,7 +33,7 @@ std::string RenderResponse(const WebAnswer& answer, const HttpFaults& faults) {
   std::string out = faults.fault == HttpFault::kHttp10 ? "HTTP/1.0 " : "HTTP/1.1 ";
   out += std::to_string(answer.status) + " " + Reason(answer.status) + "\r\n";
   if (answer.status == 401) out += "WWW-Authenticate: Basic realm=\"NAS\"\r\n";
-  if (!body.empty()) out += "Content-Type: text/xml\r\n";
+  if (!body.empty()) out += "Content-Type: " + answer.contentType + "\r\n";
   out += "Content-Length: " + std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n";
   return out + body;
 }

@@ -12,6 +12,7 @@
 
 #include "sim/exchange_log.h"
 #include "sim/http_response.h"
+#include "sim/redirect_page.h"
 
 namespace {
 
@@ -127,8 +128,9 @@ void HttpServer::Answer(unsigned long id, Connection& connection) {
   WebAnswer answer;
   std::string what;
   if (status == HttpRequestReader::Status::kComplete) {
-    what = "http " + Printable(request.method) + " " + Printable(request.path) +
-           " cmd=" + Printable(WebSite::FormOf(request).Value("cmd"));
+    what = "http " + Printable(request.method) + " " + Printable(request.path) + " " +
+           (request.path == kRedirectPagePath ? DescribeRedirectVisit(request.query)
+                                              : "cmd=" + Printable(WebSite::FormOf(request).Value("cmd")));
     if (device.http.fault == HttpFault::kSilent) return LogExchange(device, what + " silent");
     answer = site_.Answer(request, device);
   } else {

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "sim/basic_auth.h"
+#include "sim/redirect_page.h"
 
 WebSite::WebSite()
     : paths_{"/cgi-bin/account_mgr.cgi", "/cgi-bin/wizard_mgr.cgi",  "/cgi-bin/system_mgr.cgi",
@@ -34,6 +35,7 @@ bool WebSite::HasCommand(const std::string& name) const {
 }
 
 WebAnswer WebSite::Answer(const HttpRequest& request, DeviceState& device) const {
+  if (request.path == kRedirectPagePath) return RedirectPageAnswer(request);
   if (!paths_.count(request.path)) return {404, {}};
   if (request.method != "POST") return {405, {}};
   if (device.http.fault == HttpFault::kUnauthorized ||

@@ -25,6 +25,7 @@ public:
   // `cmd` may be empty: the handler of requests without a command (the XML files).
   void AddCommand(const std::string& path, const std::string& cmd, CommandHandler handler);
 
+  // The redirect page of the web applications (redirect_page.h) to anyone; otherwise
   // 404 for a path the device does not serve, 405 for anything but POST, 401 without the
   // authorisation of one of the device's users (or always, with the unauthorized fault), else 200
   // with the handler's answer, spoilt by the device's faults for that command.

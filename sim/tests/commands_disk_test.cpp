@@ -49,14 +49,15 @@ std::uintptr_t StepResult(TestNas& nas, int cmdIndex, const std::string& body) {
   return report.wParam;
 }
 
+// Each volume as number:total:used in GiB, as the program shows them.
 std::vector<std::string> VolumesRead(TestNas& nas) {
   ProgramRecords program;
   const AnswerReport report = program.Read(16, nas.Exchange(16, GetVolumeStatusBody()));
   EXPECT_EQ(report.delivery, AnswerReport::Delivery::kMailbox);
   std::vector<std::string> volumes;
   for (const VolumeInfoList* v = &program.firstVolume; v; v = v->next)
-    volumes.push_back(std::to_string(v->volume) + ":" + std::to_string(v->totalSize) + ":" +
-                      std::to_string(v->usedSize));
+    volumes.push_back(std::to_string(v->volume) + ":" + std::to_string(v->totalSize >> 20) + ":" +
+                      std::to_string(v->usedSize >> 20));
   return volumes;
 }
 

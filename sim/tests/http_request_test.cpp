@@ -116,3 +116,14 @@ TEST(BasicAuth, AdminWithThePasswordOfAnyUser) {
   const std::string empty = header("admin:");
   EXPECT_TRUE(IsAuthorised(&empty, {{"guest", "", ""}}));
 }
+
+TEST(HttpRequestReader, KeepsTheQueryApartFromThePath) {
+  HttpRequestReader reader;
+  ASSERT_EQ(reader.Feed("GET /web/tamsel_redirect.html?m=1&u=a?b HTTP/1.1\r\nHost: x\r\n\r\n"),
+            HttpRequestReader::Status::kComplete);
+  EXPECT_EQ(reader.Request().path, "/web/tamsel_redirect.html");
+  EXPECT_EQ(reader.Request().query, "m=1&u=a?b");
+  HttpRequestReader plain;
+  plain.Feed("GET /index.html HTTP/1.1\r\n\r\n");
+  EXPECT_EQ(plain.Request().query, "");
+}

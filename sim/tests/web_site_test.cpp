@@ -4,6 +4,7 @@
 
 #include "settings/base64.h"
 #include "sim/http_server.h"
+#include "sim/redirect_page.h"
 #include "sim/tests/sim_test_devices.h"
 
 namespace {
@@ -115,4 +116,27 @@ TEST(HttpServer, PicksTheDeviceByHostThenLocalAddress) {
   EXPECT_EQ(&HttpServer::DeviceFor(devices, &second, "192.0.2.21"), &devices[1]);
   EXPECT_EQ(&HttpServer::DeviceFor(devices, &unknown, "192.0.2.22"), &devices[1]);
   EXPECT_EQ(&HttpServer::DeviceFor(devices, nullptr, "127.0.0.1"), &devices[0]);
+}
+
+TEST(RedirectPage, ServedToAnyoneByGetAsHtml) {
+  const WebSite site;
+  DeviceState device = TestDevice("192.0.2.21", 1);
+  HttpRequest visit = Post(kRedirectPagePath, "", "not a user's");
+  visit.method = "GET";
+  visit.headers.clear();
+  visit.query = "m=1&u=admin&p=x";
+  const WebAnswer page = site.Answer(visit, device);
+  EXPECT_EQ(page.status, 200);
+  EXPECT_EQ(page.contentType, "text/html");
+  EXPECT_NE(RenderResponse(page, {}).find("Content-Type: text/html\r\n"), std::string::npos);
+  EXPECT_EQ(site.Answer(Post(kRedirectPagePath, ""), device).status, 405);
+}
+
+TEST(RedirectPage, VisitLogShowsTheDecodedFieldsAndEscapesWhatIsNotPrintable) {
+  EXPECT_EQ(DescribeRedirectVisit("m=1&u=admin&p=a%26b%20%231"), "redirect m=1 u=admin p=a&b #1");
+  EXPECT_EQ(DescribeRedirectVisit("m=4&u=alice&p=x%3Dy%2Bz%25"), "redirect m=4 u=alice p=x=y+z%25");
+  // A raw "&" or "#" cuts the password short; a browser never sends a "#" at all.
+  EXPECT_EQ(DescribeRedirectVisit("m=1&u=admin&p=a&b"), "redirect m=1 u=admin p=a");
+  EXPECT_EQ(DescribeRedirectVisit("u=%E5%BC%B5&p=%0A"), "redirect m= u=%E5%BC%B5 p=%0A");
+  EXPECT_EQ(DescribeRedirectVisit(""), "redirect m= u= p=");
 }

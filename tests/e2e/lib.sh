@@ -30,27 +30,37 @@ drovikctl() { # host args...
   testlan_wine "$host" "$DROVIK_WIN_BIN/drovikctl.exe" "$@"
 }
 
-# A case runs as the condition of an `if`, where `set -e` does not act: each failure is also
-# written down, so that one in the middle of a case fails it as well as one at its end.
-fail() { echo "FAIL: $*" >&2; echo "$*" >>"$E2E_FAILURES"; return 1; }
+fail() { echo "FAIL: $*" >&2; return 1; }
 
 expect_eq() { # what expected actual
   [ "$2" == "$3" ] && return 0
   fail "$1"$'\n'"--- expected:"$'\n'"$2"$'\n'"--- got:"$'\n'"$3"
 }
 
-# Runs one case in a subshell with a LAN of its own, torn down whatever happens.
-run_case() { # name function
-  local started=$SECONDS
-  E2E_FAILURES=$(mktemp)
-  if ( set -eo pipefail; testlan_begin; "$2" ) && [ ! -s "$E2E_FAILURES" ]; then
+# Runs one case, a command in a subshell with "set -e" in force, and counts and reports its result.
+count_case() { # name command...
+  local started=$SECONDS status
+  # Not inside "if": there the subshell's "set -e" would be ignored and only its last command count.
+  ( set -eo pipefail; "${@:2}" )
+  status=$?
+  if [ "$status" -eq 0 ]; then
     echo "ok   $1 ($((SECONDS - started)) s)"
     E2E_PASSED=$((E2E_PASSED + 1))
   else
     echo "FAIL $1 ($((SECONDS - started)) s)"
     E2E_FAILED=$((E2E_FAILED + 1))
   fi
-  rm -f "$E2E_FAILURES"
+  return "$status"
+}
+
+with_own_lan() { # function
+  testlan_begin
+  "$1"
+}
+
+# Runs one case with a LAN of its own, torn down whatever happens.
+run_case() { # name function
+  count_case "$1" with_own_lan "$2"
 }
 
 finish() {

@@ -1,11 +1,11 @@
 #include "ui/framework/tests/support/ui_test_support.h"
 
 #include <gtest/gtest.h>
-#include <winternl.h>
 
 #include <cstdlib>
 #include <thread>
 
+#include "ui/framework/gdi_handle_table.h"
 #include "ui/framework/ui_runtime.h"
 
 namespace {
@@ -21,34 +21,6 @@ class UiRuntimeEnvironment : public ::testing::Environment {
 
 [[maybe_unused]] ::testing::Environment* const kEnvironment =
     ::testing::AddGlobalTestEnvironment(new UiRuntimeEnvironment);
-
-// One entry of the shared GDI handle table (the layout of 64-bit Windows, which Wine follows).
-struct GdiHandleEntry {
-  UINT64 object;
-  USHORT processId;
-  USHORT lockAndCount;
-  USHORT unique;
-  UCHAR type;
-  UCHAR flags;
-  UINT64 userPointer;
-};
-static_assert(sizeof(GdiHandleEntry) == 24);
-constexpr int kGdiHandleCount = 0x10000;
-constexpr size_t kPebGdiTableOffset = 0xF8;
-
-DWORD CountGdiTableEntries() {
-  PROCESS_BASIC_INFORMATION basic{};
-  if (NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &basic, sizeof(basic),
-                                nullptr) != 0) {
-    return 0;
-  }
-  auto* peb = reinterpret_cast<const BYTE*>(basic.PebBaseAddress);
-  auto* table = *reinterpret_cast<const GdiHandleEntry* const*>(peb + kPebGdiTableOffset);
-  if (!table) return 0;
-  DWORD count = 0;
-  for (int i = 0; i < kGdiHandleCount; ++i) count += table[i].type != 0 ? 1 : 0;
-  return count;
-}
 
 BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
   ++*reinterpret_cast<DWORD*>(count);
@@ -127,7 +99,7 @@ bool ColourNear(COLORREF actual, COLORREF expected, int tolerance) {
 GuiObjectCounts CountGuiObjects() {
   HANDLE process = GetCurrentProcess();
   GuiObjectCounts counts{GetGuiResources(process, GR_GDIOBJECTS), GetGuiResources(process, GR_USEROBJECTS)};
-  if (counts.gdi == 0) counts.gdi = CountGdiTableEntries();
+  if (counts.gdi == 0) counts.gdi = CountGdiHandleTableEntries(process);
   if (counts.user == 0) counts.user = CountThreadWindows();
   return counts;
 }

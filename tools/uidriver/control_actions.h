@@ -1,0 +1,36 @@
+// What a user does with the controls of another process, done with window messages. Commands are
+// posted, not sent: a handler that opens a modal box would otherwise hold the driver until the box
+// closes.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// Presses a button (BM_CLICK).
+void Click(HWND button);
+
+// Items of a combo box or list box, in list order.
+std::vector<std::wstring> ItemsOf(HWND list);
+// The selected item's index, or -1.
+int SelectionOf(HWND list);
+// Selects item `index` of a combo box and tells its parent, as a user's pick does.
+void PickItem(HWND combo, int index);
+
+// Replaces the text of an edit (WM_SETTEXT).
+void TypeText(HWND edit, const std::wstring& text);
+
+// Double-clicks the folder at `index` of a share list panel ("FolderListWnd") as a user does:
+// pressed, released, double click, released, all at the middle of its cell. The panel must not be
+// scrolled away from that cell.
+void DoubleClickFolder(HWND folderList, int index);
+
+// Starts a program (the command line's first word names it); its process id, or 0.
+DWORD StartProcess(const std::wstring& commandLine);
+
+// Whether the process has waited for input with nothing left to handle (WaitForInputIdle).
+bool IsProcessIdle(DWORD processId);
+
+// A message box's text, and the press of one of its buttons (IDOK, IDCANCEL, IDYES, IDNO).
+std::wstring MessageBoxText(HWND box);
+bool PressMessageBoxButton(HWND box, int buttonId);

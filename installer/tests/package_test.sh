@@ -128,10 +128,12 @@ drovik-$current/drovik.exe
 drovik-$current/drovikctl.exe" "$(cd "$work/current/unpacked" && find . -type f | sed 's|^\./||' | sort)"
   local readme=$work/current/unpacked/drovik-$current/README.txt
   head -n 1 "$readme" | grep -q "^Drovik $current"$'\r$' || fail "readme: no version or no Windows line ends"
-  # Release programs carry no symbol table.
+  # Release programs carry no symbol table, and the version in their version block.
+  local file
   for program in drovik.exe drovikctl.exe; do
-    x86_64-w64-mingw32-objdump -h "$work/current/unpacked/drovik-$current/$program" |
-      grep -q '\.debug_\|\.symtab' && fail "$program is not stripped"
+    file=$work/current/unpacked/drovik-$current/$program
+    x86_64-w64-mingw32-objdump -h "$file" | grep -q '\.debug_\|\.symtab' && fail "$program is not stripped"
+    tr -d '\0' <"$file" | grep -a -q "ProductVersion$current\.0" || fail "$program: no version $current"
   done
   return 0
 }

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "base/ansi_text.h"
 #include "ctl/console.h"
-#include "net/ansi_text.h"
 #include "net/mailbox.h"
 #include "net/query.h"
 

@@ -1,10 +1,10 @@
 // drovikctl login and set-ip: the two UDP exchanges with one device.
 #include <cstring>
 
+#include "base/ansi_text.h"
 #include "ctl/commands.h"
 #include "ctl/console.h"
 #include "ctl/device_session.h"
-#include "net/ansi_text.h"
 #include "net/query.h"
 
 namespace {

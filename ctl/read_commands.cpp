@@ -4,10 +4,10 @@
 #include <memory>
 #include <string>
 
+#include "base/ansi_text.h"
 #include "ctl/commands.h"
 #include "ctl/console.h"
 #include "ctl/device_session.h"
-#include "net/ansi_text.h"
 #include "net/answer_records.h"
 
 namespace {

@@ -3,10 +3,10 @@
 #include <cstring>
 #include <string>
 
+#include "base/ansi_text.h"
 #include "ctl/commands.h"
 #include "ctl/console.h"
 #include "ctl/device_session.h"
-#include "net/ansi_text.h"
 #include "net/login_credentials.h"
 
 namespace {

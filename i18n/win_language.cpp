@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <iterator>
 
+#include "base/ansi_text.h"
 #include "i18n/current_language.h"
-#include "net/ansi_text.h"
 #include "settings/setting_names.h"
 
 std::wstring Tr(const wchar_t* english) {

@@ -1,7 +1,7 @@
 // The choice of the parser by operation kind and command index.
 #include "net/answer_parsers.h"
 
-#include "net/messages.h"
+#include "net/op_kinds.h"
 
 AnswerReport AnswerReport::Posting(unsigned message, std::intptr_t wParam, std::intptr_t lParam) {
   AnswerReport report;

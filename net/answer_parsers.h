@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "net/ansi_code_page.h"
+#include "base/ansi_code_page.h"
 #include "net/answer_records.h"
 #include "net/login_credentials.h"
 #include "net/nas_device.h"

@@ -1,34 +1,9 @@
 // The starting calls of the device commands sent over HTTP: kind, command index and body of each.
 #include <string>
 
-#include "net/ansi_text.h"
+#include "base/ansi_text.h"
 #include "net/login_credentials.h"
 #include "net/query.h"
-
-namespace {
-
-// Command indexes: they choose the path and the answer's parser.
-enum CgiCommand : int {
-  kChangePassword = 1,
-  kGetWizardInfo = 2,
-  kSetDeviceInfo = 3,
-  kSetTimeZone = 4,
-  kSetNetwork = 5,
-  kGetLanInfo = 6,
-  kLockSetIp = 7,
-  kGetShareInfo = 8,
-  kGetDiskInfo = 9,
-  kStopWebFileManager = 10,
-  kCreateVolume = 11,
-  kReadFormatState = 12,
-  kRemountDisk = 13,
-  kCheckRemountState = 14,
-  kFinishFormat = 15,
-  kGetVolumeStatus = 16,
-  kGetUserAccess = 18,
-};
-
-}  // namespace
 
 int CQuery::ChangePassword(int device, const std::wstring& password) {
   // The new password is kept for the status answer; one that does not fit is not sent cut.

@@ -4,8 +4,8 @@
 
 #include <cstring>
 
+#include "base/ansi_text.h"
 #include "i18n/win_language.h"
-#include "net/ansi_text.h"
 #include "net/answer_parsers.h"
 #include "net/cgi_request.h"
 #include "net/login_credentials.h"

@@ -2,8 +2,8 @@
 // the adapter it was found on, and a wait for its answer.
 #include <algorithm>
 
+#include "base/ansi_text.h"
 #include "i18n/win_language.h"
-#include "net/ansi_text.h"
 #include "net/login_credentials.h"
 #include "net/query.h"
 #include "net/udp_sockets.h"

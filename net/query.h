@@ -13,11 +13,12 @@
 #include <string>
 #include <vector>
 
+#include "base/messages.h"
 #include "net/answer_records.h"
 #include "net/command_bodies.h"
 #include "net/login_datagram.h"
-#include "net/messages.h"
 #include "net/nas_device.h"
+#include "net/op_kinds.h"
 #include "net/thread.h"
 
 class CQuery : public CThread {

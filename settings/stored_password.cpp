@@ -1,6 +1,6 @@
 #include "settings/stored_password.h"
 
-#include "net/ansi_text.h"
+#include "base/ansi_text.h"
 #include "settings/base64.h"
 
 std::wstring EncodeStoredPassword(std::wstring_view password) {

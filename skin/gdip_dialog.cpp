@@ -45,8 +45,6 @@ LRESULT CGdipDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       OnPaint(paint.GetSafeHdc());
       return 0;
     }
-    case WM_ERASEBKGND:
-      return TRUE;
     case WM_LBUTTONDOWN:
       // Only presses on the dialog's own surface arrive here; children keep theirs.
       PostMessage(WM_SYSCOMMAND, kMoveByDrag, 0);
@@ -55,14 +53,8 @@ LRESULT CGdipDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       LRESULT hit = Default(message, wParam, lParam);
       return (hit == HTMINBUTTON || hit == HTMAXBUTTON || hit == HTCLOSE) ? HTCAPTION : hit;
     }
-    case WM_DRAW_PARENT_BG:
-      if (HDC background = BackgroundDC()) {
-        LendBackground(GetSafeHwnd(), background, reinterpret_cast<HWND>(lParam),
-                       reinterpret_cast<HDC>(wParam));
-      }
-      return 0;
     default:
       break;
   }
-  return CDialog::WindowProc(message, wParam, lParam);
+  return CSkinnedParent<CDialog>::WindowProc(message, wParam, lParam);
 }

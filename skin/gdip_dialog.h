@@ -6,11 +6,12 @@
 
 #include "skin/gdiplus_bitmap.h"
 #include "skin/my_mem_dc.h"
+#include "skin/skinned_surface.h"
 #include "ui/framework/dialog.h"
 
-class CGdipDialog : public CDialog {
+class CGdipDialog : public CSkinnedParent<CDialog> {
  public:
-  using CDialog::CDialog;
+  using CSkinnedParent<CDialog>::CSkinnedParent;
   ~CGdipDialog() override;
 
   // Renders PNG `id` into the background buffer, scaled down to the client area where larger and
@@ -21,6 +22,7 @@ class CGdipDialog : public CDialog {
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  HDC LentBackground() override { return BackgroundDC(); }
   // Paints the client area from the background buffer; derived dialogs may draw more over it.
   virtual void OnPaint(HDC dc);
 

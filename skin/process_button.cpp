@@ -2,12 +2,13 @@
 
 #include <algorithm>
 
+#include "res/resource.h"
 #include "skin/skin_draw.h"
 
 namespace {
-constexpr UINT kDoneImage = 201;
-constexpr UINT kCurrentImage = 202;
-constexpr UINT kToComeImage = 203;
+constexpr UINT kDoneImage = IDB_STEP_DONE;
+constexpr UINT kCurrentImage = IDB_STEP_CURRENT;
+constexpr UINT kToComeImage = IDB_STEP_TODO;
 constexpr int kNarrowWidth = 15;
 constexpr int kTextX = 22;
 constexpr int kTextHeight = 13;

@@ -15,7 +15,7 @@ class CProcessButton : public CSkinButton {
   ~CProcessButton() override { FreeImages(); }
 
   // The images of the done, current and to-come states; true when all load. Without a call the
-  // skin's markers (201, 202, 203) are loaded on the first paint.
+  // skin's step markers are loaded on the first paint.
   bool LoadImages(UINT doneId, UINT currentId, UINT toComeId, const wchar_t* type = L"PNG");
   void FreeImages();
   void SetState(int state);

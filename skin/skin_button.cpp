@@ -1,6 +1,6 @@
 #include "skin/skin_button.h"
 
-#include "net/messages.h"
+#include "base/messages.h"
 #include "skin/my_mem_dc.h"
 #include "skin/skin_draw.h"
 
@@ -33,10 +33,7 @@ void DisabledCache::Reset() {
   size_ = {};
 }
 
-CSkinButton::~CSkinButton() {
-  if (GetSafeHwnd()) UnmarkSkinnedWindow(GetSafeHwnd());
-  DeleteToolTip();
-}
+CSkinButton::~CSkinButton() { DeleteToolTip(); }
 
 void CSkinButton::SetToolTipText(UINT stringId, bool activate) {
   wchar_t text[kMaxStringLength] = {};
@@ -76,7 +73,7 @@ void CSkinButton::ShowButton(bool show) { ShowWindow(show ? SW_SHOW : SW_HIDE); 
 void CSkinButton::OnAttached() {
   SetWindowLongPtrW(GetSafeHwnd(), GWL_STYLE,
                     static_cast<LONG_PTR>((GetStyle() & ~static_cast<DWORD>(BS_TYPEMASK)) | BS_OWNERDRAW));
-  MarkSkinnedWindow(GetSafeHwnd());
+  CSkinMarked<CButton>::OnAttached();
 }
 
 LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -125,13 +122,10 @@ LRESULT CSkinButton::ButtonProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return checked_ ? BST_CHECKED : BST_UNCHECKED;
     case WM_ERASEBKGND:
       return TRUE;
-    case WM_NCDESTROY:
-      UnmarkSkinnedWindow(GetSafeHwnd());
-      break;
     default:
       break;
   }
-  return CButton::WindowProc(message, wParam, lParam);
+  return CSkinMarked<CButton>::WindowProc(message, wParam, lParam);
 }
 
 void CSkinButton::DrawItem(const DRAWITEMSTRUCT& item) {

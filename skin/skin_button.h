@@ -6,6 +6,7 @@
 #include <string>
 
 #include "skin/skin_tooltip.h"
+#include "skin/skinned_surface.h"
 #include "ui/framework/controls.h"
 #include "ui/framework/gdi.h"
 
@@ -26,7 +27,7 @@ class DisabledCache {
   SIZE size_{};
 };
 
-class CSkinButton : public CButton {
+class CSkinButton : public CSkinMarked<CButton> {
  public:
   ~CSkinButton() override;
 
@@ -49,7 +50,7 @@ class CSkinButton : public CButton {
  protected:
   explicit CSkinButton(ButtonKind kind, bool drawText = true) : kind_(kind), drawText_(drawText) {}
 
-  // Makes the control owner-drawn and marks it.
+  // Makes the control owner-drawn (and marked).
   void OnAttached() override;
   // Turns a double click into a press and relays mouse messages to the tooltip, then ButtonProc.
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) final;

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "net/messages.h"
+#include "base/messages.h"
 #include "skin/gdiplus_bitmap.h"
 #include "ui/framework/gdi.h"
 

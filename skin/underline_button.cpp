@@ -1,9 +1,10 @@
 #include "skin/underline_button.h"
 
+#include "res/resource.h"
 #include "skin/skin_draw.h"
 
 namespace {
-constexpr UINT kLineImage = 179;
+constexpr UINT kLineImage = IDB_UNDERLINE;
 constexpr int kTextHeight = 18;
 constexpr int kTextX = 60;
 constexpr int kSelectedTextX = 85;

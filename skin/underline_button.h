@@ -12,7 +12,7 @@ class CUnderLineButton : public CSkinButton {
   bool IsSelected() const { return selected_; }
 
  protected:
-  // The line image (179) comes with the control.
+  // The line image comes with the control.
   void OnAttached() override;
   void DrawFace(HDC dc, const RECT& client, UINT itemState) override;
 

@@ -8,11 +8,12 @@
 #include <cwchar>
 #include <string>
 
+#include "res/resource.h"
+
 namespace {
 
 constexpr std::wstring_view kTitlePrefix = L"Drovik (";
 constexpr UINT kTextTimeoutMs = 1000;
-constexpr int IDC_MAIN_TITLE = 1150;
 
 bool IsMainWindowTitle(const std::wstring& text) { return text.starts_with(kTitlePrefix); }
 

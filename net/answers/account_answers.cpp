@@ -2,7 +2,7 @@
 #include "i18n/current_language.h"
 #include "net/answer_parsers.h"
 #include "net/answers/answer_reading.h"
-#include "net/messages.h"
+#include "net/op_kinds.h"
 
 AnswerReport ParseShareAnswer(std::string_view answer, int opKind, ShareListRecord& shares) {
   XmlNavigator reader;

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "net/ansi_code_page.h"
+#include "base/ansi_code_page.h"
 #include "xml/xml_navigator.h"
 
 // The answer as the reader sees it: up to its first zero byte, as the receive buffer ends.

@@ -3,9 +3,9 @@
 // with each parser).
 #include <new>
 
+#include "base/messages.h"
 #include "net/answer_parsers.h"
 #include "net/answers/answer_reading.h"
-#include "net/messages.h"
 
 namespace {
 

@@ -8,8 +8,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "base/messages.h"
 #include "net/answers/answer_reading.h"
-#include "net/messages.h"
+#include "net/op_kinds.h"
 
 namespace {
 

@@ -5,11 +5,15 @@ Families of similar images (button states, marks, step markers, bar pieces, shor
 their active forms) come from one drawing each with the state as a parameter, so the whole skin
 keeps one palette and one hand.
 
-  skin.py --list        prints "id name width height" for every image
+  skin.py --list        prints "id IDB_NAME width height" for every image
   skin.py --out DIR     writes DIR/<id>.svg for every image
+  skin.py --icon FILE   writes the application icon
+
+The ids come from res/resource.h (its IDB_ lines); every one of them must have a drawing here.
 """
 import math
 import os
+import re
 import sys
 
 # Palette: dark and calm, the blue of the interface's highlight text (RGB 0, 160, 255) as accent.
@@ -409,88 +413,111 @@ def app_icon():
 
 # ---------------------------------------------------------------- the table of images
 
+# The images' resource ids come from the program's resource header, under the image's name in
+# capitals with "IDB_" before it ("main-background" is IDB_MAIN_BACKGROUND).
+RESOURCE_HEADER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "resource.h")
+
 IMAGES = []
 
 
-def image(pid, name, width, height, draw):
-    IMAGES.append((pid, name, width, height, draw))
+def image(name, width, height, draw):
+    IMAGES.append((name, width, height, draw))
+
+
+def resource_name(name):
+    return "IDB_" + name.upper().replace("-", "_")
+
+
+def image_ids(header_text):
+    """The IDB_ names of the header with their numbers."""
+    return {m.group(1): int(m.group(2))
+            for m in re.finditer(r"^#define\s+(IDB_\w+)\s+(\d+)", header_text, re.MULTILINE)}
 
 
 def register():
-    image(227, "main-background", 900, 600, main_background)
-    image(160, "login-background", 605, 397, login_background)
-    image(169, "wizard-background", 774, 506, wizard_background)
+    image("main-background", 900, 600, main_background)
+    image("login-background", 605, 397, login_background)
+    image("wizard-background", 774, 506, wizard_background)
 
-    image(158, "button", 110, 34, lambda: text_button("normal"))
-    image(145, "button-active", 110, 34, lambda: text_button("active"))
-    for name, ids in (("close", (155, 156, 157)), ("minimize", (150, 149, 151)),
-                      ("settings", (146, 147, 148)), ("help", (144, 143, 142)),
-                      ("logout", (236, 235, 234)), ("modify-password", (164, 163, 162))):
+    image("button", 110, 34, lambda: text_button("normal"))
+    image("button-active", 110, 34, lambda: text_button("active"))
+    for name in ("close", "minimize", "settings", "help", "logout", "modify-password"):
         glyph_name = "key" if name == "modify-password" else name
-        for state, pid in zip(("normal", "hover", "pressed"), ids):
-            image(pid, f"{name}-{state}", 25, 25, lambda g=glyph_name, s=state: icon_button(g, s))
+        for state in ("normal", "hover", "pressed"):
+            image(f"{name}-{state}", 25, 25, lambda g=glyph_name, s=state: icon_button(g, s))
 
-    image(165, "check-box", 20, 20, check_box)
-    image(166, "check-mark", 22, 22, check_mark)
-    image(167, "radio", 18, 18, lambda: radio_mark(False))
-    image(168, "radio-checked", 18, 18, lambda: radio_mark(True))
-    image(201, "step-done", 84, 47, lambda: step_marker("done"))
-    image(202, "step-current", 84, 47, lambda: step_marker("current"))
-    image(203, "step-todo", 84, 47, lambda: step_marker("todo"))
-    image(204, "arrow-down", 20, 14, lambda: arrow("down"))
-    image(205, "arrow-up", 20, 14, lambda: arrow("up"))
+    image("check-box", 20, 20, check_box)
+    image("check-mark", 22, 22, check_mark)
+    image("radio", 18, 18, lambda: radio_mark(False))
+    image("radio-checked", 18, 18, lambda: radio_mark(True))
+    image("step-done", 84, 47, lambda: step_marker("done"))
+    image("step-current", 84, 47, lambda: step_marker("current"))
+    image("step-todo", 84, 47, lambda: step_marker("todo"))
+    image("arrow-down", 20, 14, lambda: arrow("down"))
+    image("arrow-up", 20, 14, lambda: arrow("up"))
 
-    image(197, "shortcut", SHORTCUT_WIDTH, SHORTCUT_HEIGHT, lambda: shortcut_background("normal"))
-    image(198, "shortcut-selected", SHORTCUT_WIDTH, SHORTCUT_HEIGHT, lambda: shortcut_background("selected"))
-    image(199, "shortcut-hover", SHORTCUT_WIDTH, SHORTCUT_HEIGHT, lambda: shortcut_background("hover"))
-    for name, (icon, active) in (("wizard", (181, 182)), ("folder", (225, 226)), ("play", (185, 186)),
-                                 ("file", (191, 192)), ("management", (189, 190)),
-                                 ("download", (193, 194)), ("backup", (200, 180)),
-                                 ("surveillance", (183, 184))):
-        image(icon, f"shortcut-{name}", 52, 52, lambda n=name: shortcut_icon(n, False))
-        image(active, f"shortcut-{name}-active", 52, 52, lambda n=name: shortcut_icon(n, True))
+    image("shortcut", SHORTCUT_WIDTH, SHORTCUT_HEIGHT, lambda: shortcut_background("normal"))
+    image("shortcut-selected", SHORTCUT_WIDTH, SHORTCUT_HEIGHT, lambda: shortcut_background("selected"))
+    image("shortcut-hover", SHORTCUT_WIDTH, SHORTCUT_HEIGHT, lambda: shortcut_background("hover"))
+    for name in ("wizard", "folder", "play", "file", "management", "download", "backup", "surveillance"):
+        image(f"shortcut-{name}", 52, 52, lambda n=name: shortcut_icon(n, False))
+        image(f"shortcut-{name}-active", 52, 52, lambda n=name: shortcut_icon(n, True))
 
-    for level, pid in (("standard", 206), ("linear", 207), ("raid0", 208), ("raid1", 209)):
-        image(pid, f"raid-{level}", 58, 46, lambda lv=level: raid_icon(lv))
-    image(211, "raid-focus", 533, 58, raid_focus)
+    for level in ("standard", "linear", "raid0", "raid1"):
+        image(f"raid-{level}", 58, 46, lambda lv=level: raid_icon(lv))
+    image("raid-focus", 533, 58, raid_focus)
 
     # Format progress bar (357 x 16) and volume usage bar (272 x 14): track and 10-pixel pieces.
-    image(171, "format-bar", 357, 16, lambda: bar_background(357, 16))
-    image(172, "format-bar-left", 10, 16, lambda: bar_piece("left", 10, 16, "#3fd08a", "#1f9a5e"))
-    image(173, "format-bar-middle", 10, 16, lambda: bar_piece("middle", 10, 16, "#3fd08a", "#1f9a5e"))
-    image(174, "format-bar-right", 10, 16, lambda: bar_piece("right", 10, 16, "#3fd08a", "#1f9a5e"))
-    image(215, "volume-bar", 272, 14, lambda: bar_background(272, 14))
-    image(216, "volume-bar-left", 10, 14, lambda: bar_piece("left", 10, 14, "#37b4ff", ACCENT_DARK))
-    image(217, "volume-bar-middle", 10, 14, lambda: bar_piece("middle", 10, 14, "#37b4ff", ACCENT_DARK))
-    image(214, "volume-bar-right", 10, 14, lambda: bar_piece("right", 10, 14, "#37b4ff", ACCENT_DARK))
-    image(218, "gauge", 13, 200, slider_channel)
-    image(219, "gauge-middle", 13, 10, lambda: slider_piece("middle"))
-    image(220, "gauge-top", 13, 10, lambda: slider_piece("top"))
-    image(221, "gauge-bottom", 13, 10, lambda: slider_piece("bottom"))
+    image("format-bar", 357, 16, lambda: bar_background(357, 16))
+    image("format-bar-left", 10, 16, lambda: bar_piece("left", 10, 16, "#3fd08a", "#1f9a5e"))
+    image("format-bar-middle", 10, 16, lambda: bar_piece("middle", 10, 16, "#3fd08a", "#1f9a5e"))
+    image("format-bar-right", 10, 16, lambda: bar_piece("right", 10, 16, "#3fd08a", "#1f9a5e"))
+    image("volume-bar", 272, 14, lambda: bar_background(272, 14))
+    image("volume-bar-left", 10, 14, lambda: bar_piece("left", 10, 14, "#37b4ff", ACCENT_DARK))
+    image("volume-bar-middle", 10, 14, lambda: bar_piece("middle", 10, 14, "#37b4ff", ACCENT_DARK))
+    image("volume-bar-right", 10, 14, lambda: bar_piece("right", 10, 14, "#37b4ff", ACCENT_DARK))
+    image("gauge", 13, 200, slider_channel)
+    image("gauge-middle", 13, 10, lambda: slider_piece("middle"))
+    image("gauge-top", 13, 10, lambda: slider_piece("top"))
+    image("gauge-bottom", 13, 10, lambda: slider_piece("bottom"))
 
-    image(175, "combo", 260, 30, lambda: combo_face(260, 30))
-    image(223, "cell-combo", 100, 26, lambda: combo_face(100, 26))
-    image(159, "address-frame", 188, 28, address_frame)
-    image(179, "underline", 200, 2, underline)
+    image("combo", 260, 30, lambda: combo_face(260, 30))
+    image("cell-combo", 100, 26, lambda: combo_face(100, 26))
+    image("address-frame", 188, 28, address_frame)
+    image("underline", 200, 2, underline)
 
-    image(222, "folder-selection", 116, 116, folder_selection)
-    image(224, "folder", 74, 74, folder_icon)
-    image(228, "main-logo", 180, 50, lambda: logo(180, 50, 50))
-    image(161, "login-logo", 220, 64, lambda: logo(220, 64, 64))
-    image(170, "wizard-logo", 100, 100, lambda: logo(100, 100, 100))
-    image(178, "settings-logo", 100, 100, lambda: logo(100, 100, 100))
-    image(231, "success", 55, 55, success_picture)
+    image("folder-selection", 116, 116, folder_selection)
+    image("folder", 74, 74, folder_icon)
+    image("main-logo", 180, 50, lambda: logo(180, 50, 50))
+    image("login-logo", 220, 64, lambda: logo(220, 64, 64))
+    image("wizard-logo", 100, 100, lambda: logo(100, 100, 100))
+    image("settings-logo", 100, 100, lambda: logo(100, 100, 100))
+    image("success", 55, 55, success_picture)
+
+
+def numbered_images():
+    """(id, resource name, width, height, draw) of every image, by id. The header and the drawings
+    must name the same images: a name on one side only is an error."""
+    register()
+    with open(RESOURCE_HEADER, encoding="utf-8") as header:
+        ids = image_ids(header.read())
+    drawn = {resource_name(name) for name, _, _, _ in IMAGES}
+    missing, undrawn = sorted(drawn - ids.keys()), sorted(ids.keys() - drawn)
+    if missing or undrawn:
+        raise SystemExit(f"skin.py: images without an id in resource.h: {missing}; "
+                         f"ids in resource.h without a drawing: {undrawn}")
+    return sorted((ids[resource_name(name)], resource_name(name), width, height, draw)
+                  for name, width, height, draw in IMAGES)
 
 
 def main(argv):
-    register()
     if len(argv) == 2 and argv[1] == "--list":
-        for pid, name, width, height, _ in sorted(IMAGES):
+        for pid, name, width, height, _ in numbered_images():
             print(pid, name, width, height)
         return 0
     if len(argv) == 3 and argv[1] == "--out":
         os.makedirs(argv[2], exist_ok=True)
-        for pid, _, _, _, draw in IMAGES:
+        for pid, _, _, _, draw in numbered_images():
             with open(os.path.join(argv[2], f"{pid}.svg"), "w", encoding="utf-8") as out:
                 out.write(draw())
         return 0

@@ -8,6 +8,7 @@
 #include <map>
 #include <vector>
 
+#include "res/resource.h"
 #include "res/version.h"
 #include "skin/gdiplus_bitmap.h"
 #include "ui/framework/dialog.h"
@@ -25,45 +26,79 @@ void RegisterStandInClasses() {
   }
 }
 
-std::vector<int> Range(int first, int last) {
-  std::vector<int> ids;
-  for (int id = first; id <= last; ++id) ids.push_back(id);
-  return ids;
-}
-
-std::vector<int> Join(std::vector<int> ids, const std::vector<int>& more) {
-  ids.insert(ids.end(), more.begin(), more.end());
-  return ids;
-}
-
 const std::map<UINT, std::vector<int>>& TemplateControls() {
   static const std::map<UINT, std::vector<int>> controls = {
-      {102, Join(Range(1000, 1018), {1079, 1080, 1082, 1150, 1151, 1152})},
-      {129, Join(Range(1018, 1026), Range(1083, 1089))},
-      {130, Join(Range(1027, 1048), {1050, 1090, 1091})},
-      {131, Join(Range(1128, 1132), Range(1138, 1141))},
-      {132, {1049, 1051, 1052, 1053, 1054, 1055, 1056, 1057, 1058, 1059, 1062, 1065, 1092, 1093, 1094, 1095}},
-      {133, {1060, 1063, 1096, 1097}},
-      {134, {1061, 1064, 1066, 1098, 1099, 1100}},
-      {135, {1067, 1101, 1102}},
-      {136, Join(Join(Range(1103, 1108), Range(1133, 1137)), {1068, 1069, 1070, 1072, 1074, 1077})},
-      {137, {1071, 1073, 1075, 1078}},
-      {138, {1076}},
-      {141, Join(Range(1109, 1120), Range(1143, 1149))},
-      {213, Join(Range(1121, 1127), {1153})},
+      {IDD_MAIN,
+       {IDC_SHORTCUT_WIZARD, IDC_SHORTCUT_FOLDER, IDC_SHORTCUT_PLAY_CENTER, IDC_SHORTCUT_MANAGEMENT_CENTER,
+        IDC_SHORTCUT_DOWNLOAD_CENTER, IDC_SHORTCUT_BACKUP_CENTER, IDC_MAIN_NETWORK, IDC_MAIN_DRIVE_MAPPING,
+        IDC_SHORTCUT_SURVEILLANCE_CENTER, IDC_CONNECT, IDC_REFRESH, IDC_LOGOUT, IDC_SETTINGS, IDC_MAIN_HELP,
+        IDC_DEVICE_LIST, IDC_SELECT_SHORTCUT, IDC_AUTO_SORTING, IDC_SELECT_NAS_LABEL, IDC_MAIN_COPYRIGHT,
+        IDC_SHORTCUT_FILE_CENTER, IDC_MINIMIZE, IDC_CLOSE, IDC_MAIN_TITLE, IDC_MAIN_WELCOME, IDC_MAIN_LOGO}},
+      {IDD_LOGIN,
+       {IDC_LOGIN_USER_NAME, IDC_LOGIN_PASSWORD, IDC_LOGIN_REMEMBER, IDC_LOGIN_OK, IDC_LOGIN_CANCEL,
+        IDC_LOGIN_LOGO, IDC_LOGIN_USER_NAME_LABEL, IDC_LOGIN_PASSWORD_LABEL, IDC_LOGIN_HINT,
+        IDC_LOGIN_MODIFY_PASSWORD, IDC_LOGIN_OLD_PASSWORD, IDC_LOGIN_NEW_PASSWORD,
+        IDC_LOGIN_CONFIRM_PASSWORD, IDC_LOGIN_OLD_PASSWORD_LABEL, IDC_LOGIN_NEW_PASSWORD_LABEL,
+        IDC_LOGIN_CONFIRM_PASSWORD_LABEL}},
+      {IDD_SETTINGS,
+       {IDC_SETTINGS_LOGOUT_TIME_TAB, IDC_SETTINGS_SHORTCUT_TAB, IDC_SETTINGS_OK, IDC_SETTINGS_CANCEL,
+        IDC_SETTINGS_SHOW_WIZARD, IDC_SETTINGS_SHOW_FOLDER, IDC_SETTINGS_SHOW_PLAY_CENTER,
+        IDC_SETTINGS_SHOW_MANAGE_CENTER, IDC_SETTINGS_SHOW_DOWNLOAD_CENTER, IDC_SETTINGS_SHOW_BACKUP_CENTER,
+        IDC_SETTINGS_SHOW_NETWORK, IDC_SETTINGS_SHOW_DRIVE_MAPPING, IDC_SETTINGS_SHOW_SURVEILLANCE_CENTER,
+        IDC_SETTINGS_SHOW_FILE_CENTER, IDC_LOGOUT_1_MIN, IDC_LOGOUT_3_MIN, IDC_LOGOUT_5_MIN,
+        IDC_LOGOUT_15_MIN, IDC_LOGOUT_30_MIN, IDC_LOGOUT_60_MIN, IDC_LOGOUT_MANUALLY, IDC_SETTINGS_LOGO,
+        IDC_SETTINGS_TITLE, IDC_SETTINGS_HINT, IDC_SETTINGS_CLOSE}},
+      {IDD_INFO_POPUP,
+       {IDC_INFO_SHARE_LIST, IDC_INFO_NAME, IDC_INFO_ADDRESS, IDC_INFO_MASK, IDC_INFO_GATEWAY,
+        IDC_INFO_VOLUME_0, IDC_INFO_VOLUME_1, IDC_INFO_VOLUME_2, IDC_INFO_VOLUME_3}},
+      {IDD_WIZARD,
+       {IDC_WIZARD_SKIP, IDC_WIZARD_PREVIOUS, IDC_WIZARD_NEXT, IDC_WIZARD_EXIT, IDC_WIZARD_PAGE_AREA,
+        IDC_WIZARD_FINISH, IDC_WIZARD_STEP_PASSWORD, IDC_WIZARD_STEP_DEVICE_INFO, IDC_WIZARD_STEP_TIME_ZONE,
+        IDC_WIZARD_STEP_NETWORK, IDC_WIZARD_STEP_RAID, IDC_WIZARD_STEP_DRIVE_MAPPING, IDC_WIZARD_CLOSE,
+        IDC_WIZARD_TITLE, IDC_WIZARD_PAGE_NAME, IDC_WIZARD_LOGO}},
+      {IDD_WIZARD_PASSWORD,
+       {IDC_PASSWORD_PAGE_PASSWORD, IDC_PASSWORD_PAGE_CONFIRM, IDC_PASSWORD_PAGE_PASSWORD_LABEL,
+        IDC_PASSWORD_PAGE_CONFIRM_LABEL}},
+      {IDD_WIZARD_DEVICE_INFO,
+       {IDC_DEVICE_PAGE_WORKGROUP, IDC_DEVICE_PAGE_NAME, IDC_DEVICE_PAGE_DESCRIPTION,
+        IDC_DEVICE_PAGE_WORKGROUP_LABEL, IDC_DEVICE_PAGE_NAME_LABEL, IDC_DEVICE_PAGE_DESCRIPTION_LABEL}},
+      {IDD_WIZARD_TIME_ZONE,
+       {IDC_TIME_ZONE_LIST, IDC_TIME_ZONE_UP, IDC_TIME_ZONE_DOWN}},
+      {IDD_WIZARD_NETWORK,
+       {IDC_NETWORK_PAGE_DHCP, IDC_NETWORK_PAGE_STATIC, IDC_NETWORK_PAGE_IP_LABEL,
+        IDC_NETWORK_PAGE_MASK_LABEL, IDC_NETWORK_PAGE_GATEWAY_LABEL, IDC_NETWORK_PAGE_DNS1_LABEL,
+        IDC_NETWORK_PAGE_DNS2_LABEL, IDC_NETWORK_PAGE_IP, IDC_NETWORK_PAGE_MASK, IDC_NETWORK_PAGE_GATEWAY,
+        IDC_NETWORK_PAGE_DNS1, IDC_NETWORK_PAGE_DNS2, IDC_NETWORK_PAGE_PLATFORM_ADDRESS_1,
+        IDC_NETWORK_PAGE_PLATFORM_ADDRESS_2, IDC_NETWORK_PAGE_PLATFORM_ADDRESS_3,
+        IDC_NETWORK_PAGE_PLATFORM_ADDRESS_4, IDC_NETWORK_PAGE_PLATFORM_ADDRESS_5}},
+      {IDD_WIZARD_RAID,
+       {IDC_RAID_STANDARD, IDC_RAID_0, IDC_RAID_JBOD, IDC_RAID_1}},
+      {IDD_WIZARD_DRIVE_MAPPING,
+       {IDC_DRIVE_MAPPING_LIST}},
+      {IDD_DEVICE_IP,
+       {IDC_SETIP_DHCP, IDC_SETIP_STATIC, IDC_SETIP_IP_LABEL, IDC_SETIP_MASK_LABEL, IDC_SETIP_GATEWAY_LABEL,
+        IDC_SETIP_DNS1_LABEL, IDC_SETIP_DNS2_LABEL, IDC_SETIP_IP, IDC_SETIP_MASK, IDC_SETIP_GATEWAY,
+        IDC_SETIP_DNS1, IDC_SETIP_DNS2, IDC_SETIP_OK, IDC_SETIP_CANCEL, IDC_SETIP_PLATFORM_ADDRESS_1,
+        IDC_SETIP_PLATFORM_ADDRESS_2, IDC_SETIP_PLATFORM_ADDRESS_3, IDC_SETIP_PLATFORM_ADDRESS_4,
+        IDC_SETIP_PLATFORM_ADDRESS_5}},
+      {IDD_FORMAT_PROGRESS,
+       {IDC_FORMAT_CLOSE, IDC_FORMAT_PROGRESS, IDC_FORMAT_OK, IDC_FORMAT_CANCEL, IDC_FORMAT_TITLE,
+        IDC_FORMAT_PERCENT, IDC_FORMAT_MESSAGE, IDC_FORMAT_SUCCESS_PICTURE}},
   };
   return controls;
 }
 
 // The popup panel and the wizard pages are child windows: they need a parent.
-bool IsChildTemplate(UINT templateId) { return templateId == 131 || (templateId >= 133 && templateId <= 138); }
+bool IsChildTemplate(UINT templateId) {
+  return templateId == IDD_INFO_POPUP || (templateId >= IDD_WIZARD_PASSWORD && templateId <= IDD_WIZARD_DRIVE_MAPPING);
+}
 
 DWORD ButtonType(HWND dialog, int id) { return static_cast<DWORD>(GetWindowLongPtrW(GetDlgItem(dialog, id), GWL_STYLE)) & BS_TYPEMASK; }
 }  // namespace
 
 TEST(Resources, EveryTemplateHoldsTheControlsItsWindowAttaches) {
   RegisterStandInClasses();
-  CDialog host(102);
+  CDialog host(IDD_MAIN);
   ASSERT_TRUE(host.Create());
   for (const auto& [templateId, ids] : TemplateControls()) {
     CDialog dialog(templateId, IsChildTemplate(templateId) ? host.GetSafeHwnd() : nullptr);
@@ -75,31 +110,31 @@ TEST(Resources, EveryTemplateHoldsTheControlsItsWindowAttaches) {
 
 TEST(Resources, CheckBoxesAndRadioGroupsHaveTheirStyles) {
   RegisterStandInClasses();
-  CDialog settings(130);
+  CDialog settings(IDD_SETTINGS);
   ASSERT_TRUE(settings.Create());
-  for (int id : {1040, 1041, 1045, 1050}) EXPECT_EQ(ButtonType(settings.GetSafeHwnd(), id), static_cast<DWORD>(BS_AUTORADIOBUTTON));
-  EXPECT_EQ(ButtonType(settings.GetSafeHwnd(), 1031), static_cast<DWORD>(BS_AUTOCHECKBOX));
+  for (int id : {IDC_LOGOUT_1_MIN, IDC_LOGOUT_3_MIN, IDC_LOGOUT_60_MIN, IDC_LOGOUT_MANUALLY}) EXPECT_EQ(ButtonType(settings.GetSafeHwnd(), id), static_cast<DWORD>(BS_AUTORADIOBUTTON));
+  EXPECT_EQ(ButtonType(settings.GetSafeHwnd(), IDC_SETTINGS_SHOW_WIZARD), static_cast<DWORD>(BS_AUTOCHECKBOX));
   // The seven time choices are one group: the walk from the last comes back round to the first.
-  HWND last = settings.GetDlgItem(1050);
-  EXPECT_EQ(GetNextDlgGroupItem(settings.GetSafeHwnd(), last, FALSE), settings.GetDlgItem(1040));
+  HWND last = settings.GetDlgItem(IDC_LOGOUT_MANUALLY);
+  EXPECT_EQ(GetNextDlgGroupItem(settings.GetSafeHwnd(), last, FALSE), settings.GetDlgItem(IDC_LOGOUT_1_MIN));
 
-  CDialog login(129);
+  CDialog login(IDD_LOGIN);
   ASSERT_TRUE(login.Create());
-  EXPECT_EQ(ButtonType(login.GetSafeHwnd(), 1020), static_cast<DWORD>(BS_AUTOCHECKBOX));
-  EXPECT_NE(GetWindowLongPtrW(login.GetDlgItem(1019), GWL_STYLE) & ES_PASSWORD, 0);
+  EXPECT_EQ(ButtonType(login.GetSafeHwnd(), IDC_LOGIN_REMEMBER), static_cast<DWORD>(BS_AUTOCHECKBOX));
+  EXPECT_NE(GetWindowLongPtrW(login.GetDlgItem(IDC_LOGIN_PASSWORD), GWL_STYLE) & ES_PASSWORD, 0);
 
-  CDialog host(102);
+  CDialog host(IDD_MAIN);
   ASSERT_TRUE(host.Create());
-  CDialog network(136, host.GetSafeHwnd());
+  CDialog network(IDD_WIZARD_NETWORK, host.GetSafeHwnd());
   ASSERT_TRUE(network.Create());
-  EXPECT_EQ(GetNextDlgGroupItem(network.GetSafeHwnd(), network.GetDlgItem(1103), FALSE), network.GetDlgItem(1068));
+  EXPECT_EQ(GetNextDlgGroupItem(network.GetSafeHwnd(), network.GetDlgItem(IDC_NETWORK_PAGE_STATIC), FALSE), network.GetDlgItem(IDC_NETWORK_PAGE_DHCP));
 }
 
 TEST(Resources, BackgroundsHaveTheSizesOfTheirWindows) {
   const struct {
     UINT id;
     int width, height;
-  } backgrounds[] = {{227, 900, 600}, {160, 605, 397}, {169, 774, 506}};
+  } backgrounds[] = {{IDB_MAIN_BACKGROUND, 900, 600}, {IDB_LOGIN_BACKGROUND, 605, 397}, {IDB_WIZARD_BACKGROUND, 774, 506}};
   for (const auto& background : backgrounds) {
     CGdiPlusBitmapResource image;
     ASSERT_TRUE(image.Load(background.id)) << background.id;
@@ -110,7 +145,7 @@ TEST(Resources, BackgroundsHaveTheSizesOfTheirWindows) {
 
 TEST(Resources, ApplicationIconInTheSizesWindowsAsksFor) {
   for (int size : {16, 32, 48}) {
-    HICON icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(128), IMAGE_ICON, size, size, 0));
+    HICON icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, size, size, 0));
     ASSERT_NE(icon, nullptr) << size;
     ICONINFO info{};
     ASSERT_TRUE(GetIconInfo(icon, &info));

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "net/ansi_text.h"
+#include "base/ansi_text.h"
 #include "settings/base64.h"
 
 namespace {

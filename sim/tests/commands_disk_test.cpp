@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "base/messages.h"
 #include "net/command_bodies.h"
 #include "sim/tests/sim_test_nas.h"
 #include "sim/volume_plan.h"

@@ -10,7 +10,7 @@
 
 #include "net/answer_parsers.h"
 #include "net/cgi_request.h"
-#include "net/messages.h"
+#include "net/op_kinds.h"
 #include "sim/commands_account.h"
 #include "sim/commands_disk.h"
 #include "sim/commands_network.h"

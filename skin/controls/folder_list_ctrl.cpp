@@ -2,16 +2,17 @@
 
 #include <algorithm>
 
-#include "net/ansi_text.h"
-#include "net/messages.h"
+#include "base/ansi_text.h"
+#include "base/messages.h"
+#include "res/resource.h"
 #include "skin/controls/mouse_point.h"
 #include "skin/controls/panel_background.h"
 #include "skin/my_mem_dc.h"
 #include "skin/skin_draw.h"
 
 namespace {
-constexpr UINT kSelectionImage = 222;
-constexpr UINT kFolderImage = 224;
+constexpr UINT kSelectionImage = IDB_FOLDER_SELECTION;
+constexpr UINT kFolderImage = IDB_FOLDER;
 constexpr int kFolderIconSize = 74;
 constexpr UINT kScrollBarId = 1;
 constexpr DWORD kScrollBarStyle = WS_CHILD | WS_VISIBLE | TBS_VERT | TBS_BOTH | TBS_NOTICKS;

@@ -1,13 +1,14 @@
 #include "skin/controls/gdip_ip_addr_ctl.h"
 
+#include "base/ansi_text.h"
 #include "i18n/win_language.h"
-#include "net/ansi_text.h"
+#include "res/resource.h"
 #include "skin/controls/control_buffer.h"
 #include "skin/controls/input_alerts.h"
 #include "skin/skin_draw.h"
 
 namespace {
-constexpr UINT kFrameImage = 159;
+constexpr UINT kFrameImage = IDB_ADDRESS_FRAME;
 // Fields start 2 pixels right of their slot and end 2 before it, from y 4 to 2 above the bottom.
 constexpr int kFieldInset = 2;
 constexpr int kFieldTop = 4;

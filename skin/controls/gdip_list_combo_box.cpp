@@ -1,3 +1,4 @@
+#include "res/resource.h"
 #include "skin/controls/gdip_list_combo_box.h"
 
 #include <commctrl.h>
@@ -6,7 +7,7 @@
 #include <memory>
 
 namespace {
-constexpr UINT kFaceImage = 223;
+constexpr UINT kFaceImage = IDB_CELL_COMBO;
 constexpr int kItemHeight = 23;
 constexpr size_t kVisibleChoices = 6;
 constexpr UINT kEditorId = 1;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "base/messages.h"
 #include "i18n/win_language.h"
-#include "net/messages.h"
 #include "skin/controls/gdip_list_combo_box.h"
 #include "skin/controls/mouse_point.h"
 #include "skin/skin_draw.h"

@@ -1,5 +1,6 @@
 #include "skin/controls/gdip_slider.h"
 
+#include "res/resource.h"
 #include "skin/controls/control_buffer.h"
 #include "skin/controls/fill_drawing.h"
 #include "skin/controls/gauge_math.h"
@@ -7,10 +8,10 @@
 #include "skin/skin_draw.h"
 
 namespace {
-constexpr UINT kChannelImage = 218;
-constexpr UINT kMiddleImage = 219;
-constexpr UINT kTopImage = 220;
-constexpr UINT kBottomImage = 221;
+constexpr UINT kChannelImage = IDB_GAUGE;
+constexpr UINT kMiddleImage = IDB_GAUGE_MIDDLE;
+constexpr UINT kTopImage = IDB_GAUGE_TOP;
+constexpr UINT kBottomImage = IDB_GAUGE_BOTTOM;
 
 // The channel's extent along the slider. Windows reports a vertical channel as if it lay on its
 // side (its length in left and right), Wine reports it upright: the longer side is the length.

@@ -11,8 +11,8 @@ class CGdipSlider : public CSkinnedWindow<CSliderCtrl> {
  public:
   CGdipSlider() : CSkinnedWindow(Erase::kNothing) {}
 
-  // Replaces the images; attaching loads the skin's gauge (218 channel, 220 top, 219 middle,
-  // 221 bottom). True when all four loaded.
+  // Replaces the images; attaching loads the skin's gauge (IDB_GAUGE and its top, middle and
+  // bottom pieces). True when all four loaded.
   bool LoadImages(UINT channelId, UINT topId, UINT middleId, UINT bottomId);
 
  protected:

@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "base/ansi_text.h"
 #include "i18n/win_language.h"
-#include "net/ansi_text.h"
 #include "skin/controls/address_rules.h"
 #include "skin/controls/gdip_ip_addr_ctl.h"
 #include "skin/controls/input_alerts.h"

@@ -1,24 +1,19 @@
-// What every skinned control does with its window: it marks the window as skinned (and takes the
-// mark off again), paints it itself through Paint when it draws the whole control, and answers
+// What every skinned control does with its window: it carries the skin's mark (CSkinMarked), paints
+// it itself through Paint when it draws the whole control, and answers
 // WM_ERASEBKGND without erasing when its painting covers everything.
 #pragma once
 #include <windows.h>
 
 #include "skin/skin_draw.h"
+#include "skin/skinned_surface.h"
 #include "ui/framework/gdi.h"
 
 template <typename Base>
-class CSkinnedWindow : public Base {
- public:
-  ~CSkinnedWindow() override {
-    if (this->GetSafeHwnd()) UnmarkSkinnedWindow(this->GetSafeHwnd());
-  }
-
+class CSkinnedWindow : public CSkinMarked<Base> {
  protected:
   enum class Erase { kDefault, kNothing };
   explicit CSkinnedWindow(Erase erase = Erase::kDefault) : erase_(erase) {}
 
-  void OnAttached() override { MarkSkinnedWindow(this->GetSafeHwnd()); }
   // Whether WM_PAINT goes to Paint; otherwise the platform control paints.
   virtual bool PaintsItself() const { return false; }
   virtual void Paint(HDC) {}
@@ -35,13 +30,10 @@ class CSkinnedWindow : public Base {
       case WM_ERASEBKGND:
         if (erase_ == Erase::kNothing) return TRUE;
         break;
-      case WM_NCDESTROY:
-        UnmarkSkinnedWindow(this->GetSafeHwnd());
-        break;
       default:
         break;
     }
-    return Base::WindowProc(message, wParam, lParam);
+    return CSkinMarked<Base>::WindowProc(message, wParam, lParam);
   }
 
  private:

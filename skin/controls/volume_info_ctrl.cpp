@@ -1,7 +1,8 @@
 #include "skin/controls/volume_info_ctrl.h"
 
+#include "base/messages.h"
 #include "i18n/win_language.h"
-#include "net/messages.h"
+#include "res/resource.h"
 #include "skin/controls/gauge_math.h"
 #include "skin/controls/panel_background.h"
 #include "skin/skin_draw.h"
@@ -23,7 +24,8 @@ constexpr TextPlace kTextPlaces[] = {
 // The usage bar (id 4).
 constexpr RECT kBarPlace{140, 16, 412, 30};
 constexpr UINT kBarId = 4;
-constexpr UINT kBarBackground = 215, kBarLeft = 216, kBarMiddle = 217, kBarRight = 214;
+constexpr UINT kBarBackground = IDB_VOLUME_BAR, kBarLeft = IDB_VOLUME_BAR_LEFT,
+              kBarMiddle = IDB_VOLUME_BAR_MIDDLE, kBarRight = IDB_VOLUME_BAR_RIGHT;
 constexpr int kInitialPosition = 50;
 
 }  // namespace

@@ -2,7 +2,7 @@
 // clicks, auto-repeat, tooltips.
 #include <gtest/gtest.h>
 
-#include "net/messages.h"
+#include "base/messages.h"
 #include "skin_test_dialog.h"
 #include "ui/framework/tests/support/ui_test_support.h"
 

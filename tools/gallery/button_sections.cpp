@@ -1,5 +1,6 @@
 #include "tools/gallery/button_sections.h"
 
+#include "res/resource.h"
 #include "skin/bottom_icon_button.h"
 #include "skin/gdip_button.h"
 #include "skin/icon_radio_button.h"
@@ -36,7 +37,12 @@ RECT At(int x, int y, int width, int height) { return RECT{x, y, x + width, y + 
 void TitleButtons(CGalleryDialog& gallery) {
   const struct {
     UINT normal, hover, pressed;
-  } kinds[] = {{236, 235, 234}, {146, 147, 148}, {144, 143, 142}, {150, 149, 151}, {155, 156, 157}, {164, 163, 162}};
+  } kinds[] = {{IDB_LOGOUT_NORMAL, IDB_LOGOUT_HOVER, IDB_LOGOUT_PRESSED},
+               {IDB_SETTINGS_NORMAL, IDB_SETTINGS_HOVER, IDB_SETTINGS_PRESSED},
+               {IDB_HELP_NORMAL, IDB_HELP_HOVER, IDB_HELP_PRESSED},
+               {IDB_MINIMIZE_NORMAL, IDB_MINIMIZE_HOVER, IDB_MINIMIZE_PRESSED},
+               {IDB_CLOSE_NORMAL, IDB_CLOSE_HOVER, IDB_CLOSE_PRESSED},
+               {IDB_MODIFY_PASSWORD_NORMAL, IDB_MODIFY_PASSWORD_HOVER, IDB_MODIFY_PASSWORD_PRESSED}};
   gallery.AddLabel(L"Title buttons (logout, settings, help, minimise, close, password) and push buttons: "
                    L"normal, hover, pressed, disabled", At(24, 8, 700, 14));
   int x = 24;
@@ -56,7 +62,7 @@ void TextButtons(CGalleryDialog& gallery) {
   for (size_t look = 0; look < std::size(kLooks); ++look) {
     auto& button = gallery.Add<CGdipButton>(L"BUTTON", kLookNames[look], BS_PUSHBUTTON,
                                             At(316 + 122 * static_cast<int>(look), 110, 110, 34));
-    button.LoadImages(158, 145, 145);
+    button.LoadImages(IDB_BUTTON, IDB_BUTTON_ACTIVE, IDB_BUTTON_ACTIVE);
     Apply(button, kLooks[look]);
   }
 }
@@ -70,7 +76,7 @@ void ChecksAndRadios(CGalleryDialog& gallery) {
   int x = 316;
   for (const auto& entry : checks) {
     auto& box = gallery.Add<CGdipButton>(L"BUTTON", entry.text, BS_AUTOCHECKBOX | WS_GROUP, At(x, 156, 126, 22));
-    box.LoadImages(165, 166, 166);
+    box.LoadImages(IDB_CHECK_BOX, IDB_CHECK_MARK, IDB_CHECK_MARK);
     box.SetCheck(entry.checked ? BST_CHECKED : BST_UNCHECKED);
     box.EnableWindow(entry.enabled);
     x += 130;
@@ -84,16 +90,16 @@ void ChecksAndRadios(CGalleryDialog& gallery) {
   for (size_t i = 0; i < std::size(radios); ++i) {
     DWORD group = i == 0 ? WS_GROUP : 0;
     auto& radio = gallery.Add<CGdipButton>(L"BUTTON", radios[i].text, BS_AUTORADIOBUTTON | group, At(x, 184, 126, 20));
-    radio.LoadImages(167, 168, 168);
+    radio.LoadImages(IDB_RADIO, IDB_RADIO_CHECKED, IDB_RADIO_CHECKED);
     radio.SetCheck(radios[i].checked ? BST_CHECKED : BST_UNCHECKED);
     radio.EnableWindow(radios[i].enabled);
     x += 130;
   }
   auto& up = gallery.Add<CGdipButton>(L"BUTTON", L"", BS_PUSHBUTTON | WS_GROUP, At(720, 159, 20, 14));
-  up.LoadImages(205, 205, 205);
+  up.LoadImages(IDB_ARROW_UP, IDB_ARROW_UP, IDB_ARROW_UP);
   up.SetDrawText(false);
   auto& down = gallery.Add<CGdipButton>(L"BUTTON", L"", BS_PUSHBUTTON, At(720, 187, 20, 14));
-  down.LoadImages(204, 204, 204);
+  down.LoadImages(IDB_ARROW_DOWN, IDB_ARROW_DOWN, IDB_ARROW_DOWN);
   down.SetDrawText(false);
 }
 
@@ -116,14 +122,14 @@ void VolumeOptions(CGalleryDialog& gallery) {
     const wchar_t* description;
     UINT icon;
   } options[] = {
-      {L"RAID 1", L"Mirrored RAID. Data is written identically to two drives.", 209},
-      {L"JBOD", L"Just a Bunch Of Disks. It makes the disks appera to be a single larger one.", 207},
-      {L"RAID 0", L"Striped RAID. It improves performance and additional storage but no fault tolerance.", 208},
+      {L"RAID 1", L"Mirrored RAID. Data is written identically to two drives.", IDB_RAID_RAID1},
+      {L"JBOD", L"Just a Bunch Of Disks. It makes the disks appera to be a single larger one.", IDB_RAID_LINEAR},
+      {L"RAID 0", L"Striped RAID. It improves performance and additional storage but no fault tolerance.", IDB_RAID_RAID0},
   };
   for (int i = 0; i < 3; ++i) {
     auto& option = gallery.Add<CIconRadioButton>(L"BUTTON", L"", BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0),
                                                  At(320, 266 + 58 * i, 533, 58));
-    option.LoadImages(168, 167, options[i].icon, 211);
+    option.LoadImages(IDB_RADIO_CHECKED, IDB_RADIO, options[i].icon, IDB_RAID_FOCUS);
     option.SetTitle(options[i].title);
     option.SetDescription(options[i].description);
     option.SetCheck(i == 0 ? BST_CHECKED : BST_UNCHECKED);
@@ -156,11 +162,15 @@ void Shortcuts(CGalleryDialog& gallery) {
   const struct {
     const wchar_t* text;
     UINT icon, active;
-  } shortcuts[] = {{L"Wizard", 181, 182}, {L"Folder", 225, 226}, {L"File Center", 191, 192},
-                   {L"Management Center", 189, 190}, {L"Download Center", 193, 194}, {L"Backup Center", 200, 180}};
+  } shortcuts[] = {{L"Wizard", IDB_SHORTCUT_WIZARD, IDB_SHORTCUT_WIZARD_ACTIVE},
+                   {L"Folder", IDB_SHORTCUT_FOLDER, IDB_SHORTCUT_FOLDER_ACTIVE},
+                   {L"File Center", IDB_SHORTCUT_FILE, IDB_SHORTCUT_FILE_ACTIVE},
+                   {L"Management Center", IDB_SHORTCUT_MANAGEMENT, IDB_SHORTCUT_MANAGEMENT_ACTIVE},
+                   {L"Download Center", IDB_SHORTCUT_DOWNLOAD, IDB_SHORTCUT_DOWNLOAD_ACTIVE},
+                   {L"Backup Center", IDB_SHORTCUT_BACKUP, IDB_SHORTCUT_BACKUP_ACTIVE}};
   for (int i = 0; i < 6; ++i) {
     auto& shortcut = gallery.Add<CShortCutButton>(L"BUTTON", shortcuts[i].text, BS_PUSHBUTTON, At(24, 126 + 56 * i, 260, 52));
-    shortcut.LoadImages(197, 198, 199, shortcuts[i].icon, shortcuts[i].active);
+    shortcut.LoadImages(IDB_SHORTCUT, IDB_SHORTCUT_SELECTED, IDB_SHORTCUT_HOVER, shortcuts[i].icon, shortcuts[i].active);
     shortcut.SetToolTipText(shortcuts[i].text);
     switch (i) {
       case 1: Apply(shortcut, Look::kHover); break;

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "res/resource.h"
 #include "skin/controls/folder_list_ctrl.h"
 #include "skin/controls/gdip_combo_box.h"
 #include "skin/controls/gdip_icon_static.h"
@@ -15,12 +16,12 @@
 #include "ui/main/nas_info_dialog.h"
 
 namespace {
-constexpr UINT kDeviceComboFace = 175;
-constexpr UINT kCellComboFace = 223;
-constexpr UINT kVolumeBar[] = {215, 216, 217, 214};
-constexpr UINT kFormatBar[] = {171, 172, 173, 174};
-constexpr UINT kLogo = 228;
-constexpr UINT kSuccess = 231;
+constexpr UINT kDeviceComboFace = IDB_COMBO;
+constexpr UINT kCellComboFace = IDB_CELL_COMBO;
+constexpr UINT kVolumeBar[] = {IDB_VOLUME_BAR, IDB_VOLUME_BAR_LEFT, IDB_VOLUME_BAR_MIDDLE, IDB_VOLUME_BAR_RIGHT};
+constexpr UINT kFormatBar[] = {IDB_FORMAT_BAR, IDB_FORMAT_BAR_LEFT, IDB_FORMAT_BAR_MIDDLE, IDB_FORMAT_BAR_RIGHT};
+constexpr UINT kLogo = IDB_MAIN_LOGO;
+constexpr UINT kSuccess = IDB_SUCCESS;
 // Windows made by their class (fields, panels) take ids from here; the gallery's own from 2000.
 UINT nextClassId = 3000;
 

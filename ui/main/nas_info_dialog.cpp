@@ -1,7 +1,8 @@
 #include "ui/main/nas_info_dialog.h"
 
+#include "base/messages.h"
 #include "i18n/win_language.h"
-#include "net/messages.h"
+#include "res/resource.h"
 #include "skin/skin_draw.h"
 #include "skin/window_outline.h"
 
@@ -13,13 +14,18 @@ constexpr int kOutlineWidth = 580;
 constexpr int kOutlineHeight = 355;
 constexpr int kOutlineRadius = 14;
 
-constexpr int kLineIds[] = {1129, 1130, 1131, 1132};
-constexpr int kShareListId = 1128;
-constexpr int kVolumeIds[CNASInfoDialog::kVolumeSlots] = {1139, 1138, 1140, 1141};
+constexpr int kLineIds[] = {IDC_INFO_NAME, IDC_INFO_ADDRESS, IDC_INFO_MASK, IDC_INFO_GATEWAY};
+constexpr int kVolumeIds[CNASInfoDialog::kVolumeSlots] = {IDC_INFO_VOLUME_0, IDC_INFO_VOLUME_1, IDC_INFO_VOLUME_2, IDC_INFO_VOLUME_3};
 constexpr ControlPlacement kLayout[] = {
-    {1129, {30, 15, 551, 41}},   {1130, {31, 55, 550, 72}},   {1131, {31, 77, 550, 94}},
-    {1132, {31, 99, 550, 116}},  {1128, {31, 135, 550, 335}}, {1139, {31, 135, 550, 185}},
-    {1138, {31, 185, 550, 235}}, {1140, {31, 235, 550, 285}}, {1141, {31, 285, 550, 335}},
+    {IDC_INFO_NAME, {30, 15, 551, 41}},
+    {IDC_INFO_ADDRESS, {31, 55, 550, 72}},
+    {IDC_INFO_MASK, {31, 77, 550, 94}},
+    {IDC_INFO_GATEWAY, {31, 99, 550, 116}},
+    {IDC_INFO_SHARE_LIST, {31, 135, 550, 335}},
+    {IDC_INFO_VOLUME_0, {31, 135, 550, 185}},
+    {IDC_INFO_VOLUME_1, {31, 185, 550, 235}},
+    {IDC_INFO_VOLUME_2, {31, 235, 550, 285}},
+    {IDC_INFO_VOLUME_3, {31, 285, 550, 335}},
 };
 constexpr int kNameFontHeight = 26;
 constexpr int kLineFontHeight = 16;
@@ -74,7 +80,7 @@ void CNASInfoDialog::ShowShareView() {
   if (CFolderListCtrl* shares = ShareList()) shares->ShowWindow(SW_SHOW);
 }
 
-CFolderListCtrl* CNASInfoDialog::ShareList() const { return CFolderListCtrl::FromWindow(GetDlgItem(kShareListId)); }
+CFolderListCtrl* CNASInfoDialog::ShareList() const { return CFolderListCtrl::FromWindow(GetDlgItem(IDC_INFO_SHARE_LIST)); }
 
 CVolumeInfoCtrl* CNASInfoDialog::VolumePanel(int slot) const {
   if (slot < 0 || slot >= kVolumeSlots) return nullptr;
@@ -86,7 +92,6 @@ BOOL CNASInfoDialog::OnInitDialog() {
   PlaceControls(GetSafeHwnd(), kLayout);
   ApplyRoundedOutline(GetSafeHwnd(), kOutlineWidth, kOutlineHeight, kOutlineRadius);
   CenterWindow();
-  MarkSkinnedWindow(GetSafeHwnd());
   for (size_t index = 0; index < lines_.size(); ++index) {
     CTransStatic& line = lines_[index];
     line.SubclassDlgItem(kLineIds[index], GetSafeHwnd());
@@ -103,16 +108,9 @@ LRESULT CNASInfoDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT: {
       PaintDC paint(GetSafeHwnd());
       RECT client = GetClientRect();
-      ::BitBlt(paint.GetSafeHdc(), 0, 0, client.right, client.bottom, Background(), 0, 0, SRCCOPY);
+      ::BitBlt(paint.GetSafeHdc(), 0, 0, client.right, client.bottom, LentBackground(), 0, 0, SRCCOPY);
       return 0;
     }
-    case WM_ERASEBKGND:
-      // Painting covers everything; the dialog's own erasing would also paint its grey over the
-      // background a child has just been lent.
-      return TRUE;
-    case WM_DRAW_PARENT_BG:
-      LendToChild(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
-      return 0;
     case WM_FOLDER_OPEN:
       ::PostMessageW(GetParent(), WM_FOLDER_OPEN, wParam, lParam);
       return 0;
@@ -120,13 +118,10 @@ LRESULT CNASInfoDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       background_.reset();
       backgroundBitmap_.Reset();
       break;
-    case WM_NCDESTROY:
-      UnmarkSkinnedWindow(GetSafeHwnd());
-      break;
     default:
       break;
   }
-  return CDialog::WindowProc(message, wParam, lParam);
+  return CSkinnedParent<CDialog>::WindowProc(message, wParam, lParam);
 }
 
 void CNASInfoDialog::ApplyLines() {
@@ -135,7 +130,7 @@ void CNASInfoDialog::ApplyLines() {
   }
 }
 
-HDC CNASInfoDialog::Background() {
+HDC CNASInfoDialog::LentBackground() {
   if (background_) return background_->GetSafeHdc();
   RECT client = GetClientRect();
   WindowDC window(GetSafeHwnd());
@@ -153,9 +148,4 @@ HDC CNASInfoDialog::Background() {
   AlphaBlend(dc, 0, 0, client.right, client.bottom, white.GetSafeHdc(), 0, 0, client.right, client.bottom, veil);
   background_->FillSolidRect(kSeparator, kSkinWhite);
   return dc;
-}
-
-void CNASInfoDialog::LendToChild(HWND child, HDC dc) {
-  // Built on the first need, so that a child painted before the panel still gets the veiled look.
-  LendBackground(GetSafeHwnd(), Background(), child, dc);
 }

@@ -7,19 +7,20 @@
 #include <memory>
 #include <string>
 
+#include "res/resource.h"
 #include "skin/controls/folder_list_ctrl.h"
 #include "skin/controls/trans_static.h"
 #include "skin/controls/volume_info_ctrl.h"
+#include "skin/skinned_surface.h"
 #include "ui/framework/dialog.h"
 #include "ui/framework/gdi.h"
 
-class CNASInfoDialog : public CDialog {
+class CNASInfoDialog : public CSkinnedParent<CDialog> {
  public:
-  static constexpr UINT kTemplate = 131;
   static constexpr int kVolumeSlots = 4;
 
   // A child of `parent` (the main window), created hidden with Create().
-  explicit CNASInfoDialog(HWND parent) : CDialog(kTemplate, parent) {}
+  explicit CNASInfoDialog(HWND parent) : CSkinnedParent(IDD_INFO_POPUP, parent) {}
   ~CNASInfoDialog() override;
 
   // The four lines: the name as it is, "IP:" and the address (never translated), and the
@@ -50,9 +51,9 @@ class CNASInfoDialog : public CDialog {
  private:
   void ApplyLines();
   // The parent's background under the panel, lightened by a translucent white, with the
-  // separator under the name: built once, on the first need, and kept.
-  HDC Background();
-  void LendToChild(HWND child, HDC dc);
+  // separator under the name: built once, on the first need (a child painted before the panel
+  // still gets the veiled look), and kept.
+  HDC LentBackground() override;
 
   std::array<CTransStatic, 4> lines_;
   std::array<std::wstring, 4> texts_;

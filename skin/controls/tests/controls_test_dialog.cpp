@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "net/messages.h"
+#include "base/messages.h"
 #include "skin/controls/input_alerts.h"
 
 namespace controls_test {

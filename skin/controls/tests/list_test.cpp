@@ -3,8 +3,8 @@
 // the scroll message, and the header that cannot be clicked or resized.
 #include <gtest/gtest.h>
 
+#include "base/messages.h"
 #include "controls_test_dialog.h"
-#include "net/messages.h"
 #include "skin/controls/gdip_list_combo_box.h"
 #include "ui/framework/tests/support/ui_test_support.h"
 

@@ -3,8 +3,8 @@
 // and the volume texts.
 #include <gtest/gtest.h>
 
+#include "base/messages.h"
 #include "controls_test_dialog.h"
-#include "net/messages.h"
 #include "ui/framework/tests/support/ui_test_support.h"
 
 using namespace std::chrono_literals;

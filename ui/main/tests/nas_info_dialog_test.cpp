@@ -5,8 +5,9 @@
 
 #include <vector>
 
+#include "base/messages.h"
 #include "i18n/current_language.h"
-#include "net/messages.h"
+#include "res/resource.h"
 #include "skin/gdip_dialog.h"
 #include "ui/framework/tests/support/ui_test_support.h"
 #include "ui/main/nas_info_dialog.h"
@@ -15,7 +16,6 @@ using namespace std::chrono_literals;
 
 namespace {
 constexpr UINT kHolderTemplate = 9400;
-constexpr UINT kMainBackground = 227;
 
 // The main window's part: the skin's background, and a record of the folders asked to open.
 class CHolderDialog : public CGdipDialog {
@@ -26,7 +26,7 @@ class CHolderDialog : public CGdipDialog {
  protected:
   BOOL OnInitDialog() override {
     SetWindowPos(GetSafeHwnd(), nullptr, 0, 0, 900, 600, SWP_NOZORDER | SWP_NOACTIVATE);
-    SetBackgroundImage(kMainBackground);
+    SetBackgroundImage(IDB_MAIN_BACKGROUND);
     return FALSE;
   }
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
@@ -70,14 +70,14 @@ class InfoPopup : public ::testing::Test {
 }  // namespace
 
 TEST_F(InfoPopup, LinesStoredBeforeTheWindowAreShownAndTheAddressIsNeverTranslated) {
-  EXPECT_EQ(CWnd::FromHandle(popup.GetDlgItem(1129))->GetWindowText(), L"NAS-01");
-  EXPECT_EQ(CWnd::FromHandle(popup.GetDlgItem(1130))->GetWindowText(), L"IP:192.0.2.10");
-  EXPECT_EQ(CWnd::FromHandle(popup.GetDlgItem(1131))->GetWindowText(), L"Mask:255.255.255.0");
-  EXPECT_EQ(CWnd::FromHandle(popup.GetDlgItem(1132))->GetWindowText(), L"Gateway:192.0.2.1");
+  EXPECT_EQ(CWnd::FromHandle(popup.GetDlgItem(IDC_INFO_NAME))->GetWindowText(), L"NAS-01");
+  EXPECT_EQ(CWnd::FromHandle(popup.GetDlgItem(IDC_INFO_ADDRESS))->GetWindowText(), L"IP:192.0.2.10");
+  EXPECT_EQ(CWnd::FromHandle(popup.GetDlgItem(IDC_INFO_MASK))->GetWindowText(), L"Mask:255.255.255.0");
+  EXPECT_EQ(CWnd::FromHandle(popup.GetDlgItem(IDC_INFO_GATEWAY))->GetWindowText(), L"Gateway:192.0.2.1");
 
   ASSERT_TRUE(SetLanguage(kTraditionalChineseLanguage));
   popup.SetDeviceLines(L"NAS-02", L"198.51.100.7", L"255.255.0.0", L"198.51.100.1");
-  EXPECT_EQ(CWnd::FromHandle(popup.GetDlgItem(1130))->GetWindowText(), L"IP:198.51.100.7");
+  EXPECT_EQ(CWnd::FromHandle(popup.GetDlgItem(IDC_INFO_ADDRESS))->GetWindowText(), L"IP:198.51.100.7");
   EXPECT_EQ(popup.Line(2), L"\u5B50\u7DB2\u8DEF\u906E\u7F69\uFF1A255.255.0.0");
   EXPECT_EQ(popup.Line(3), L"\u9598\u9053\uFF1A198.51.100.1");
 }
@@ -86,7 +86,7 @@ TEST_F(InfoPopup, WithoutVolumesOnlyTheLinesShow) {
   popup.ResetVolumes();
   EXPECT_TRUE(VisiblePanels().empty());
   EXPECT_FALSE(popup.ShareList()->IsWindowVisible());
-  EXPECT_TRUE(IsWindowVisible(popup.GetDlgItem(1129)));
+  EXPECT_TRUE(IsWindowVisible(popup.GetDlgItem(IDC_INFO_NAME)));
 }
 
 TEST_F(InfoPopup, FiveVolumesFillFourPanels) {
@@ -151,11 +151,11 @@ TEST_F(InfoPopup, LayoutIsFixedAndThePanelIsCentredInTheMainWindow) {
   ScreenToClient(holder.GetSafeHwnd(), &corner);
   EXPECT_EQ(corner.x, (900 - 581) / 2);
   EXPECT_EQ(corner.y, (600 - 358) / 2);
-  EXPECT_TRUE(Equal(PlaceOf(1128), RECT{31, 135, 550, 335}));
-  EXPECT_TRUE(Equal(PlaceOf(1139), RECT{31, 135, 550, 185}));
-  EXPECT_TRUE(Equal(PlaceOf(1138), RECT{31, 185, 550, 235}));
-  EXPECT_TRUE(Equal(PlaceOf(1141), RECT{31, 285, 550, 335}));
-  EXPECT_TRUE(Equal(PlaceOf(1129), RECT{30, 15, 551, 41}));
+  EXPECT_TRUE(Equal(PlaceOf(IDC_INFO_SHARE_LIST), RECT{31, 135, 550, 335}));
+  EXPECT_TRUE(Equal(PlaceOf(IDC_INFO_VOLUME_0), RECT{31, 135, 550, 185}));
+  EXPECT_TRUE(Equal(PlaceOf(IDC_INFO_VOLUME_1), RECT{31, 185, 550, 235}));
+  EXPECT_TRUE(Equal(PlaceOf(IDC_INFO_VOLUME_3), RECT{31, 285, 550, 335}));
+  EXPECT_TRUE(Equal(PlaceOf(IDC_INFO_NAME), RECT{30, 15, 551, 41}));
   // Clipped to its rounded outline: the corner is outside, the middle of an edge inside.
   RegionHandle outline(CreateRectRgn(0, 0, 0, 0));
   ASSERT_NE(GetWindowRgn(popup.GetSafeHwnd(), outline.Get()), ERROR);

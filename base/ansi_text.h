@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "net/ansi_code_page.h"
+#include "base/ansi_code_page.h"
 
 // The narrow text of `text` in the thread's ANSI code page.
 std::string ToAnsi(std::wstring_view text);

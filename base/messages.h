@@ -1,4 +1,5 @@
-// The program's own window messages: the one table of their numbers.
+// The program's own window messages: the one table of their numbers. Below every module: the
+// network layer posts them, the windows and the skinned controls receive them.
 // Results of network operations (2024-2033) and the skinned controls' protocol (31024-31029).
 // There is deliberately no 2028.
 #pragma once
@@ -19,16 +20,4 @@ enum ProgramMessage : unsigned {
   WM_CELL_CHOICES = 31027,   // skinned list -> owner (sent): wParam row, lParam string list to fill
   WM_CELL_EDITED = 31028,    // skinned list -> parent: wParam row, lParam column
   WM_FOLDER_OPEN = 31029,    // folder list -> parent: wParam item index
-};
-
-// Operation kinds of a CQuery.
-enum OpKindValue : int {
-  kOpDiscovery = 1,
-  kOpLoginCheck = 2,
-  kOpCgiCommand = 3,  // reports every exchange through WM_CGI_DONE
-  kOpSetIp = 4,
-  kOpDiskStep = 5,
-  kOpVolumeStatus = 6,
-  kOpUserAccess = 8,
-  kOpShareList = 9,
 };

@@ -1,4 +1,4 @@
-#include "net/ansi_text.h"
+#include "base/ansi_text.h"
 
 #include <windows.h>
 

@@ -1,0 +1,61 @@
+// Answers the modal windows that a test's action opens on the test's own thread. While the
+// action's modal loop runs, a watcher thread finds them: a message box (a "#32770" window with the
+// text static 0xFFFF) is read and answered with the next queued button (OK when none is queued);
+// a dialog of the program, known by one of its controls, is handed to the test's script.
+//
+//   CModalAnswerer answerer;
+//   answerer.QueueButtons({IDCANCEL});
+//   window.SendMessage(WM_COMMAND, IDC_CONNECT);   // returns once the box is answered
+//   EXPECT_EQ(answerer.Boxes().at(0).text, L"Select NAS");
+#pragma once
+#include <windows.h>
+
+#include <atomic>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+struct AnsweredBox {
+  std::wstring caption;
+  std::wstring text;
+  int answer;
+};
+
+class CModalAnswerer {
+ public:
+  // Watches the windows of the calling thread.
+  CModalAnswerer();
+  ~CModalAnswerer();
+  CModalAnswerer(const CModalAnswerer&) = delete;
+  CModalAnswerer& operator=(const CModalAnswerer&) = delete;
+
+  // The buttons for the next message boxes, in order.
+  void QueueButtons(std::initializer_list<int> buttons);
+  // Once for each dialog that appears with control `controlId`: `script` runs on the watcher
+  // thread with the dialog's window (send or post to it; it must end the dialog).
+  void OnDialog(int controlId, std::function<void(HWND dialog)> script);
+  std::vector<AnsweredBox> Boxes() const;
+  void ForgetBoxes();
+
+ private:
+  void Watch();
+  void Visit(HWND window);
+
+  const DWORD thread_;
+  mutable std::mutex lock_;
+  std::deque<int> buttons_;
+  std::vector<std::pair<int, std::function<void(HWND)>>> scripts_;
+  std::vector<AnsweredBox> boxes_;
+  std::set<HWND> handled_;
+  std::atomic<bool> stop_{false};
+  std::thread watcher_;
+};
+
+// Script helpers for a dialog on another thread: the text of control `id`, a click on it.
+void SetControlText(HWND dialog, int id, const std::wstring& text);
+void SetControlCheck(HWND dialog, int id, bool checked);
+void ClickControl(HWND dialog, int id);

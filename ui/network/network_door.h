@@ -1,0 +1,52 @@
+// The door from the windows to the network layer: every starting call of a network operation,
+// bound to the window that receives its result. Each returns the request token, or 0 when the
+// operation did not start (nothing is left behind then: the operation object is gone).
+//
+// Windows go through NetworkDoor(), never through CQuery directly, so that tests can put a fake in
+// its place (SetNetworkDoor) and drive a window without a network.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "net/answer_records.h"
+#include "net/command_bodies.h"
+#include "net/login_datagram.h"
+
+class INetworkDoor {
+ public:
+  virtual ~INetworkDoor() = default;
+
+  // UDP operations (they must not overlap: they share the adapters' sockets).
+  virtual int SearchDevices(HWND target) = 0;
+  virtual int CheckLogin(HWND target, const std::wstring& userName, const std::wstring& password, int device) = 0;
+  // `settings` must stay valid until the call returns.
+  virtual int SetDeviceIp(HWND target, int device, const SetIpRequest* settings) = 0;
+
+  // Device commands over HTTP.
+  virtual int ChangePassword(HWND target, int device, const std::wstring& newPassword) = 0;
+  virtual int GetWizardInfo(HWND target, int device) = 0;
+  virtual int SetDeviceInfo(HWND target, int device, const DeviceIdentity& identity) = 0;
+  virtual int SetTimeZone(HWND target, int device, int timeZoneIndex) = 0;
+  virtual int SetNetwork(HWND target, int device, const NetworkSettings& settings) = 0;
+  virtual int GetLanInfo(HWND target, int device) = 0;
+  virtual int LockSetIp(HWND target, int device) = 0;
+  virtual int GetShareInfo(HWND target, int device, int usbFlag) = 0;
+  virtual int GetDiskInfo(HWND target, int device) = 0;
+  virtual int StopWebFileManager(HWND target, int device) = 0;
+  // `plan` must stay valid until the call returns.
+  virtual int CreateVolume(HWND target, int device, const VolumeRequest* plan) = 0;
+  virtual int ReadFormatState(HWND target, int device) = 0;
+  virtual int RemountDisk(HWND target, int device) = 0;
+  virtual int CheckRemountState(HWND target, int device) = 0;
+  virtual int FinishFormat(HWND target, int device) = 0;
+  // `first` is the caller's zero-filled first record; it must stay valid until the result came
+  // (or the window is gone): the answer fills it and links further records after it.
+  virtual int GetVolumeStatus(HWND target, int device, VolumeInfoList* first) = 0;
+  virtual int GetUserAccess(HWND target, int device) = 0;
+};
+
+// The door the windows use: the process's real one unless a test replaced it.
+INetworkDoor& NetworkDoor();
+// Replaces the door (not owned); nullptr brings the real one back.
+void SetNetworkDoor(INetworkDoor* door);

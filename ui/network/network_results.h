@@ -1,0 +1,66 @@
+// What the network layer posts to a window, decoded in one place.
+//
+// A mailbox result (WM_QUERY_RESULT) is taken out of the mailbox; when its request token is the
+// window's ActiveRequest the window hears of it through the typed handler of its operation kind,
+// otherwise (an older request that was overtaken) it is dropped unread. Either way the operation
+// object is deleted here. The results that travel by value (WM_CGI_DONE, WM_SETIP_DONE and
+// WM_DISK_INFO to WM_FORMAT_STATE) are unpacked into typed handlers as well.
+//
+// A window derives from CNetworkWindow<its base> and overrides only the handlers it needs; the
+// others do nothing (a disk information record nobody wants is freed all the same).
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "net/answer_records.h"
+
+class CNetworkResults {
+ public:
+  virtual ~CNetworkResults() = default;
+
+  // The token of the request whose mailbox result the window waits for (0: none).
+  int ActiveRequest() const { return activeRequest_; }
+  void SetActiveRequest(int token) { activeRequest_ = token; }
+
+  // Handles `message` when it is one of the network layer's; false for any other message.
+  bool DispatchNetworkMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+ protected:
+  // Mailbox results, each only for the active request. The shared records they refer to
+  // (NasDeviceList, ShareList) are complete when the handler runs.
+  virtual void OnSearchFinished() {}
+  virtual void OnLoginAccepted() {}
+  // `first` is the record the window handed to GetVolumeStatus, now filled, with the further
+  // volumes linked after it (the window frees them: FreeVolumeInfoTail).
+  virtual void OnVolumeStatus(VolumeInfoList* /*first*/) {}
+  virtual void OnUserAccess(const std::wstring& /*accessText*/) {}
+  virtual void OnShareInfo() {}
+
+  // Results by value.
+  virtual void OnCgiDone(int /*cmdIndex*/, bool /*succeeded*/) {}
+  virtual void OnSetIpDone(bool /*answered*/, int /*opKind*/) {}
+  virtual void OnDiskInfo(std::unique_ptr<DiskInfoResult> /*info*/) {}
+  virtual void OnDiskStepDone(int /*cmdIndex*/, int /*result*/) {}
+  virtual void OnVolumeCreated(int /*value*/) {}
+  virtual void OnFormatState(int /*state*/, int /*percent*/) {}
+
+ private:
+  void TakeQueryResult(LPARAM lParam);
+
+  int activeRequest_ = 0;
+};
+
+// A window of `Base` (a dialog, a page) that receives network results.
+template <typename Base>
+class CNetworkWindow : public Base, public CNetworkResults {
+ public:
+  using Base::Base;
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (DispatchNetworkMessage(message, wParam, lParam)) return 0;
+    return Base::WindowProc(message, wParam, lParam);
+  }
+};

@@ -6,6 +6,8 @@
 set -uo pipefail
 . "$(dirname "$0")/../../scripts/lib.sh"
 PROBE=${DROVIK_PROBE:-$DROVIK_WIN_TREE/bin/main_window_probe.exe}
+# The packages hold the program: a tree that has not got it yet has nothing to package.
+[ -f "$DROVIK_WIN_TREE/bin/drovik.exe" ] || { echo "skipped: no drovik.exe in $DROVIK_WIN_TREE/bin"; exit 77; }
 [ -f "$PROBE" ] || { echo "missing $PROBE (run scripts/build)"; exit 1; }
 
 work=$(mktemp -d)
@@ -150,9 +152,12 @@ test_bad_packaging_requests_are_refused() {
 }
 
 test_signing() {
-  openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Drovik test signer" \
+  # A key protected by a pass phrase, as release keys are.
+  echo "throw-away pass phrase" >"$work/pass"
+  openssl req -x509 -newkey rsa:2048 -passout "file:$work/pass" -days 2 -subj "/CN=Drovik test signer" \
     -addext extendedKeyUsage=codeSigning -keyout "$work/key.pem" -out "$work/cert.pem" 2>/dev/null
-  package "$work/signed" --key "$work/key.pem" --cert "$work/cert.pem"
+  grep -q ENCRYPTED "$work/key.pem" || fail "the test key is not protected"
+  package "$work/signed" --key "$work/key.pem" --cert "$work/cert.pem" --pass-file "$work/pass"
   grep -q "^made in $work/signed, signed with $work/cert.pem:" "$work/signed.log" ||
     fail "not reported signed"
   unpack "$work/signed/drovik-$current-x64.zip" "$work/signed/unpacked"

@@ -6,6 +6,8 @@ DROVIK_BUILD_DIR=${DROVIK_BUILD_DIR:-$DROVIK_ROOT/build}
 case $DROVIK_BUILD_DIR in /*) ;; *) DROVIK_BUILD_DIR=$DROVIK_ROOT/$DROVIK_BUILD_DIR ;; esac
 DROVIK_HOST_TREE=$DROVIK_BUILD_DIR/host
 DROVIK_WIN_TREE=$DROVIK_BUILD_DIR/windows
+DROVIK_RELEASE_TREE=$DROVIK_BUILD_DIR/release
+DROVIK_DIST_DIR=$DROVIK_BUILD_DIR/dist
 DROVIK_WINEPREFIX=${DROVIK_WINEPREFIX:-$DROVIK_BUILD_DIR/wine/prefix}
 export DROVIK_WINEPREFIX
 
@@ -18,6 +20,7 @@ DROVIK_PACKAGES=(
   libxfixes3
   googletest libgtest-dev libbenchmark-dev libpugixml-dev
   librsvg2-bin python3 iproute2 procps psmisc
+  wixl msitools osslsigncode openssl zip
 )
 
 drovik_say() { printf '[drovik] %s\n' "$*" >&2; }

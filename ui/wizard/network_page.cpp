@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "base/ansi_text.h"
 #include "i18n/win_language.h"
 #include "net/answer_records.h"
 #include "net/command_bodies.h"
@@ -13,8 +14,6 @@
 #include "ui/wizard/page_checks.h"
 
 namespace {
-constexpr int kWidth = 533;
-constexpr int kHeight = 232;
 constexpr ControlPlacement kLayout[] = {
     {IDC_NETWORK_PAGE_DHCP, {49, 0, 222, 18}},
     {IDC_NETWORK_PAGE_STATIC, {49, 30, 222, 48}},
@@ -61,7 +60,7 @@ CNetworkPage::CNetworkPage() : CWizardPage(IDD_WIZARD_NETWORK) {}
 CNetworkPage::~CNetworkPage() = default;
 
 void CNetworkPage::LayoutControls() {
-  SetWindowPos(GetSafeHwnd(), nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SizeToPageArea();
   PlaceControls(GetSafeHwnd(), kLayout);
   struct Radio {
     CGdipButton& button;

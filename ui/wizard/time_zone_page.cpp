@@ -1,6 +1,7 @@
 #include "ui/wizard/time_zone_page.h"
 
 #include "base/messages.h"
+#include "base/ansi_text.h"
 #include "i18n/win_language.h"
 #include "net/answer_records.h"
 #include "res/resource.h"
@@ -9,8 +10,6 @@
 #include "ui/wizard/time_zones.h"
 
 namespace {
-constexpr int kWidth = 533;
-constexpr int kHeight = 232;
 constexpr ControlPlacement kLayout[] = {
     {IDC_TIME_ZONE_LIST, {0, 29, 517, 187}},
     {IDC_TIME_ZONE_UP, {238, 0, 258, 14}},
@@ -22,8 +21,6 @@ constexpr int kLocationFontHeight = 18;
 constexpr int kOffsetFontHeight = 14;
 constexpr COLORREF kLocationColour = RGB(255, 255, 255);
 constexpr COLORREF kOffsetColour = RGB(170, 170, 170);
-
-std::wstring Wide(std::u16string_view text) { return {text.begin(), text.end()}; }
 }  // namespace
 
 void HideVerticalScrollBar(HWND list) {
@@ -40,7 +37,7 @@ CTimeZonePage::CTimeZonePage() : CWizardPage(IDD_WIZARD_TIME_ZONE) {}
 CTimeZonePage::~CTimeZonePage() = default;
 
 void CTimeZonePage::LayoutControls() {
-  SetWindowPos(GetSafeHwnd(), nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SizeToPageArea();
   PlaceControls(GetSafeHwnd(), kLayout);
   list_.SubclassDlgItem(IDC_TIME_ZONE_LIST, GetSafeHwnd());
   struct Arrow {
@@ -66,8 +63,8 @@ void CTimeZonePage::FillList() {
   list_.InsertColumn(1, Tr(L"TimeZone"), LVCFMT_CENTER, kOffsetWidth);
   for (int row = 0; row < kTimeZoneCount; ++row) {
     const TimeZoneRow& zone = kTimeZones[static_cast<size_t>(row)];
-    list_.InsertItem(row, Tr(Wide(zone.location).c_str()));
-    list_.SetItemText(row, 1, Wide(zone.offset));
+    list_.InsertItem(row, Tr(ToWide(zone.location).c_str()));
+    list_.SetItemText(row, 1, ToWide(zone.offset));
   }
   HideVerticalScrollBar(list_.GetSafeHwnd());
   list_.SetColumnFormat(0, kLocationFontHeight, kLocationColour);

@@ -11,8 +11,6 @@
 #include "ui/wizard/page_checks.h"
 
 namespace {
-constexpr int kWidth = 533;
-constexpr int kHeight = 232;
 constexpr ControlPlacement kLayout[] = {
     {IDC_DEVICE_PAGE_WORKGROUP_LABEL, {65, 52, 179, 67}},
     {IDC_DEVICE_PAGE_NAME_LABEL, {65, 100, 179, 115}},
@@ -22,15 +20,13 @@ constexpr ControlPlacement kLayout[] = {
     {IDC_DEVICE_PAGE_DESCRIPTION, {188, 141, 376, 169}},
 };
 constexpr int kLabelFontHeight = 16;
-
-std::wstring Wide(std::u16string_view text) { return {text.begin(), text.end()}; }
 }  // namespace
 
 CUserGroupPage::CUserGroupPage() : CWizardPage(IDD_WIZARD_DEVICE_INFO) {}
 CUserGroupPage::~CUserGroupPage() = default;
 
 void CUserGroupPage::LayoutControls() {
-  SetWindowPos(GetSafeHwnd(), nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SizeToPageArea();
   PlaceControls(GetSafeHwnd(), kLayout);
   SetUpLabel(workgroupLabel_, IDC_DEVICE_PAGE_WORKGROUP_LABEL, kLabelFontHeight, Tr(L"Workgroup"));
   SetUpLabel(nameLabel_, IDC_DEVICE_PAGE_NAME_LABEL, kLabelFontHeight, Tr(L"Name"));
@@ -75,7 +71,7 @@ bool CUserGroupPage::Apply() {
   if (offending >= 0) {
     ShowInputError(GetSafeHwnd(), TrFormat(L"The %s must not include the following characters:%s.",
                                            Tr(offending == 0 ? L"Name" : L"Workgroup").c_str(),
-                                           Wide(kNameForbidden).c_str()));
+                                           ToWide(kNameForbidden).c_str()));
     return false;
   }
   if (!FitsDeviceFields(name, workgroup, description)) return false;

@@ -10,8 +10,6 @@
 #include "ui/wizard/page_checks.h"
 
 namespace {
-constexpr int kWidth = 533;
-constexpr int kHeight = 232;
 constexpr ControlPlacement kLayout[] = {
     {IDC_PASSWORD_PAGE_PASSWORD_LABEL, {50, 76, 179, 91}},
     {IDC_PASSWORD_PAGE_CONFIRM_LABEL, {50, 124, 179, 139}},
@@ -19,15 +17,13 @@ constexpr ControlPlacement kLayout[] = {
     {IDC_PASSWORD_PAGE_CONFIRM, {188, 117, 376, 145}},
 };
 constexpr int kLabelFontHeight = 15;
-
-std::wstring Wide(std::u16string_view text) { return {text.begin(), text.end()}; }
 }  // namespace
 
 CUserNamePage::CUserNamePage() : CWizardPage(IDD_WIZARD_PASSWORD) {}
 CUserNamePage::~CUserNamePage() = default;
 
 void CUserNamePage::LayoutControls() {
-  SetWindowPos(GetSafeHwnd(), nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SizeToPageArea();
   PlaceControls(GetSafeHwnd(), kLayout);
   SetUpLabel(passwordLabel_, IDC_PASSWORD_PAGE_PASSWORD_LABEL, kLabelFontHeight, Tr(L"Password"));
   SetUpLabel(confirmLabel_, IDC_PASSWORD_PAGE_CONFIRM_LABEL, kLabelFontHeight, Tr(L"Confirm Password"));
@@ -35,7 +31,7 @@ void CUserNamePage::LayoutControls() {
 }
 
 void CUserNamePage::ResetFields() const {
-  const std::wstring placeholder = Wide(kPasswordPlaceholder);
+  const std::wstring placeholder = ToWide(kPasswordPlaceholder);
   ::SetWindowTextW(GetDlgItem(IDC_PASSWORD_PAGE_PASSWORD), placeholder.c_str());
   ::SetWindowTextW(GetDlgItem(IDC_PASSWORD_PAGE_CONFIRM), placeholder.c_str());
 }
@@ -43,7 +39,7 @@ void CUserNamePage::ResetFields() const {
 bool CUserNamePage::Apply() {
   const std::wstring password = ControlText(IDC_PASSWORD_PAGE_PASSWORD);
   const std::wstring confirmation = ControlText(IDC_PASSWORD_PAGE_CONFIRM);
-  if (password == Wide(kPasswordPlaceholder)) {
+  if (password == ToWide(kPasswordPlaceholder)) {
     ShowProgramMessage(GetSafeHwnd(), Tr(L"Pleace input your new password or skip this step."));
     return false;
   }
@@ -54,7 +50,7 @@ bool CUserNamePage::Apply() {
   }
   if (FieldWithForbiddenCharacter(kPasswordForbidden, {ToU16(password)}) >= 0) {
     ShowInputError(GetSafeHwnd(), TrFormat(L"The %s must not include the following characters:%s.",
-                                           Tr(L"Password").c_str(), Wide(kPasswordForbidden).c_str()));
+                                           Tr(L"Password").c_str(), ToWide(kPasswordForbidden).c_str()));
     return false;
   }
   // The login keeps the password in 15 bytes: a longer one would lock the user out.

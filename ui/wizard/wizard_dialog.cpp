@@ -7,6 +7,7 @@
 #include "net/udp_sockets.h"
 #include "skin/window_outline.h"
 #include "ui/framework/message_box.h"
+#include "ui/main/inactivity_watch.h"
 #include "ui/main/login_rules.h"
 
 namespace {
@@ -15,7 +16,6 @@ constexpr int kHeight = 506;
 constexpr int kOutlineWidth = 773;
 constexpr int kOutlineHeight = 504;
 constexpr int kOutlineRadius = 17;
-constexpr RECT kPageArea{135, 183, 668, 415};
 
 constexpr int kStepIds[kStepCount] = {IDC_WIZARD_STEP_PASSWORD, IDC_WIZARD_STEP_DEVICE_INFO, IDC_WIZARD_STEP_TIME_ZONE,
                                       IDC_WIZARD_STEP_NETWORK,  IDC_WIZARD_STEP_RAID,        IDC_WIZARD_STEP_DRIVE_MAPPING};
@@ -72,7 +72,10 @@ CWizardDialogBase::CWizardDialogBase(HWND owner) : CNetworkWindow(IDD_WIZARD, ow
 
 CWizardDialogBase::~CWizardDialogBase() {
   // A frame destroyed with its window still open never sees its WM_DESTROY here.
-  if (GetSafeHwnd()) ReleasePages();
+  if (GetSafeHwnd()) {
+    ReleasePages();
+    if (OpenDialogWindow == GetSafeHwnd()) OpenDialogWindow = nullptr;
+  }
   pages_.clear();
 }
 
@@ -114,8 +117,8 @@ bool CWizardDialogBase::SetActivePage(CWizardPage* page) {
     if (!page->OnCreatePage()) return false;
   }
   if (!DeactivateCurrent()) return false;
-  ::SetWindowPos(page->GetSafeHwnd(), nullptr, kPageArea.left, kPageArea.top, kPageArea.right - kPageArea.left,
-                 kPageArea.bottom - kPageArea.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  ::SetWindowPos(page->GetSafeHwnd(), nullptr, kWizardPageArea.left, kWizardPageArea.top, kWizardPageArea.right - kWizardPageArea.left,
+                 kWizardPageArea.bottom - kWizardPageArea.top, SWP_NOZORDER | SWP_NOACTIVATE);
   page->EnableWindow(true);
   page->ShowWindow(SW_SHOW);
   page->Invalidate();
@@ -350,7 +353,10 @@ void CWizardDialogBase::ReleasePages() {
 }
 
 LRESULT CWizardDialogBase::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_DESTROY) ReleasePages();
+  if (message == WM_DESTROY) {
+    ReleasePages();
+    if (OpenDialogWindow == GetSafeHwnd()) OpenDialogWindow = nullptr;
+  }
   return CNetworkWindow::WindowProc(message, wParam, lParam);
 }
 
@@ -371,6 +377,8 @@ int CWizardDialog::StepOfPageName(const std::wstring& name) {
 }
 
 BOOL CWizardDialog::OnInitDialog() {
+  // The main window closes the wizard through it (idle logout, device gone from the subnet).
+  OpenDialogWindow = GetSafeHwnd();
   SetWindowPos(GetSafeHwnd(), nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   PlaceControls(GetSafeHwnd(), kLayout);
   // The pages borrow the frame's background from their first paint on: it comes first.

@@ -66,6 +66,11 @@ bool CWizardPage::WizardInfoArrived(int cmdIndex, bool succeeded) {
   return true;
 }
 
+void CWizardPage::SizeToPageArea() {
+  SetWindowPos(GetSafeHwnd(), nullptr, 0, 0, kWizardPageArea.right - kWizardPageArea.left,
+               kWizardPageArea.bottom - kWizardPageArea.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void CWizardPage::SetUpLabel(CTransStatic& label, int id, int fontHeight, const std::wstring& text) {
   label.SubclassDlgItem(id, GetSafeHwnd());
   label.SetFontHeight(fontHeight);

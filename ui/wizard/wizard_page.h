@@ -15,6 +15,9 @@
 
 class CWizardDialogBase;
 
+// The frame's page area, which every page fills.
+inline constexpr RECT kWizardPageArea{135, 183, 668, 415};
+
 class CWizardPage : public CNetworkWindow<CSkinnedParent<CDialog>> {
  public:
   explicit CWizardPage(UINT templateId) : CNetworkWindow(templateId) {}
@@ -73,6 +76,8 @@ class CWizardPage : public CNetworkWindow<CSkinnedParent<CDialog>> {
   // been reported to the user already.
   bool WizardInfoArrived(int cmdIndex, bool succeeded);
   void SetLastLaunch(int token) { lastLaunch_ = token; }
+  // Every page fills the frame's page area.
+  void SizeToPageArea();
   // The pages' right-aligned labels.
   void SetUpLabel(CTransStatic& label, int id, int fontHeight, const std::wstring& text);
   // The pages' edit font (made once, owned by the page) on each edit of `ids`.

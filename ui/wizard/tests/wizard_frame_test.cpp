@@ -11,6 +11,7 @@
 #include "net/op_kinds.h"
 #include "net/udp_sockets.h"
 #include "res/resource.h"
+#include "ui/main/inactivity_watch.h"
 #include "ui/framework/tests/support/modal_answerer.h"
 #include "ui/framework/tests/support/ui_test_support.h"
 #include "ui/network/tests/support/fake_network_door.h"
@@ -117,6 +118,7 @@ TEST_F(WizardFrame, OpensOnTheFirstPageWithNextOnly) {
   EXPECT_EQ(place.bottom - place.top, 232);
   EXPECT_EQ(frame->StepMarker(0).State(), CProcessButton::kCurrent);
   EXPECT_EQ(frame->StepMarker(1).State(), CProcessButton::kToCome);
+  EXPECT_EQ(OpenDialogWindow, frame->GetSafeHwnd());  // the main window can close it
 }
 
 TEST_F(WizardFrame, NextAppliesWaitsForTheAnswerThenAdvances) {
@@ -230,6 +232,7 @@ TEST_F(WizardFrame, ExitAndCloseAskEveryCreatedPageAndTheFirstNoStops) {
   Press(IDC_WIZARD_EXIT);
   EXPECT_EQ(pages[1].cancelQuestions, 1);
   EXPECT_EQ(frame->GetSafeHwnd(), nullptr);
+  EXPECT_EQ(OpenDialogWindow, nullptr);
   EXPECT_FALSE(pages[0].IsCreated());
 }
 

@@ -1,13 +1,17 @@
 // The shortcut column of the main window: the device's web applications in the browser, the shared
 // folders in the popup and in the file manager, Play Center, and the wizard's button.
+#include <cstring>
+
 #include "base/ansi_text.h"
 #include "i18n/win_language.h"
+#include "net/answer_records.h"
 #include "net/login_credentials.h"
 #include "ui/framework/message_box.h"
 #include "ui/main/shell_open.h"
 #include "ui/main/shortcut_links.h"
 #include "ui/main/tamsel_dlg.h"
 #include "ui/network/network_door.h"
+#include "ui/wizard/wizard_runner.h"
 
 namespace {
 // The file manager opens the share in its explorer view, rooted at "My Computer".
@@ -61,4 +65,18 @@ void CTamselDlg::ShowPlayCenter() {
   ShowProgramMessage(GetSafeHwnd(), kPlayCenterText);
 }
 
-void CTamselDlg::OpenWizard() { SelectShortcut(IDC_SHORTCUT_WIZARD); }
+void CTamselDlg::OpenWizard() {
+  SelectShortcut(IDC_SHORTCUT_WIZARD);
+  RunSetupWizard(GetSafeHwnd(), IsAdminUser, selectedDevice_);
+  // Cleared while the wizard ran when the device left the subnet: the search then refreshes all.
+  if (refreshAfterWizard_) StartVolumeStatus();
+  refreshAfterWizard_ = true;
+  WizardInfoRecord& info = WizardInfo();
+  if (info.hostName[0] != '\0') {
+    popup_.SetDeviceLines(FromAnsi(info.hostName), FromAnsi(info.lan.address), FromAnsi(info.lan.mask),
+                          FromAnsi(info.lan.gateway));
+    currentAddress_.assign(info.lan.address, strnlen(info.lan.address, sizeof info.lan.address - 1));
+    info = WizardInfoRecord{};
+  }
+  popup_.ShowVolumeView();
+}

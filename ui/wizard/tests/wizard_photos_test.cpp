@@ -1,0 +1,107 @@
+// Photographs of the administrator's first four pages for the README, taken only when
+// DROVIK_WIZARD_PHOTOS names a directory (each page as <name>.bmp; the time zone page once more in
+// Simplified Chinese). The device's answers come from the fake network door.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "i18n/current_language.h"
+#include "i18n/win_language.h"
+#include "net/answer_records.h"
+#include "res/resource.h"
+#include "ui/framework/tests/support/ui_test_support.h"
+#include "ui/network/tests/support/fake_network_door.h"
+#include "ui/wizard/network_page.h"
+#include "ui/wizard/time_zone_page.h"
+#include "ui/wizard/user_group_page.h"
+#include "ui/wizard/user_name_page.h"
+#include "ui/wizard/wizard_dialog.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+// The window as it is on the screen, as a 24-bit bottom-up BMP.
+void SaveWindowBitmap(HWND window, const std::string& path) {
+  RECT place{};
+  GetWindowRect(window, &place);
+  const int width = place.right - place.left;
+  const int height = place.bottom - place.top;
+  const int stride = (width * 3 + 3) & ~3;
+  std::vector<unsigned char> pixels(static_cast<size_t>(stride) * static_cast<size_t>(height));
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, place.left, place.top, SRCCOPY);
+  SelectObject(memory, previous);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+  FILE* out = std::fopen(path.c_str(), "wb");
+  ASSERT_NE(out, nullptr);
+  std::fwrite(&file, sizeof file, 1, out);
+  std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out);
+  std::fwrite(pixels.data(), 1, pixels.size(), out);
+  std::fclose(out);
+}
+
+void FillDevice() {
+  WizardInfoRecord& info = WizardInfo();
+  info = WizardInfoRecord{};
+  strcpy(info.lan.address, "192.0.2.10");
+  strcpy(info.lan.mask, "255.255.255.0");
+  strcpy(info.lan.gateway, "192.0.2.1");
+  strcpy(info.dns1, "198.51.100.53");
+  strcpy(info.hostName, "NAS-01");
+  strcpy(info.workgroup, "WORKGROUP");
+  strcpy(info.description, "Tom & Jerry");
+  info.timeZoneIndex = 74;
+}
+
+TEST(WizardPhotos, TheFourPages) {
+  const char* directory = std::getenv("DROVIK_WIZARD_PHOTOS");
+  if (!directory) GTEST_SKIP() << "DROVIK_WIZARD_PHOTOS is not set";
+  struct Shot {
+    int step;
+    const char* file;
+    int language;
+  };
+  const Shot shots[] = {{IDC_WIZARD_STEP_PASSWORD, "wizard-password", -1},
+                        {IDC_WIZARD_STEP_DEVICE_INFO, "wizard-device-info", -1},
+                        {IDC_WIZARD_STEP_TIME_ZONE, "wizard-time-zone-zh", kSimplifiedChineseLanguage},
+                        {IDC_WIZARD_STEP_NETWORK, "wizard-network", -1}};
+  CFakeNetworkDoor door;
+  FillDevice();
+  for (const Shot& shot : shots) {
+    SetLanguage(shot.language);
+    CUserNamePage password;
+    CUserGroupPage device;
+    CTimeZonePage zone;
+    CNetworkPage network;
+    CWizardDialog frame(nullptr, true);
+    frame.AddPage(&password, Tr(L"Password"), IDD_WIZARD_PASSWORD, 0);
+    frame.AddPage(&device, Tr(L"WorkGroup"), IDD_WIZARD_DEVICE_INFO, 0);
+    frame.AddPage(&zone, Tr(L"TimeZone"), IDD_WIZARD_TIME_ZONE, 0);
+    frame.AddPage(&network, Tr(L"Network"), IDD_WIZARD_NETWORK, 0);
+    ASSERT_TRUE(frame.Create());
+    frame.ShowWindow(SW_SHOW);
+    frame.SendMessage(WM_COMMAND, static_cast<WPARAM>(shot.step));
+    if (shot.step != IDC_WIZARD_STEP_PASSWORD) door.PostCgiDone(door.Last(DoorCall::kGetWizardInfo), true);
+    PumpMessages(700ms);
+    SaveWindowBitmap(frame.GetSafeHwnd(), std::string(directory) + "/" + shot.file + ".bmp");
+  }
+  SetLanguage(-1);
+}
+}  // namespace

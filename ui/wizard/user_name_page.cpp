@@ -1,0 +1,68 @@
+#include "ui/wizard/user_name_page.h"
+
+#include "base/ansi_text.h"
+#include "i18n/win_language.h"
+#include "res/resource.h"
+#include "skin/controls/input_alerts.h"
+#include "ui/framework/message_box.h"
+#include "ui/main/login_rules.h"
+#include "ui/network/network_door.h"
+#include "ui/wizard/page_checks.h"
+
+namespace {
+constexpr ControlPlacement kLayout[] = {
+    {IDC_PASSWORD_PAGE_PASSWORD_LABEL, {50, 76, 179, 91}},
+    {IDC_PASSWORD_PAGE_CONFIRM_LABEL, {50, 124, 179, 139}},
+    {IDC_PASSWORD_PAGE_PASSWORD, {188, 69, 376, 97}},
+    {IDC_PASSWORD_PAGE_CONFIRM, {188, 117, 376, 145}},
+};
+constexpr int kLabelFontHeight = 15;
+}  // namespace
+
+CUserNamePage::CUserNamePage() : CWizardPage(IDD_WIZARD_PASSWORD) {}
+CUserNamePage::~CUserNamePage() = default;
+
+void CUserNamePage::LayoutControls() {
+  SizeToPageArea();
+  PlaceControls(GetSafeHwnd(), kLayout);
+  SetUpLabel(passwordLabel_, IDC_PASSWORD_PAGE_PASSWORD_LABEL, kLabelFontHeight, Tr(L"Password"));
+  SetUpLabel(confirmLabel_, IDC_PASSWORD_PAGE_CONFIRM_LABEL, kLabelFontHeight, Tr(L"Confirm Password"));
+  UseEditFont({IDC_PASSWORD_PAGE_PASSWORD, IDC_PASSWORD_PAGE_CONFIRM});
+}
+
+void CUserNamePage::ResetFields() const {
+  const std::wstring placeholder = ToWide(kPasswordPlaceholder);
+  ::SetWindowTextW(GetDlgItem(IDC_PASSWORD_PAGE_PASSWORD), placeholder.c_str());
+  ::SetWindowTextW(GetDlgItem(IDC_PASSWORD_PAGE_CONFIRM), placeholder.c_str());
+}
+
+bool CUserNamePage::Apply() {
+  const std::wstring password = ControlText(IDC_PASSWORD_PAGE_PASSWORD);
+  const std::wstring confirmation = ControlText(IDC_PASSWORD_PAGE_CONFIRM);
+  if (password == ToWide(kPasswordPlaceholder)) {
+    ShowProgramMessage(GetSafeHwnd(), Tr(L"Pleace input your new password or skip this step."));
+    return false;
+  }
+  if (password != confirmation) {
+    ResetFields();
+    ShowProgramMessage(GetSafeHwnd(), Tr(L"The password and confirmation password characters do not match."));
+    return false;
+  }
+  if (FieldWithForbiddenCharacter(kPasswordForbidden, {ToU16(password)}) >= 0) {
+    ShowInputError(GetSafeHwnd(), TrFormat(L"The %s must not include the following characters:%s.",
+                                           Tr(L"Password").c_str(), ToWide(kPasswordForbidden).c_str()));
+    return false;
+  }
+  // The login keeps the password in 15 bytes: a longer one would lock the user out.
+  if (!FitsCredentialField(ToAnsi(password))) {
+    ShowInputError(GetSafeHwnd(), TrFormat(L"The %s must not be longer than %d bytes.", Tr(L"Password").c_str(),
+                                           static_cast<int>(kMaxCredentialLength)));
+    return false;
+  }
+  if (DeviceIndex() == -1) return false;
+  SetLastLaunch(NetworkDoor().ChangePassword(FrameWindow(), DeviceIndex(), password));
+  if (LastLaunch() != 0) return true;
+  ShowProgramMessage(GetSafeHwnd(), Tr(L"SetNASPW failed."));
+  ResetFields();
+  return false;
+}

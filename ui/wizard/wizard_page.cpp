@@ -1,0 +1,107 @@
+#include "ui/wizard/wizard_page.h"
+
+#include "i18n/win_language.h"
+#include "net/op_kinds.h"
+#include "skin/skin_draw.h"
+#include "ui/framework/message_box.h"
+#include "ui/network/network_door.h"
+
+namespace {
+constexpr int kEditFontHeight = 18;
+constexpr int kEditFontWeight = 100;
+constexpr BYTE kEditFontPitchAndFamily = 32;
+}  // namespace
+
+CWizardPage::~CWizardPage() = default;
+
+void CWizardPage::Attach(CWizardDialogBase* frame, HWND frameWindow) {
+  frame_ = frame;
+  frameWindow_ = frameWindow;
+}
+
+void CWizardPage::Assign(const std::wstring& name, UINT templateId, int deviceIndex) {
+  pageName_ = name;
+  SetTemplateId(templateId);
+  deviceIndex_ = deviceIndex;
+}
+
+BOOL CWizardPage::OnInitDialog() {
+  LayoutControls();
+  return TRUE;
+}
+
+LRESULT CWizardPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT: {
+      PaintDC paint(GetSafeHwnd());
+      const RECT client = GetClientRect();
+      if (HDC background = LentBackground()) {
+        ::BitBlt(paint.GetSafeHdc(), 0, 0, client.right, client.bottom, background, 0, 0, SRCCOPY);
+      }
+      return 0;
+    }
+    case WM_DESTROY:
+      background_.reset();
+      backgroundBitmap_.Reset();
+      break;
+    default:
+      break;
+  }
+  return CNetworkWindow::WindowProc(message, wParam, lParam);
+}
+
+int CWizardPage::FetchWizardInfo() {
+  if (deviceIndex_ == -1) return lastLaunch_;
+  lastLaunch_ = NetworkDoor().GetWizardInfo(GetSafeHwnd(), deviceIndex_);
+  if (lastLaunch_ == 0) ShowProgramMessage(GetSafeHwnd(), Tr(L"Get wizard information failed."));
+  return lastLaunch_;
+}
+
+bool CWizardPage::WizardInfoArrived(int cmdIndex, bool succeeded) {
+  if (cmdIndex != kGetWizardInfo) return false;
+  if (!succeeded) {
+    ShowProgramMessage(GetSafeHwnd(), Tr(L"Get wizard information failed."));
+    return false;
+  }
+  return true;
+}
+
+void CWizardPage::SizeToPageArea() {
+  SetWindowPos(GetSafeHwnd(), nullptr, 0, 0, kWizardPageArea.right - kWizardPageArea.left,
+               kWizardPageArea.bottom - kWizardPageArea.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CWizardPage::SetUpLabel(CTransStatic& label, int id, int fontHeight, const std::wstring& text) {
+  label.SubclassDlgItem(id, GetSafeHwnd());
+  label.SetFontHeight(fontHeight);
+  label.SetFormat(DT_SINGLELINE | DT_BOTTOM | DT_RIGHT);
+  label.SetText(text);
+}
+
+void CWizardPage::UseEditFont(std::initializer_list<int> ids) {
+  if (!editFont_.Get()) {
+    editFont_.Reset(CreateFontW(kEditFontHeight, 0, 0, 0, kEditFontWeight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, kEditFontPitchAndFamily,
+                                L"Decker"));
+  }
+  for (const int id : ids) ::SendMessageW(GetDlgItem(id), WM_SETFONT, reinterpret_cast<WPARAM>(editFont_.Get()), TRUE);
+}
+
+std::wstring CWizardPage::ControlText(int id) const {
+  HWND control = GetDlgItem(id);
+  std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(control)) + 1, L'\0');
+  text.resize(static_cast<size_t>(::GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+HDC CWizardPage::LentBackground() {
+  if (background_) return background_->GetSafeHdc();
+  if (!GetParent()) return nullptr;
+  const RECT client = GetClientRect();
+  WindowDC window(GetSafeHwnd());
+  background_ = std::make_unique<MemoryDC>(window.GetSafeHdc());
+  backgroundBitmap_.Reset(CreateCompatibleBitmap(window.GetSafeHdc(), client.right, client.bottom));
+  background_->Select(backgroundBitmap_.Get());
+  PaintParentBackground(GetSafeHwnd(), background_->GetSafeHdc());
+  return background_->GetSafeHdc();
+}

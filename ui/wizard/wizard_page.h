@@ -1,0 +1,102 @@
+// One page of the setup wizard: a child dialog that the frame creates the first time it is shown
+// and keeps, hidden, until the frame goes. A page reads what it shows from the device when it is
+// shown and, when the user moves on, applies its settings with one device command aimed at the
+// frame, whose answer lets the frame advance.
+#pragma once
+#include <initializer_list>
+#include <memory>
+#include <string>
+
+#include "skin/controls/trans_static.h"
+#include "skin/skinned_surface.h"
+#include "ui/framework/dialog.h"
+#include "ui/framework/gdi.h"
+#include "ui/network/network_results.h"
+
+class CWizardDialogBase;
+
+// The frame's page area, which every page fills.
+inline constexpr RECT kWizardPageArea{135, 183, 668, 415};
+
+class CWizardPage : public CNetworkWindow<CSkinnedParent<CDialog>> {
+ public:
+  explicit CWizardPage(UINT templateId) : CNetworkWindow(templateId) {}
+  ~CWizardPage() override;
+
+  // One poll step while the frame follows the device after a network change; false when the poll
+  // could not be sent.
+  virtual bool OnPoll() { return true; }
+  // Checks the input and launches the page's command aimed at the frame; true when a command is
+  // on its way (false: the page has told the user why not, or has nothing to send).
+  virtual bool Apply() { return false; }
+  virtual bool OnCreatePage() { return true; }
+  virtual void OnDestroyPage() {}
+  // May the page be left.
+  virtual bool OnKillActive() { return true; }
+  virtual void OnSetActive() {}
+  // May the wizard be cancelled.
+  virtual bool OnQueryCancel() { return true; }
+  virtual bool OnWizardFinish() { return true; }
+  // Where Previous and an advance go: 0 the neighbour, -1 stay, else the target's template id.
+  virtual int OnWizardBack() { return 0; }
+  virtual int OnWizardNext() { return 0; }
+  // Starts reading the page's data from the device; called each time the page is shown.
+  virtual int LoadPageData() { return 0; }
+
+  // The frame's side.
+  void Attach(CWizardDialogBase* frame, HWND frameWindow);
+  void Assign(const std::wstring& name, UINT templateId, int deviceIndex);
+  void SetCreated(bool created) { created_ = created; }
+  void SetActive(bool active) { active_ = active; }
+  void SetBusy(bool busy) { busy_ = busy; }
+  void SetFrameWindow(HWND frameWindow) { frameWindow_ = frameWindow; }
+
+  bool IsCreated() const { return created_; }
+  bool IsActive() const { return active_; }
+  bool IsBusy() const { return busy_; }
+  int DeviceIndex() const { return deviceIndex_; }
+  int LastLaunch() const { return lastLaunch_; }
+  const std::wstring& PageName() const { return pageName_; }
+  HWND FrameWindow() const { return frameWindow_; }
+  CWizardDialogBase* Frame() const { return frame_; }
+
+ protected:
+  BOOL OnInitDialog() override;
+  // Places the page's controls and loads their images.
+  virtual void LayoutControls() {}
+  // Enter and Escape inside a page neither close the page nor the wizard.
+  void OnOK() override {}
+  void OnCancel() override {}
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  // Launches GetWizardInfo for this page's own window (the answer comes as WM_CGI_DONE with the
+  // command kGetWizardInfo); tells the user when it could not start. Returns the token.
+  int FetchWizardInfo();
+  // Whether a WM_CGI_DONE at the page is the wizard information it asked for; a failed one has
+  // been reported to the user already.
+  bool WizardInfoArrived(int cmdIndex, bool succeeded);
+  void SetLastLaunch(int token) { lastLaunch_ = token; }
+  // Every page fills the frame's page area.
+  void SizeToPageArea();
+  // The pages' right-aligned labels.
+  void SetUpLabel(CTransStatic& label, int id, int fontHeight, const std::wstring& text);
+  // The pages' edit font (made once, owned by the page) on each edit of `ids`.
+  void UseEditFont(std::initializer_list<int> ids);
+  std::wstring ControlText(int id) const;
+
+ private:
+  // The frame's background under the page, taken once: the frame's image never changes.
+  HDC LentBackground() override;
+
+  int deviceIndex_ = -1;
+  CWizardDialogBase* frame_ = nullptr;
+  HWND frameWindow_ = nullptr;
+  bool busy_ = false;
+  int lastLaunch_ = 0;
+  bool created_ = false;
+  bool active_ = false;
+  std::wstring pageName_;
+  FontHandle editFont_;
+  BitmapHandle backgroundBitmap_;
+  std::unique_ptr<MemoryDC> background_;  // after the bitmap: deselects it before it goes
+};

@@ -6,6 +6,6 @@ int ShowProgramMessage(HWND owner, const std::wstring& text, UINT buttons) {
   return MessageBoxW(owner, text.c_str(), kProgramName, buttons);
 }
 
-void ShowInputError(HWND owner, const std::wstring& text) {
-  MessageBoxW(owner, text.c_str(), Tr(L"Error").c_str(), MB_OK | MB_ICONEXCLAMATION);
+int ShowWarning(HWND owner, const std::wstring& text, UINT buttons) {
+  return MessageBoxW(owner, text.c_str(), Tr(L"Warning").c_str(), buttons | MB_ICONEXCLAMATION);
 }

@@ -9,5 +9,8 @@ inline constexpr wchar_t kProgramName[] = L"Drovik";
 
 // A box titled "Drovik" with `buttons` (MB_OK unless told); returns the button pressed.
 int ShowProgramMessage(HWND owner, const std::wstring& text, UINT buttons = MB_OK);
-// A box titled with the translated "Error", exclamation icon, OK button.
-void ShowInputError(HWND owner, const std::wstring& text);
+// The input check's box ("Error", exclamation icon, OK) is the controls' own: ShowInputError in
+// skin/controls/input_alerts.h, which tests can replace.
+// A box titled with the translated "Warning", exclamation icon, with `buttons`; returns the button
+// pressed.
+int ShowWarning(HWND owner, const std::wstring& text, UINT buttons = MB_OK);

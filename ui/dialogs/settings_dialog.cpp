@@ -162,7 +162,9 @@ void CSettingsDialog::TickStoredChoice() {
   for (size_t index = 0; index < std::size(kTimeChoices); ++index) {
     if (kTimeChoices[index].milliseconds == InactivityTimeout) ticked = index;
   }
-  timeChoices_[ticked].SetCheck(BST_CHECKED);
+  for (size_t index = 0; index < timeChoices_.size(); ++index) {
+    timeChoices_[index].SetCheck(index == ticked ? BST_CHECKED : BST_UNCHECKED);
+  }
 }
 
 bool CSettingsDialog::OnCommand(WORD id, WORD code, HWND control) {

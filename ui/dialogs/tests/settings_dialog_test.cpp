@@ -25,6 +25,7 @@ class SettingsDialog : public ::testing::Test {
   void Open() {
     ASSERT_TRUE(dialog.Create());
     dialog.ShowWindow(SW_SHOWNOACTIVATE);
+    PumpMessages(30ms);
   }
   HWND Item(int id) const { return dialog.GetDlgItem(id); }
   bool Checked(int id) const { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
@@ -36,10 +37,10 @@ class SettingsDialog : public ::testing::Test {
     }
     return ticked;
   }
-  // A user's click on the choice, then the dialog's command.
+  // The choice ticked; the rest of its group is unticked through posted messages.
   void Choose(int id) const {
-    SendMessageW(Item(id), BM_CLICK, 0, 0);
-    PumpMessages(20ms);
+    SendMessageW(Item(id), BM_SETCHECK, BST_CHECKED, 0);
+    PumpMessages(30ms);
   }
 
   CSettingsDialog dialog{nullptr};
@@ -106,7 +107,7 @@ TEST_F(SettingsDialog, TheShortcutPageExistsButNothingShowsItsTabAndItStoresNoth
   EXPECT_TRUE(Visible(IDC_SETTINGS_SHOW_FOLDER));
   EXPECT_FALSE(Visible(IDC_SETTINGS_SHOW_NETWORK));
   EXPECT_FALSE(Visible(IDC_SETTINGS_SHOW_DRIVE_MAPPING));
-  SendMessageW(Item(IDC_SETTINGS_SHOW_FOLDER), BM_CLICK, 0, 0);
+  SendMessageW(Item(IDC_SETTINGS_SHOW_FOLDER), BM_SETCHECK, BST_CHECKED, 0);
   dialog.SendMessage(WM_COMMAND, IDC_SETTINGS_OK);
   EXPECT_EQ(InactivityTimeout, 900000u);
 }
@@ -123,8 +124,7 @@ TEST(SettingsDialogRun, ClosedFromOutsideEndsAsCancelledWithTheShownChoiceNotTak
   InactivityTimeout = 900000;
   CModalAnswerer answerer;
   answerer.OnDialog(IDC_LOGOUT_MANUALLY, [](HWND window) {
-    PostMessageW(GetDlgItem(window, IDC_LOGOUT_MANUALLY), BM_CLICK, 0, 0);
-    Sleep(100);
+    SendMessageW(GetDlgItem(window, IDC_LOGOUT_MANUALLY), BM_SETCHECK, BST_CHECKED, 0);
     PostMessageW(window, WM_CLOSE, 0, 0);
   });
   CSettingsDialog dialog(nullptr);

@@ -16,19 +16,20 @@ constexpr int kWidth = 605;
 constexpr int kHeight = 397;
 constexpr int kOutlineRadius = 14;
 
+// The address fields at the size of their frame image (188 x 28).
 constexpr ControlPlacement kLayout[] = {
     {IDC_SETIP_DHCP, {150, 80, 290, 104}},
     {IDC_SETIP_STATIC, {330, 80, 470, 104}},
     {IDC_SETIP_IP_LABEL, {70, 134, 250, 160}},
-    {IDC_SETIP_IP, {270, 132, 470, 162}},
+    {IDC_SETIP_IP, {270, 133, 458, 161}},
     {IDC_SETIP_MASK_LABEL, {70, 180, 250, 206}},
-    {IDC_SETIP_MASK, {270, 178, 470, 208}},
+    {IDC_SETIP_MASK, {270, 179, 458, 207}},
     {IDC_SETIP_GATEWAY_LABEL, {70, 226, 250, 252}},
-    {IDC_SETIP_GATEWAY, {270, 224, 470, 254}},
+    {IDC_SETIP_GATEWAY, {270, 225, 458, 253}},
     {IDC_SETIP_DNS1_LABEL, {70, 272, 250, 298}},
-    {IDC_SETIP_DNS1, {270, 270, 470, 300}},
+    {IDC_SETIP_DNS1, {270, 271, 458, 299}},
     {IDC_SETIP_DNS2_LABEL, {70, 318, 250, 344}},
-    {IDC_SETIP_DNS2, {270, 316, 470, 346}},
+    {IDC_SETIP_DNS2, {270, 317, 458, 345}},
     {IDC_SETIP_OK, {180, 332, 290, 366}},
     {IDC_SETIP_CANCEL, {315, 332, 425, 366}},
 };

@@ -8,6 +8,7 @@
 #include "net/op_kinds.h"
 #include "res/resource.h"
 #include "skin/window_outline.h"
+#include "ui/dialogs/button_looks.h"
 #include "ui/framework/message_box.h"
 #include "ui/network/network_door.h"
 
@@ -73,24 +74,12 @@ BOOL CSettingIpDialog::OnInitDialog() {
 }
 
 void CSettingIpDialog::SetUpControls() {
-  const struct {
-    CGdipButton& button;
-    int id;
-    const wchar_t* caption;
-    const wchar_t* tip;
-    UINT normal, hover, pressed;
-  } buttons[] = {
-      {dhcp_, IDC_SETIP_DHCP, L"DHCP", L"DHCP", IDB_RADIO, IDB_RADIO_CHECKED, IDB_RADIO_CHECKED},
-      {static_, IDC_SETIP_STATIC, L"Static", L"Static IP Address", IDB_RADIO, IDB_RADIO_CHECKED, IDB_RADIO_CHECKED},
-      {ok_, IDC_SETIP_OK, L"OK", L"OK", IDB_BUTTON, IDB_BUTTON_ACTIVE, IDB_BUTTON_ACTIVE},
-      {cancel_, IDC_SETIP_CANCEL, L"Cancel", L"Cancel", IDB_BUTTON, IDB_BUTTON_ACTIVE, IDB_BUTTON_ACTIVE},
-  };
-  for (const auto& look : buttons) {
-    look.button.SubclassDlgItem(look.id, GetSafeHwnd());
-    look.button.LoadImages(look.normal, look.hover, look.pressed);
-    look.button.SetWindowText(Tr(look.caption));
-    look.button.SetToolTipText(Tr(look.tip));
-  }
+  ApplyButtonLooks(
+      GetSafeHwnd(),
+      {{dhcp_, IDC_SETIP_DHCP, L"DHCP", L"DHCP", IDB_RADIO, IDB_RADIO_CHECKED, IDB_RADIO_CHECKED},
+       {static_, IDC_SETIP_STATIC, L"Static", L"Static IP Address", IDB_RADIO, IDB_RADIO_CHECKED, IDB_RADIO_CHECKED},
+       {ok_, IDC_SETIP_OK, L"OK", L"OK", IDB_BUTTON, IDB_BUTTON_ACTIVE, IDB_BUTTON_ACTIVE},
+       {cancel_, IDC_SETIP_CANCEL, L"Cancel", L"Cancel", IDB_BUTTON, IDB_BUTTON_ACTIVE, IDB_BUTTON_ACTIVE}});
   for (size_t index = 0; index < labels_.size(); ++index) {
     labels_[index].SubclassDlgItem(kLabelIds[index], GetSafeHwnd());
     labels_[index].SetFormat(kLabelFormat);

@@ -5,6 +5,7 @@
 #include "i18n/win_language.h"
 #include "res/resource.h"
 #include "skin/window_outline.h"
+#include "ui/dialogs/button_looks.h"
 #include "ui/main/inactivity_watch.h"
 
 namespace {
@@ -125,23 +126,11 @@ void CSettingsDialog::SetUpControls() {
     box.SetWindowText(Tr(kShortcutBoxes[index].caption));
   }
 
-  const struct {
-    CGdipButton& button;
-    int id;
-    const wchar_t* caption;
-    const wchar_t* tip;
-    UINT normal, hover, pressed;
-  } buttons[] = {
-      {ok_, IDC_SETTINGS_OK, L"OK", L"OK", IDB_BUTTON, IDB_BUTTON_ACTIVE, IDB_BUTTON_ACTIVE},
-      {cancel_, IDC_SETTINGS_CANCEL, L"Cancel", L"Cancel", IDB_BUTTON, IDB_BUTTON_ACTIVE, IDB_BUTTON_ACTIVE},
-      {close_, IDC_SETTINGS_CLOSE, nullptr, L"Close", IDB_CLOSE_NORMAL, IDB_CLOSE_HOVER, IDB_CLOSE_PRESSED},
-  };
-  for (const auto& look : buttons) {
-    look.button.SubclassDlgItem(look.id, GetSafeHwnd());
-    look.button.LoadImages(look.normal, look.hover, look.pressed);
-    if (look.caption) look.button.SetWindowText(Tr(look.caption));
-    look.button.SetToolTipText(Tr(look.tip));
-  }
+  ApplyButtonLooks(
+      GetSafeHwnd(),
+      {{ok_, IDC_SETTINGS_OK, L"OK", L"OK", IDB_BUTTON, IDB_BUTTON_ACTIVE, IDB_BUTTON_ACTIVE},
+       {cancel_, IDC_SETTINGS_CANCEL, L"Cancel", L"Cancel", IDB_BUTTON, IDB_BUTTON_ACTIVE, IDB_BUTTON_ACTIVE},
+       {close_, IDC_SETTINGS_CLOSE, nullptr, L"Close", IDB_CLOSE_NORMAL, IDB_CLOSE_HOVER, IDB_CLOSE_PRESSED}});
   close_.SetDrawText(false);
 }
 

@@ -49,6 +49,12 @@ std::wstring SettingsFile::Path() {
   return path_;
 }
 
+void SettingsFile::Relocate(AppDataFolderLookup appData) {
+  std::lock_guard<std::mutex> guard(lock_);
+  appData_ = std::move(appData);
+  path_.clear();
+}
+
 std::wstring SettingsFile::ResolvedPath() {
   std::wstring path = Path();
   if (path.empty() && ResolvePath()) path = Path();

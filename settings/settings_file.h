@@ -32,6 +32,9 @@ public:
 
   // The file's path; empty while it could not be found yet.
   std::wstring Path();
+  // Looks the folder up with `appData` from now on (a test's own folder); the path is found again
+  // on the next use.
+  void Relocate(AppDataFolderLookup appData);
 
 private:
   // The kept path, resolved first when there is none yet; empty when that fails.

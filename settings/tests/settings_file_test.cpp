@@ -76,6 +76,19 @@ TEST(SettingsFile, TheFolderIsLookedUpUntilItIsFoundAndThenKept) {
   EXPECT_EQ(lookups, 4);
 }
 
+TEST(SettingsFile, ARelocatedFileIsFoundAgainInItsNewFolder) {
+  TempAppData first;
+  TempAppData second;
+  SettingsFile file(first.Lookup());
+  file.Write(kServNameSetting.section, kServNameSetting.key, L"NAS-A");
+  file.Relocate(second.Lookup());
+  EXPECT_EQ(ReadOr(file, kServNameSetting.section, kServNameSetting.key), L"<absent>");
+  file.Write(kServNameSetting.section, kServNameSetting.key, L"NAS-B");
+  EXPECT_EQ(file.Path(), second.SettingsPath());
+  EXPECT_NE(FileText(first.SettingsPath()).find("NAS-A"), std::string::npos);
+  EXPECT_NE(FileText(second.SettingsPath()).find("NAS-B"), std::string::npos);
+}
+
 TEST(SettingsFile, AFolderWithATrailingBackslashGetsNoDoubleOne) {
   TempAppData appData;
   SettingsFile file([&] { return appData.Folder() + L"\\"; });

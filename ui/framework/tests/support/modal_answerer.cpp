@@ -24,6 +24,7 @@ CModalAnswerer::CModalAnswerer() : thread_(GetCurrentThreadId()), watcher_([this
 CModalAnswerer::~CModalAnswerer() {
   stop_ = true;
   watcher_.join();
+  for (std::thread& script : runningScripts_) script.join();
 }
 
 void CModalAnswerer::QueueButtons(std::initializer_list<int> buttons) {
@@ -39,6 +40,15 @@ void CModalAnswerer::OnDialog(int controlId, std::function<void(HWND dialog)> sc
 std::vector<AnsweredBox> CModalAnswerer::Boxes() const {
   std::lock_guard<std::mutex> guard(lock_);
   return boxes_;
+}
+
+bool CModalAnswerer::WaitForBoxes(size_t count, std::chrono::milliseconds timeout) const {
+  const auto end = std::chrono::steady_clock::now() + timeout;
+  while (std::chrono::steady_clock::now() < end) {
+    if (Boxes().size() >= count) return true;
+    std::this_thread::sleep_for(kPollInterval);
+  }
+  return false;
 }
 
 void CModalAnswerer::ForgetBoxes() {
@@ -82,11 +92,9 @@ void CModalAnswerer::Visit(HWND window) {
   }
   for (auto script = scripts_.begin(); script != scripts_.end(); ++script) {
     if (!GetDlgItem(window, script->first)) continue;
-    const std::function<void(HWND)> run = script->second;
+    runningScripts_.emplace_back(script->second, window);
     scripts_.erase(script);
     handled_.insert(window);
-    guard.unlock();
-    run(window);
     return;
   }
 }

@@ -1,7 +1,8 @@
 // Answers the modal windows that a test's action opens on the test's own thread. While the
 // action's modal loop runs, a watcher thread finds them: a message box (a "#32770" window with the
 // text static 0xFFFF) is read and answered with the next queued button (OK when none is queued);
-// a dialog of the program, known by one of its controls, is handed to the test's script.
+// a dialog of the program, known by one of its controls, is handed to the test's script, which
+// runs on a thread of its own (so it may wait for the boxes its clicks bring up).
 //
 //   CModalAnswerer answerer;
 //   answerer.QueueButtons({IDCANCEL});
@@ -11,6 +12,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <chrono>
 #include <deque>
 #include <functional>
 #include <mutex>
@@ -35,10 +37,13 @@ class CModalAnswerer {
 
   // The buttons for the next message boxes, in order.
   void QueueButtons(std::initializer_list<int> buttons);
-  // Once for each dialog that appears with control `controlId`: `script` runs on the watcher
-  // thread with the dialog's window (send or post to it; it must end the dialog).
+  // Once for the next dialog that appears with control `controlId`: `script` runs with the
+  // dialog's window (post clicks to it; sent ones would wait for the dialog's own boxes). The
+  // script must end the dialog.
   void OnDialog(int controlId, std::function<void(HWND dialog)> script);
   std::vector<AnsweredBox> Boxes() const;
+  // Waits until `count` boxes have been answered; false after `timeout`.
+  bool WaitForBoxes(size_t count, std::chrono::milliseconds timeout = std::chrono::milliseconds(5000)) const;
   void ForgetBoxes();
 
  private:
@@ -51,6 +56,7 @@ class CModalAnswerer {
   std::vector<std::pair<int, std::function<void(HWND)>>> scripts_;
   std::vector<AnsweredBox> boxes_;
   std::set<HWND> handled_;
+  std::vector<std::thread> runningScripts_;
   std::atomic<bool> stop_{false};
   std::thread watcher_;
 };

@@ -1,0 +1,24 @@
+#include "app/tamsel_app.h"
+
+#include <clocale>
+
+#include "i18n/win_language.h"
+#include "ui/framework/ui_runtime.h"
+#include "ui/main/tamsel_dlg.h"
+
+CTamselApp theApp;
+
+namespace {
+// The runtime library's locale of the program's home market.
+constexpr char kRuntimeLocale[] = "chs";
+}  // namespace
+
+int CTamselApp::Run() {
+  // Common controls and GDI+ first; GDI+ is shut down when this goes, after the dialog's windows.
+  CUiRuntime runtime;
+  std::setlocale(LC_ALL, kRuntimeLocale);
+  ApplyLanguageSetting();
+  CTamselDlg mainWindow;
+  mainWindow.DoModal();
+  return 0;
+}

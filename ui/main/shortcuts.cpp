@@ -1,0 +1,64 @@
+// The shortcut column of the main window: the device's web applications in the browser, the shared
+// folders in the popup and in the file manager, Play Center, and the wizard's button.
+#include "base/ansi_text.h"
+#include "i18n/win_language.h"
+#include "net/login_credentials.h"
+#include "ui/framework/message_box.h"
+#include "ui/main/shell_open.h"
+#include "ui/main/shortcut_links.h"
+#include "ui/main/tamsel_dlg.h"
+#include "ui/network/network_door.h"
+
+namespace {
+// The file manager opens the share in its explorer view, rooted at "My Computer".
+constexpr wchar_t kExplorerView[] = L"/e";
+constexpr wchar_t kMyComputer[] = L"::{20D04FE0-3AEA-1069-A2D8-08002B30309D}";
+// Play Center has no page of its own; the box says so in every language.
+constexpr wchar_t kPlayCenterText[] = L"goto play center";
+}  // namespace
+
+void CTamselDlg::OpenWebApplication(int shortcutId, int application) {
+  SelectShortcut(shortcutId);
+  shortcutCode_ = application;
+  const LoginCredentialsRecord& credentials = LoginCredentials();
+  const auto url = WebApplicationUrl(ToU16(FromAnsi(currentAddress_)), application,
+                                     ToU16(FromAnsi(credentials.userName)), ToU16(FromAnsi(credentials.password)));
+  if (url) ShellOpen(GetSafeHwnd(), ToWide(*url));
+}
+
+void CTamselDlg::ShowShares() {
+  SelectShortcut(IDC_SHORTCUT_FOLDER);
+  if (CFolderListCtrl* shares = popup_.ShareList()) shares->ClearFolders();
+  ShareList().clear();
+  shownShares_.clear();
+  SetActiveRequest(NetworkDoor().GetShareInfo(GetSafeHwnd(), selectedDevice_, 1));
+  if (ActiveRequest() == 0) ShowProgramMessage(GetSafeHwnd(), Tr(L"GetUSBInfo failed."));
+  popup_.ShowShareView();
+}
+
+void CTamselDlg::OnShareInfo() {
+  CFolderListCtrl* shares = popup_.ShareList();
+  if (!shares) return;
+  const ShareListRecord& entries = ShareList();
+  for (size_t entry = 0; entry < entries.size() && shownShares_.size() < kMaxFolders; ++entry) {
+    // A name that is no plain folder name could never be opened; it is not offered.
+    if (!IsPlainShareName(entries[entry].name)) continue;
+    shares->AddFolder(ToWide(entries[entry].name).c_str());
+    shownShares_.push_back(entry);
+  }
+}
+
+void CTamselDlg::OpenShare(size_t item) {
+  const ShareListRecord& entries = ShareList();
+  if (item >= shownShares_.size() || shownShares_[item] >= entries.size()) return;
+  const auto path = SharePath(ToU16(FromAnsi(currentAddress_)), entries[shownShares_[item]].name);
+  if (path) ShellOpen(GetSafeHwnd(), ToWide(*path), kExplorerView, kMyComputer);
+}
+
+void CTamselDlg::ShowPlayCenter() {
+  SelectShortcut(IDC_SHORTCUT_PLAY_CENTER);
+  popup_.ShowVolumeView();
+  ShowProgramMessage(GetSafeHwnd(), kPlayCenterText);
+}
+
+void CTamselDlg::OpenWizard() { SelectShortcut(IDC_SHORTCUT_WIZARD); }

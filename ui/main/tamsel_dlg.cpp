@@ -1,0 +1,379 @@
+#include "ui/main/tamsel_dlg.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "base/ansi_text.h"
+#include "base/messages.h"
+#include "i18n/win_language.h"
+#include "net/login_credentials.h"
+#include "settings/login_out_time.h"
+#include "settings/setting_names.h"
+#include "settings/settings_file.h"
+#include "ui/dialogs/setting_ip_dialog.h"
+#include "ui/dialogs/settings_dialog.h"
+#include "ui/framework/message_box.h"
+#include "ui/main/inactivity_watch.h"
+#include "ui/main/login_rules.h"
+#include "ui/network/network_door.h"
+
+bool IsAdminUser = false;
+
+namespace {
+constexpr int kWidth = 900;
+constexpr int kHeight = 600;
+constexpr RECT kPopupPlace{300, 96, 881, 454};
+
+constexpr ControlPlacement kLayout[] = {
+    {IDC_MAIN_LOGO, {24, 17, 204, 67}},
+    {IDC_MAIN_TITLE, {216, 44, 520, 62}},
+    {IDC_MAIN_WELCOME, {300, 60, 700, 80}},
+    {IDC_LOGOUT, {726, 16, 751, 41}},
+    {IDC_SETTINGS, {756, 16, 781, 41}},
+    {IDC_MAIN_HELP, {786, 16, 811, 41}},
+    {IDC_MINIMIZE, {816, 16, 841, 41}},
+    {IDC_CLOSE, {846, 16, 871, 41}},
+    {IDC_SELECT_NAS_LABEL, {32, 100, 276, 130}},
+    {IDC_DEVICE_LIST, {24, 134, 284, 334}},
+    {IDC_CONNECT, {32, 172, 142, 206}},
+    {IDC_REFRESH, {166, 172, 276, 206}},
+    {IDC_SHORTCUT_WIZARD, {24, 224, 284, 276}},
+    {IDC_SHORTCUT_FOLDER, {24, 280, 284, 332}},
+    {IDC_SHORTCUT_FILE_CENTER, {24, 336, 284, 388}},
+    {IDC_SHORTCUT_MANAGEMENT_CENTER, {24, 392, 284, 444}},
+    {IDC_SHORTCUT_DOWNLOAD_CENTER, {24, 448, 284, 500}},
+    {IDC_SHORTCUT_BACKUP_CENTER, {24, 504, 284, 556}},
+    {IDC_SHORTCUT_PLAY_CENTER, {24, 504, 284, 556}},
+    {IDC_SHORTCUT_SURVEILLANCE_CENTER, {24, 504, 284, 556}},
+    {IDC_SELECT_SHORTCUT, {316, 476, 576, 496}},
+    {IDC_AUTO_SORTING, {620, 476, 865, 496}},
+    {IDC_MAIN_COPYRIGHT, {300, 562, 881, 580}},
+};
+
+// The buttons of the header and of the device column: caption (none: images only, the text is
+// the tooltip), tooltip, images for normal, hover and pressed.
+struct ButtonLook {
+  int id;
+  const wchar_t* caption;
+  const wchar_t* tip;
+  UINT normal, hover, pressed;
+};
+constexpr ButtonLook kButtons[] = {
+    {IDC_CONNECT, L"Connect", L"Connect NAS", IDB_BUTTON, IDB_BUTTON_ACTIVE, IDB_BUTTON_ACTIVE},
+    {IDC_REFRESH, L"Refresh", L"Search NAS", IDB_BUTTON, IDB_BUTTON_ACTIVE, IDB_BUTTON_ACTIVE},
+    {IDC_LOGOUT, nullptr, L"Logout", IDB_LOGOUT_NORMAL, IDB_LOGOUT_HOVER, IDB_LOGOUT_PRESSED},
+    {IDC_SETTINGS, nullptr, L"Settings", IDB_SETTINGS_NORMAL, IDB_SETTINGS_HOVER, IDB_SETTINGS_PRESSED},
+    {IDC_MAIN_HELP, nullptr, L"Help", IDB_HELP_NORMAL, IDB_HELP_HOVER, IDB_HELP_PRESSED},
+    {IDC_MINIMIZE, nullptr, L"Minimize", IDB_MINIMIZE_NORMAL, IDB_MINIMIZE_HOVER, IDB_MINIMIZE_PRESSED},
+    {IDC_CLOSE, nullptr, L"Close", IDB_CLOSE_NORMAL, IDB_CLOSE_HOVER, IDB_CLOSE_PRESSED},
+};
+
+// The shortcut column: caption (also the tooltip), icon, lit icon, and the web application's
+// number (0: not a web application).
+struct ShortcutLook {
+  int id;
+  const wchar_t* caption;
+  UINT icon, activeIcon;
+  int application;
+};
+constexpr ShortcutLook kShortcuts[] = {
+    {IDC_SHORTCUT_WIZARD, L"Wizard", IDB_SHORTCUT_WIZARD, IDB_SHORTCUT_WIZARD_ACTIVE, 0},
+    {IDC_SHORTCUT_FOLDER, L"Folder", IDB_SHORTCUT_FOLDER, IDB_SHORTCUT_FOLDER_ACTIVE, 0},
+    {IDC_SHORTCUT_PLAY_CENTER, L"Play Center", IDB_SHORTCUT_PLAY, IDB_SHORTCUT_PLAY_ACTIVE, 0},
+    {IDC_SHORTCUT_FILE_CENTER, L"File Center", IDB_SHORTCUT_FILE, IDB_SHORTCUT_FILE_ACTIVE, 1},
+    {IDC_SHORTCUT_MANAGEMENT_CENTER, L"Management Center", IDB_SHORTCUT_MANAGEMENT, IDB_SHORTCUT_MANAGEMENT_ACTIVE, 2},
+    {IDC_SHORTCUT_DOWNLOAD_CENTER, L"Download Center", IDB_SHORTCUT_DOWNLOAD, IDB_SHORTCUT_DOWNLOAD_ACTIVE, 3},
+    {IDC_SHORTCUT_BACKUP_CENTER, L"Backup Center", IDB_SHORTCUT_BACKUP, IDB_SHORTCUT_BACKUP_ACTIVE, 4},
+    {IDC_SHORTCUT_SURVEILLANCE_CENTER, L"Surveillance Center", IDB_SHORTCUT_SURVEILLANCE,
+     IDB_SHORTCUT_SURVEILLANCE_ACTIVE, 5},
+};
+static_assert(std::size(kShortcuts) == 8);
+
+constexpr COLORREF kGreyText = RGB(144, 144, 144);
+constexpr int kSelectLabelFontHeight = 24;
+constexpr int kTitleFontHeight = 13;
+constexpr int kWelcomeFontHeight = 17;
+constexpr wchar_t kCopyright[] = L"Copyright \x00A9 2026 Drovik. All rights reserved.";
+
+// "Drovik ( 1.0.0.10 )" with the product version of this program's version block.
+std::wstring ProductTitle() {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  DWORD handle = 0;
+  const DWORD size = GetFileVersionInfoSizeW(path, &handle);
+  std::vector<BYTE> block(size);
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  if (size == 0 || !GetFileVersionInfoW(path, 0, size, block.data()) ||
+      !VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) || !fixed) {
+    fixed = nullptr;
+  }
+  wchar_t title[64] = {};
+  std::swprintf(title, std::size(title), L"Drovik ( %u.%u.%u.%u )", fixed ? HIWORD(fixed->dwProductVersionMS) : 0,
+                fixed ? LOWORD(fixed->dwProductVersionMS) : 0, fixed ? HIWORD(fixed->dwProductVersionLS) : 0,
+                fixed ? LOWORD(fixed->dwProductVersionLS) : 0);
+  return title;
+}
+
+const ShortcutLook* WebApplicationOf(int id) {
+  for (const ShortcutLook& look : kShortcuts) {
+    if (look.id == id && look.application != 0) return &look;
+  }
+  return nullptr;
+}
+}  // namespace
+
+CTamselDlg::CTamselDlg() : CNetworkWindow(IDD_MAIN), popup_(nullptr) {}
+
+CTamselDlg::~CTamselDlg() = default;
+
+BOOL CTamselDlg::OnInitDialog() {
+  icon_ = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP));
+  SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+  SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+
+  SetWindowPos(GetSafeHwnd(), nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  PlaceControls(GetSafeHwnd(), kLayout);
+  SetUpControls();
+  popup_.SetParentWindow(GetSafeHwnd());
+  popup_.Create();
+  popup_.ShowWindow(SW_HIDE);
+  popup_.MoveWindow(kPopupPlace, false);
+
+  CenterWindow();
+  SetBackgroundImage(IDB_MAIN_BACKGROUND);
+
+  std::wstring stored;
+  ReadSetting(kLoginOutTimeSetting.section, kLoginOutTimeSetting.key, stored);
+  InactivityTimeout = InactivityTimeoutFromSetting(ToU16(stored));
+
+  SetControlState(kSearching);
+  popup_.ShowWindow(SW_HIDE);
+  StartSearch();
+  return TRUE;
+}
+
+void CTamselDlg::SetUpControls() {
+  for (size_t index = 0; index < buttons_.size(); ++index) {
+    const ButtonLook& look = kButtons[index];
+    CGdipButton& button = buttons_[index];
+    button.SubclassDlgItem(look.id, GetSafeHwnd());
+    button.LoadImages(look.normal, look.hover, look.pressed);
+    if (look.caption) {
+      button.SetWindowText(Tr(look.caption));
+    } else {
+      button.SetDrawText(false);
+    }
+    button.SetToolTipText(Tr(look.tip));
+  }
+  for (size_t index = 0; index < shortcuts_.size(); ++index) {
+    const ShortcutLook& look = kShortcuts[index];
+    CShortCutButton& shortcut = shortcuts_[index];
+    shortcut.SubclassDlgItem(look.id, GetSafeHwnd());
+    shortcut.LoadImages(IDB_SHORTCUT, IDB_SHORTCUT_SELECTED, IDB_SHORTCUT_HOVER, look.icon, look.activeIcon);
+    shortcut.SetWindowText(Tr(look.caption));
+    shortcut.SetToolTipText(Tr(look.caption));
+  }
+  shortcuts_[2].ShowButton(false);  // Play Center
+  shortcuts_[7].ShowButton(false);  // Surveillance Center
+
+  selectShortcut_.SubclassDlgItem(IDC_SELECT_SHORTCUT, GetSafeHwnd());
+  selectShortcut_.SetWindowText(Tr(L"Select NAS/Short Cut"));
+  selectShortcut_.SetToolTipText(Tr(L"Select NAS/Short Cut"));
+  autoSorting_.SubclassDlgItem(IDC_AUTO_SORTING, GetSafeHwnd());
+  autoSorting_.SetWindowText(Tr(L"Auto Sorting"));
+  autoSorting_.SetToolTipText(Tr(L"Auto Sorting"));
+  autoSorting_.ShowButton(false);
+
+  selectLabel_.SubclassDlgItem(IDC_SELECT_NAS_LABEL, GetSafeHwnd());
+  selectLabel_.SetFontHeight(kSelectLabelFontHeight);
+  selectLabel_.SetFontWeight(FW_BOLD);
+  selectLabel_.SetText(Tr(L"Select NAS"));
+  titleText_ = ProductTitle();
+  title_.SubclassDlgItem(IDC_MAIN_TITLE, GetSafeHwnd());
+  title_.SetFontHeight(kTitleFontHeight);
+  title_.SetTextColour(kGreyText);
+  title_.SetText(titleText_);
+  welcome_.SubclassDlgItem(IDC_MAIN_WELCOME, GetSafeHwnd());
+  welcome_.SetFontHeight(kWelcomeFontHeight);
+  copyright_.SubclassDlgItem(IDC_MAIN_COPYRIGHT, GetSafeHwnd());
+  copyright_.SetFontHeight(kTitleFontHeight);
+  copyright_.SetTextColour(kGreyText);
+  copyright_.SetText(kCopyright);
+  logo_.SubclassDlgItem(IDC_MAIN_LOGO, GetSafeHwnd());
+  logo_.SetImage(IDB_MAIN_LOGO);
+  deviceList_.SubclassDlgItem(IDC_DEVICE_LIST, GetSafeHwnd());
+  deviceList_.LoadFaceImage(IDB_COMBO);
+  SelectShortcut(0);
+}
+
+void CTamselDlg::SetControlState(int state) { ApplyControlStates(StateControls(state)); }
+
+void CTamselDlg::ApplyControlStates(const ControlStates& states) {
+  for (size_t column = 0; column < states.size(); ++column) {
+    ::EnableWindow(GetDlgItem(kStateControls[column]), states[column]);
+  }
+}
+
+void CTamselDlg::SelectShortcut(int shortcutId) {
+  for (CShortCutButton& shortcut : shortcuts_) shortcut.SetActive(shortcut.GetDlgCtrlID() == shortcutId);
+}
+
+bool CTamselDlg::OnCommand(WORD id, WORD code, HWND control) {
+  if (const ShortcutLook* web = WebApplicationOf(id)) {
+    OpenWebApplication(id, web->application);
+    return true;
+  }
+  switch (id) {
+    case IDC_CONNECT: Connect(); return true;
+    case IDC_REFRESH: Refresh(); return true;
+    case IDC_LOGOUT: Logout(); return true;
+    case IDC_SETTINGS: ChangeSettings(); return true;
+    case IDC_MAIN_HELP: ShowHelp(); return true;
+    case IDC_MINIMIZE: SendMessage(WM_SYSCOMMAND, SC_MINIMIZE); return true;
+    case IDC_CLOSE: EndDialog(IDOK); return true;
+    case IDC_SELECT_SHORTCUT: popup_.ShowVolumeView(); return true;
+    case IDC_AUTO_SORTING: return true;
+    case IDC_SHORTCUT_WIZARD: OpenWizard(); return true;
+    case IDC_SHORTCUT_FOLDER: ShowShares(); return true;
+    case IDC_SHORTCUT_PLAY_CENTER: ShowPlayCenter(); return true;
+    case IDC_MAIN_NETWORK:
+    case IDC_MAIN_DRIVE_MAPPING: popup_.ShowWindow(SW_HIDE); return true;
+    default: return CNetworkWindow::OnCommand(id, code, control);
+  }
+}
+
+void CTamselDlg::OnTimer(UINT_PTR id) {
+  if (id == kInactivityTimer) {
+    OnInactivityTimeout();
+    return;
+  }
+  CNetworkWindow::OnTimer(id);
+}
+
+LRESULT CTamselDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_USER_ACTIVITY:
+      RestartInactivityTimer();
+      return 0;
+    case WM_SUBNET_CHANGED:
+      OnDeviceLeftSubnet();
+      return 0;
+    case WM_FOLDER_OPEN:
+      OpenShare(static_cast<size_t>(wParam));
+      return 0;
+    case WM_QUERYDRAGICON:
+      return reinterpret_cast<LRESULT>(icon_);
+    default:
+      return CNetworkWindow::WindowProc(message, wParam, lParam);
+  }
+}
+
+void CTamselDlg::OnPaint(HDC dc) {
+  if (!IsIconic(GetSafeHwnd())) {
+    CNetworkWindow::OnPaint(dc);
+    return;
+  }
+  const RECT client = GetClientRect();
+  const int x = (RectWidth(client) - GetSystemMetrics(SM_CXICON) + 1) / 2;
+  const int y = (RectHeight(client) - GetSystemMetrics(SM_CYICON) + 1) / 2;
+  DrawIcon(dc, x, y, icon_);
+}
+
+void CTamselDlg::StartSearch() {
+  SetActiveRequest(NetworkDoor().SearchDevices(GetSafeHwnd()));
+  if (ActiveRequest() != 0) return;
+  // Without a running search nothing would ever enable a control again: the user is told, and
+  // Refresh stays at hand.
+  ShowProgramMessage(GetSafeHwnd(), Tr(L"Refresh NAS list failed."));
+  SetControlState(kLoggedOut);
+}
+
+void CTamselDlg::Refresh() {
+  Logout();
+  SetControlState(kSearching);
+  popup_.ShowWindow(SW_HIDE);
+  StartSearch();
+}
+
+void CTamselDlg::Logout() {
+  ClearLoginCredentials();
+  StopInactivityWatch();
+  ShareList().clear();
+  shownShares_.clear();
+  popup_.ShowVolumeView();
+  SetControlState(kLoggedOut);
+  popup_.ShowWindow(SW_HIDE);
+  welcome_.SetText(L"");
+}
+
+void CTamselDlg::OnSearchFinished() {
+  std::wstring remembered;
+  ReadSetting(kServNameSetting.section, kServNameSetting.key, remembered);
+  SetControlState(kLoggedOut);
+  popup_.ShowWindow(SW_HIDE);
+
+  deviceList_.ResetContent();
+  std::vector<std::u16string> names;
+  NasDeviceInfo device{};
+  for (int index = 0; NasDeviceList::Instance().CopyAt(index, device); ++index) {
+    const std::wstring name = FromAnsi(device.name);
+    deviceList_.InsertString(index, name);
+    names.push_back(ToU16(name));
+  }
+  const int chosen = ChooseDevice(names, ToU16(remembered));
+  if (chosen >= 0) deviceList_.SetCurSel(chosen);
+  if (CFolderListCtrl* shares = popup_.ShareList()) shares->ClearFolders();
+}
+
+void CTamselDlg::StartVolumeStatus() {
+  VolumeInfoList& first = volumeRequests_.emplace_back();
+  SetActiveRequest(NetworkDoor().GetVolumeStatus(GetSafeHwnd(), selectedDevice_, &first));
+  if (ActiveRequest() != 0) return;
+  volumeRequests_.pop_back();
+  ShowProgramMessage(GetSafeHwnd(), Tr(L"Get VolumeInfo failed."));
+}
+
+void CTamselDlg::OnVolumeStatus(VolumeInfoList* first) {
+  if (!first) return;
+  popup_.ResetVolumes();
+  for (const VolumeInfoList* volume = first; volume && volume->volume != 0; volume = volume->next) {
+    popup_.AddVolume(volume->usedSize >> 20, volume->totalSize >> 20, L"Volume_" + std::to_wstring(volume->volume));
+  }
+  FreeVolumeInfoTail(*first);
+  volumeRequests_.remove_if([first](const VolumeInfoList& request) { return &request == first; });
+  popup_.ShowWindow(SW_SHOW);
+}
+
+void CTamselDlg::ShowHelp() {
+  MessageBoxExW(GetSafeHwnd(), titleText_.c_str(), Tr(L"Help").c_str(), MB_OKCANCEL, 0x409);
+}
+
+void CTamselDlg::ChangeSettings() {
+  if (!RunSettingsDialog()) return;
+  WriteSetting(kLoginOutTimeSetting.section, kLoginOutTimeSetting.key, ToWide(FormatLoginOutTime(InactivityTimeout)));
+  RestartInactivityTimer();
+}
+
+bool CTamselDlg::RunSettingsDialog() {
+  CSettingsDialog dialog(GetSafeHwnd());
+  return dialog.DoModal() == IDOK;
+}
+
+bool CTamselDlg::RunSettingIpDialog(int device) {
+  CSettingIpDialog dialog(GetSafeHwnd(), device);
+  return dialog.DoModal() == IDOK;
+}
+
+void CTamselDlg::OnDeviceLeftSubnet() {
+  refreshAfterWizard_ = false;
+  if (OpenDialogWindow) ::SendMessageW(OpenDialogWindow, WM_CLOSE, 0, 0);
+  Refresh();
+}
+
+void CTamselDlg::OnInactivityTimeout() {
+  Logout();
+  ShowProgramMessage(GetSafeHwnd(), Tr(L"Time out, please login again."));
+  if (OpenDialogWindow) ::SendMessageW(OpenDialogWindow, WM_CLOSE, 0, 0);
+  Logout();
+}

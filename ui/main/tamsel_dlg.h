@@ -1,0 +1,114 @@
+// The program's main window: the devices found on the network, the login to one of them, the
+// device information popup and the shortcut buttons. It owns the login state - who is logged in,
+// to which device, with which rights - and decides what the user may do next by enabling and
+// disabling its controls. It runs as a modal dialog for the whole life of the process.
+#pragma once
+#include <array>
+#include <list>
+#include <string>
+
+#include "net/answer_records.h"
+#include "net/nas_device.h"
+#include "res/resource.h"
+#include "skin/bottom_icon_button.h"
+#include "skin/controls/gdip_combo_box.h"
+#include "skin/controls/gdip_icon_static.h"
+#include "skin/controls/trans_static.h"
+#include "skin/gdip_button.h"
+#include "skin/gdip_dialog.h"
+#include "skin/shortcut_button.h"
+#include "ui/main/control_states.h"
+#include "ui/main/nas_info_dialog.h"
+#include "ui/network/network_results.h"
+
+// Whether the logged-in user is the administrator ("admin", exactly).
+extern bool IsAdminUser;
+
+class CTamselDlg : public CNetworkWindow<CGdipDialog> {
+ public:
+  CTamselDlg();
+  ~CTamselDlg() override;
+
+  // Enables the controls of login state `state` (0 searching, 1 logged out, 2 administrator,
+  // 3 user without access list; anything else as 0).
+  void SetControlState(int state);
+  // Gives exactly one shortcut button (or none, 0) the selected look.
+  void SelectShortcut(int shortcutId);
+
+  // What the window holds, for the dialogs, the wizard and the tests.
+  CNASInfoDialog& Popup() { return popup_; }
+  int SelectedDevice() const { return selectedDevice_; }
+  const std::string& CurrentDeviceAddress() const { return currentAddress_; }
+  const std::wstring& TitleText() const { return titleText_; }
+  int ShortcutCode() const { return shortcutCode_; }
+
+ protected:
+  BOOL OnInitDialog() override;
+  bool OnCommand(WORD id, WORD code, HWND control) override;
+  void OnTimer(UINT_PTR id) override;
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnPaint(HDC dc) override;
+
+  // Results of the network operations this window starts.
+  void OnSearchFinished() override;
+  void OnLoginAccepted() override;
+  void OnVolumeStatus(VolumeInfoList* first) override;
+  void OnUserAccess(const std::wstring& accessText) override;
+  void OnShareInfo() override;
+
+  // The settings dialog and the device IP dialog; true when the user confirmed them.
+  virtual bool RunSettingsDialog();
+  virtual bool RunSettingIpDialog(int device);
+
+ private:
+  void SetUpControls();
+  void ApplyControlStates(const ControlStates& states);
+
+  // Login state.
+  void StartSearch();
+  void Refresh();
+  void Logout();
+  void StartVolumeStatus();
+  void ShowHelp();
+  void ChangeSettings();
+  void OnDeviceLeftSubnet();
+  void OnInactivityTimeout();
+
+  // The login flow.
+  void Connect();
+  void AskForDeviceMove();
+  void OfferWizardOnce();
+  void OpenWizard();
+
+  // The shortcuts.
+  void OpenWebApplication(int shortcutId, int application);
+  void ShowShares();
+  void ShowPlayCenter();
+  void OpenShare(size_t item);
+
+  CNASInfoDialog popup_;
+  std::array<CShortCutButton, 8> shortcuts_;
+  std::array<CGdipButton, 7> buttons_;
+  CBottomIconButton selectShortcut_;
+  CBottomIconButton autoSorting_;
+  CTransStatic selectLabel_;
+  CTransStatic title_;
+  CTransStatic welcome_;
+  CTransStatic copyright_;
+  CGdipIconStatic logo_;
+  CGdipComboBox deviceList_;
+  HICON icon_ = nullptr;  // shared resource icon: not destroyed
+
+  int selectedDevice_ = -1;
+  std::wstring userName_;
+  std::wstring password_;
+  std::wstring titleText_;
+  std::string currentAddress_;
+  int shortcutCode_ = 0;
+  bool refreshAfterWizard_ = true;
+  // One first record per volume request; a worker may still be filling one whose result was
+  // overtaken, so each stays until its own result came (or the window goes).
+  std::list<VolumeInfoList> volumeRequests_;
+  // The ShareList entry behind each item of the popup's share list.
+  std::vector<size_t> shownShares_;
+};

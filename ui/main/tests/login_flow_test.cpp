@@ -1,0 +1,168 @@
+// Connect and what follows a login: the dialog pre-filled from remembered credentials, what is
+// remembered and forgotten, who is the administrator, the user's access rights, the subnet check
+// and the first-run prompt.
+#include <gtest/gtest.h>
+
+#include "net/login_credentials.h"
+#include "settings/setting_names.h"
+#include "settings/settings_file.h"
+#include "settings/stored_password.h"
+#include "ui/main/inactivity_watch.h"
+#include "ui/main/tests/main_window_fixture.h"
+
+namespace {
+struct LoginDialogContents {
+  std::wstring userName;
+  std::wstring password;
+  bool remembered = false;
+};
+}  // namespace
+
+TEST_F(MainWindowTest, ConnectWithoutADeviceAsksForOneAndStartsNothing) {
+  Open();
+  FinishSearch({});
+  window.SendMessage(WM_COMMAND, IDC_CONNECT);
+  EXPECT_EQ(BoxTexts(), std::vector<std::wstring>{L"Select NAS"});
+  EXPECT_EQ(door.Count(DoorCall::kCheckLogin), 0);
+}
+
+TEST_F(MainWindowTest, RememberedCredentialsFillTheLoginDialog) {
+  WriteSetting(L"NAS-01", kUserNameKey, L"alice");
+  WriteSetting(L"NAS-01", kPassWordKey, EncodeStoredPassword(L"pa ss"));
+  Open();
+  FinishSearch({{"NAS-01", "192.0.2.10"}});
+  LoginDialogContents shown;
+  answerer.OnDialog(IDC_LOGIN_REMEMBER, [&shown](HWND dialog) {
+    wchar_t text[64] = {};
+    GetWindowTextW(GetDlgItem(dialog, IDC_LOGIN_USER_NAME), text, 64);
+    shown.userName = text;
+    GetWindowTextW(GetDlgItem(dialog, IDC_LOGIN_PASSWORD), text, 64);
+    shown.password = text;
+    shown.remembered = SendMessageW(GetDlgItem(dialog, IDC_LOGIN_REMEMBER), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    ClickControl(dialog, IDC_LOGIN_CANCEL);
+  });
+  window.SendMessage(WM_COMMAND, IDC_CONNECT);
+  EXPECT_EQ(shown.userName, L"alice");
+  EXPECT_EQ(shown.password, L"pa ss");
+  EXPECT_TRUE(shown.remembered);
+  EXPECT_EQ(door.Count(DoorCall::kCheckLogin), 0);  // cancelled
+}
+
+TEST_F(MainWindowTest, ConnectRemembersTheDeviceAndTheLoginWhenAskedTo) {
+  Open();
+  FinishSearch({{"NAS-01", "192.0.2.10"}});
+  ConnectAs(L"alice", L"a&b #1", true);
+  const DoorStart login = door.Last(DoorCall::kCheckLogin);
+  EXPECT_EQ(login.userName, L"alice");
+  EXPECT_EQ(login.password, L"a&b #1");
+  EXPECT_EQ(login.device, 0);
+  EXPECT_EQ(Setting(kServNameSetting.section, kServNameSetting.key), L"NAS-01");
+  EXPECT_EQ(Setting(L"NAS-01", kUserNameKey), L"alice");
+  EXPECT_EQ(DecodeStoredPassword(Setting(L"NAS-01", kPassWordKey)), L"a&b #1");
+}
+
+TEST_F(MainWindowTest, RememberMeUntickedClearsBothKeysButKeepsTheDeviceName) {
+  WriteSetting(L"NAS-01", kUserNameKey, L"alice");
+  WriteSetting(L"NAS-01", kPassWordKey, EncodeStoredPassword(L"old"));
+  Open();
+  FinishSearch({{"NAS-01", "192.0.2.10"}});
+  ConnectAs(L"alice", L"new", false);
+  EXPECT_EQ(Setting(L"NAS-01", kUserNameKey), L"<absent>");
+  EXPECT_EQ(Setting(L"NAS-01", kPassWordKey), L"<absent>");
+  EXPECT_EQ(Setting(kServNameSetting.section, kServNameSetting.key), L"NAS-01");
+  EXPECT_EQ(door.Count(DoorCall::kCheckLogin), 1);
+}
+
+TEST_F(MainWindowTest, ALoginCheckThatCannotStartIsReportedWithTheUserLoggedOut) {
+  Open();
+  FinishSearch({{"NAS-01", "192.0.2.10"}});
+  door.FailNext(DoorCall::kCheckLogin);
+  ConnectAs(L"admin", L"secret");
+  EXPECT_EQ(BoxTexts(), std::vector<std::wstring>{L"Login failed."});
+  EXPECT_TRUE(Enabled(IDC_CONNECT));
+  EXPECT_FALSE(Enabled(IDC_LOGOUT));
+}
+
+TEST_F(MainWindowTest, AdminWithACapitalIsNotTheAdministratorAndFollowsTheAccessText) {
+  Open();
+  FinishSearch({{"NAS-01", "192.0.2.10"}});
+  ConnectAs(L"Admin", L"secret");
+  AcceptLogin();
+  EXPECT_FALSE(IsAdminUser);
+  EXPECT_STREQ(LoginCredentials().userName, "Admin");
+  EXPECT_EQ(door.Count(DoorCall::kGetVolumeStatus), 0);
+  EXPECT_FALSE(Enabled(IDC_LOGOUT));  // as Logout left it until the rights arrive
+  door.FinishUserAccess(door.Last(DoorCall::kGetUserAccess), L"1,0,1,1,1,1");
+  Deliver();
+  EXPECT_FALSE(Enabled(IDC_SHORTCUT_DOWNLOAD_CENTER));
+  for (int id : {IDC_SHORTCUT_FILE_CENTER, IDC_SHORTCUT_BACKUP_CENTER, IDC_SHORTCUT_MANAGEMENT_CENTER, IDC_LOGOUT,
+                 IDC_SETTINGS, IDC_SHORTCUT_FOLDER, IDC_SHORTCUT_WIZARD}) {
+    EXPECT_TRUE(Enabled(id)) << id;
+  }
+  EXPECT_EQ(door.Count(DoorCall::kGetVolumeStatus), 1);
+}
+
+TEST_F(MainWindowTest, AUserWithoutAnAccessListGetsTheUserState) {
+  Open();
+  FinishSearch({{"NAS-01", "192.0.2.10"}});
+  ConnectAs(L"bob", L"pw");
+  AcceptLogin();
+  door.FinishUserAccess(door.Last(DoorCall::kGetUserAccess), L"");
+  Deliver();
+  EXPECT_TRUE(Enabled(IDC_SHORTCUT_FOLDER));
+  EXPECT_FALSE(Enabled(IDC_SHORTCUT_FILE_CENTER));
+  EXPECT_FALSE(Enabled(IDC_SHORTCUT_PLAY_CENTER));
+  EXPECT_TRUE(Enabled(IDC_LOGOUT));
+}
+
+TEST_F(MainWindowTest, AUserOnAnotherSubnetIsRefusedAndLoggedOut) {
+  Open();
+  FinishSearch({{"NAS-01", "198.51.100.10"}});
+  ConnectAs(L"bob", L"pw");
+  AcceptLogin();
+  EXPECT_EQ(BoxTexts(), std::vector<std::wstring>{L"Not the same network segment, please administrator privileges to "
+                                                  L"change the ip of NAS setting."});
+  EXPECT_STREQ(LoginCredentials().userName, "");
+  EXPECT_EQ(door.Count(DoorCall::kGetUserAccess), 0);
+  EXPECT_TRUE(Enabled(IDC_CONNECT));
+  EXPECT_FALSE(Enabled(IDC_LOGOUT));
+}
+
+TEST_F(MainWindowTest, TheAdministratorOnAnotherSubnetIsAskedToMoveTheDevice) {
+  Open();
+  FinishSearch({{"NAS-01", "198.51.100.10"}});
+  ConnectAs(L"admin", L"pw");
+  answerer.QueueButtons({IDCANCEL});
+  AcceptLogin();
+  EXPECT_EQ(BoxTexts(), std::vector<std::wstring>{L"Not the same subnet, do you want to change NAS ip?"});
+  EXPECT_EQ(door.Count(DoorCall::kGetVolumeStatus), 0);
+  EXPECT_EQ(door.Count(DoorCall::kSearchDevices), 1);
+  EXPECT_FALSE(Enabled(IDC_LOGOUT));
+}
+
+TEST_F(MainWindowTest, TheFirstRunPromptIsShownOnceEvenWhenCancelled) {
+  ClearSetting(kFirstOpenSetting.section, kFirstOpenSetting.key);
+  Open();
+  FinishSearch({{"NAS-01", "192.0.2.10"}});
+  answerer.QueueButtons({IDCANCEL});
+  ConnectAs(L"admin", L"pw");
+  AcceptLogin();
+  EXPECT_EQ(BoxTexts(), std::vector<std::wstring>{L"Welcome admin, do you want to goto the wiard to setting your QB-550?"});
+  EXPECT_EQ(Setting(kFirstOpenSetting.section, kFirstOpenSetting.key), L"FALSE");
+  answerer.ForgetBoxes();
+  ConnectAs(L"admin", L"pw");
+  AcceptLogin();
+  EXPECT_TRUE(BoxTexts().empty());
+}
+
+TEST_F(MainWindowTest, UserActivityRestartsTheInactivityTimerWhichLogsOut) {
+  InactivityTimeout = 60000;
+  LogInAsAdministrator();
+  InactivityTimeout = 50;
+  window.SendMessage(WM_USER_ACTIVITY);
+  ASSERT_TRUE(PumpUntil([&] { return !answerer.Boxes().empty(); }, std::chrono::milliseconds(3000)));
+  PumpMessages(std::chrono::milliseconds(50));
+  EXPECT_EQ(BoxTexts(), std::vector<std::wstring>{L"Time out, please login again."});
+  EXPECT_STREQ(LoginCredentials().userName, "");
+  EXPECT_FALSE(Enabled(IDC_LOGOUT));
+}

@@ -10,6 +10,8 @@
 #include "settings/login_out_time.h"
 #include "settings/setting_names.h"
 #include "settings/settings_file.h"
+#include "ui/dialogs/setting_ip_dialog.h"
+#include "ui/dialogs/settings_dialog.h"
 #include "ui/framework/message_box.h"
 #include "ui/main/inactivity_watch.h"
 #include "ui/main/login_rules.h"
@@ -353,9 +355,15 @@ void CTamselDlg::ChangeSettings() {
   RestartInactivityTimer();
 }
 
-bool CTamselDlg::RunSettingsDialog() { return false; }
+bool CTamselDlg::RunSettingsDialog() {
+  CSettingsDialog dialog(GetSafeHwnd());
+  return dialog.DoModal() == IDOK;
+}
 
-bool CTamselDlg::RunSettingIpDialog(int /*device*/) { return false; }
+bool CTamselDlg::RunSettingIpDialog(int device) {
+  CSettingIpDialog dialog(GetSafeHwnd(), device);
+  return dialog.DoModal() == IDOK;
+}
 
 void CTamselDlg::OnDeviceLeftSubnet() {
   refreshAfterWizard_ = false;

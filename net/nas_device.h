@@ -42,10 +42,12 @@ struct SearchReplyFields {
 // Anyone on the LAN can answer a search, with as many made-up MAC addresses as they like, so the
 // list holds at most kMaxDevices records and finds a MAC in constant time: memory and the work per
 // reply stay bounded however many replies arrive within the listening window. Devices that
-// answer once the list is full are left out; the ones that answered first stay listed.
+// answer once the list is full are left out; the ones that answered first stay listed. The cap is
+// far above any real home network (hundreds of devices on one adapter are still listed whole) and
+// keeps the list under half a megabyte.
 class NasDeviceList {
 public:
-  static constexpr int kMaxDevices = 256;
+  static constexpr int kMaxDevices = 1024;
 
   static NasDeviceList& Instance();
 

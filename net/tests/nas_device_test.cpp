@@ -103,7 +103,7 @@ TEST_F(DeviceListTest, HoldsAtMostTheCapAndKeepsTheDevicesThatAnsweredFirst) {
   EXPECT_EQ(full, offered - NasDeviceList::kMaxDevices);
   EXPECT_EQ(list.Count(), NasDeviceList::kMaxDevices);
   EXPECT_STREQ(At(0).macText, "02:00:00:00:00:00");
-  EXPECT_STREQ(At(NasDeviceList::kMaxDevices - 1).macText, "02:00:00:00:00:ff");
+  EXPECT_STREQ(At(NasDeviceList::kMaxDevices - 1).macText, "02:00:00:00:03:ff");
 
   // A listed device heard again through another adapter is still found while the list is full.
   EXPECT_EQ(list.Merge(Reply("02:00:00:00:00:07", "198.51.100.7"), 1, "198.51.100.10",

@@ -17,3 +17,6 @@ int RunVolumesCommand(const Arguments& args);
 int RunDisksCommand(const Arguments& args);
 int RunSharesCommand(const Arguments& args);
 int RunAccessCommand(const Arguments& args);
+int RunMappingsCommand(const Arguments& args);
+int RunMapCommand(const Arguments& args);
+int RunUnmapCommand(const Arguments& args);

@@ -14,13 +14,18 @@ void PrintLine(std::string_view narrowText) {
   std::fflush(stdout);
 }
 
-void PrintError(std::wstring_view text) {
+std::string ToUtf8(std::wstring_view text) {
   const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
                                        nullptr, 0, nullptr, nullptr);
   std::string utf8(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
   if (size > 0)
     WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), size,
                         nullptr, nullptr);
+  return utf8;
+}
+
+void PrintError(std::wstring_view text) {
+  const std::string utf8 = ToUtf8(text);
   std::fwrite(utf8.data(), 1, utf8.size(), stderr);
   std::fputc('\n', stderr);
   std::fflush(stderr);

@@ -16,6 +16,8 @@ const std::map<std::wstring, Command>& CommandTable() {
       {L"disks", &RunDisksCommand},
       {L"info", &RunInfoCommand},
       {L"login", &RunLoginCommand},
+      {L"map", &RunMapCommand},
+      {L"mappings", &RunMappingsCommand},
       {L"passwd", &RunPasswdCommand},
       {L"search", &RunSearchCommand},
       {L"set-ip", &RunSetIpCommand},
@@ -23,6 +25,7 @@ const std::map<std::wstring, Command>& CommandTable() {
       {L"set-network", &RunSetNetworkCommand},
       {L"set-timezone", &RunSetTimeZoneCommand},
       {L"shares", &RunSharesCommand},
+      {L"unmap", &RunUnmapCommand},
       {L"volumes", &RunVolumesCommand},
   };
   return table;

@@ -43,6 +43,14 @@ std::optional<std::wstring> OptionValue(const Arguments& args, const std::wstrin
   return std::nullopt;
 }
 
+bool SplitPositional(const Arguments& args, std::size_t count, Arguments& positional,
+                     Arguments& options) {
+  if (args.size() < count) return false;
+  positional.assign(args.begin(), args.begin() + static_cast<std::ptrdiff_t>(count));
+  options.assign(args.begin() + static_cast<std::ptrdiff_t>(count), args.end());
+  return true;
+}
+
 bool HasFlag(const Arguments& args, const std::wstring& name) {
   return std::find(args.begin(), args.end(), name) != args.end();
 }

@@ -11,6 +11,8 @@
 // "--name value" pairs after the command; nothing when an option is unknown or lacks its value.
 std::optional<std::wstring> OptionValue(const Arguments& args, const std::wstring& name);
 bool HasFlag(const Arguments& args, const std::wstring& name);
+// The command's own arguments come first: `count` positional values, then the options.
+bool SplitPositional(const Arguments& args, std::size_t count, Arguments& positional, Arguments& options);
 // Whether every argument is one of `known` options (with a value) or `flags`.
 bool ArgumentsAre(const Arguments& args, std::initializer_list<const wchar_t*> known,
                   std::initializer_list<const wchar_t*> flags = {});

@@ -16,17 +16,6 @@ namespace {
 constexpr DWORD kMailboxWaitMs = 30000;
 constexpr DWORD kDiskInfoWaitMs = 60000;
 
-std::string Utf8(std::u16string_view text) {
-  const std::wstring wide = ToWide(text);
-  const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
-                                       0, nullptr, nullptr);
-  std::string out(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
-  if (size > 0)
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), size,
-                        nullptr, nullptr);
-  return out;
-}
-
 // Logs in with the command's options; the device's position, or nothing after a usage message.
 std::optional<int> LogInFor(ResultWindow& window, const Arguments& args, const wchar_t* usage) {
   const auto login = OnlyLoginOptions(args) ? LoginOptions(args) : std::nullopt;
@@ -97,7 +86,7 @@ int RunSharesCommand(const Arguments& args) {
   ShareList().clear();
   const int token = LaunchQuery(window.Handle(), [&](CQuery& q) { return q.GetShareInfo(*device, 0); });
   if (!WaitForCgiDone(window, token, 8)) return 1;
-  for (const ShareEntry& share : ShareList()) PrintLine(Utf8(share.name));
+  for (const ShareEntry& share : ShareList()) PrintLine(ToUtf8(ToWide(share.name)));
   return 0;
 }
 
@@ -108,6 +97,6 @@ int RunAccessCommand(const Arguments& args) {
   const int token = LaunchQuery(window.Handle(), [&](CQuery& q) { return q.GetUserAccess(*device); });
   const std::unique_ptr<CQuery> done = TakeMailboxResult(window, token, kMailboxWaitMs);
   if (!done) return NoAnswer();
-  PrintLine(Utf8(ToU16(done->accessText)));
+  PrintLine(ToUtf8(done->accessText));
   return 0;
 }

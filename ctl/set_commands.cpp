@@ -11,15 +11,6 @@
 
 namespace {
 
-// The command's own arguments come first: `count` positional values, then the options.
-bool SplitPositional(const Arguments& args, std::size_t count, Arguments& positional,
-                     Arguments& options) {
-  if (args.size() < count) return false;
-  positional.assign(args.begin(), args.begin() + static_cast<std::ptrdiff_t>(count));
-  options.assign(args.begin() + static_cast<std::ptrdiff_t>(count), args.end());
-  return true;
-}
-
 }  // namespace
 
 int RunSetTimeZoneCommand(const Arguments& args) {

@@ -2,6 +2,7 @@
 
 #include "i18n/win_language.h"
 #include "res/resource.h"
+#include "ui/wizard/drive_mapping_page.h"
 #include "ui/wizard/network_page.h"
 #include "ui/wizard/time_zone_page.h"
 #include "ui/wizard/user_group_page.h"
@@ -14,6 +15,7 @@ void RunSetupWizard(HWND owner, bool administrator, int deviceIndex) {
   CUserGroupPage device;
   CTimeZonePage zone;
   CNetworkPage network;
+  CDriveMappingPage mapping;
   CWizardDialog frame(owner, administrator);
   frame.AddPage(&password, Tr(L"Password"), IDD_WIZARD_PASSWORD, deviceIndex);
   if (administrator) {
@@ -21,5 +23,6 @@ void RunSetupWizard(HWND owner, bool administrator, int deviceIndex) {
     frame.AddPage(&zone, Tr(L"TimeZone"), IDD_WIZARD_TIME_ZONE, deviceIndex);
     frame.AddPage(&network, Tr(L"Network"), IDD_WIZARD_NETWORK, deviceIndex);
   }
+  frame.AddPage(&mapping, Tr(L"DriveMapping"), IDD_WIZARD_DRIVE_MAPPING, deviceIndex);
   frame.DoModal();
 }

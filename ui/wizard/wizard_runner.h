@@ -3,6 +3,6 @@
 #include <windows.h>
 
 // Runs the wizard for device `deviceIndex` of the device list over `owner`: the administrator gets
-// every settings page, any other user the password page only (the pages that follow them come
-// later). Returns when the wizard has closed, by any of its ways out.
+// every settings page, any other user the password page only; both end with the drive mapping
+// page. Returns when the wizard has closed, by any of its ways out.
 void RunSetupWizard(HWND owner, bool administrator, int deviceIndex);

@@ -2,42 +2,12 @@
 // letters offered, and the steps of a location change against recorded connections.
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "ui/wizard/drive_mapping_rules.h"
+#include "ui/wizard/tests/support/recorded_drive_connections.h"
 
 namespace {
 using Choices = std::vector<std::u16string>;
 constexpr std::u16string_view kSelect = u"select";
-
-class RecordedConnections : public IDriveConnections {
- public:
-  std::optional<std::u16string> RemoteNameOf(std::u16string_view letterText) override {
-    const auto found = remote.find(std::u16string(letterText));
-    if (found == remote.end()) return std::nullopt;
-    return found->second;
-  }
-  bool Add(std::u16string_view letterText, std::u16string_view remoteName, std::u16string_view user,
-           std::u16string_view password) override {
-    calls.push_back(u"add " + std::u16string(letterText) + u" " + std::u16string(remoteName) + u" " +
-                    std::u16string(user) + u"/" + std::u16string(password));
-    if (!addSucceeds) return false;
-    remote[std::u16string(letterText)] = remoteName;
-    return true;
-  }
-  bool Cancel(std::u16string_view letterText) override {
-    calls.push_back(u"cancel " + std::u16string(letterText));
-    if (!cancelSucceeds) return false;
-    remote.erase(std::u16string(letterText));
-    return true;
-  }
-  std::u16string UsedDriveLetters() override { return u"C"; }
-
-  std::map<std::u16string, std::u16string> remote;
-  std::vector<std::u16string> calls;
-  bool addSucceeds = true;
-  bool cancelSucceeds = true;
-};
 
 const DriveUser kAlice{u"alice", u"wonderland"};
 
@@ -74,7 +44,7 @@ TEST(DriveTable, OverLongServerOrShareIsNoShareOfTheDevice) {
 }
 
 TEST(DriveTable, LabelsComeFromTheFirstLetterHoldingTheDevicesShareExactly) {
-  RecordedConnections system;
+  RecordedDriveConnections system;
   system.remote = {{u"Y:", u"\\\\192.0.2.21\\music"},
                    {u"W:", u"\\\\192.0.2.21\\music"},
                    {u"X:", u"\\\\192.0.2.99\\photos"},
@@ -104,7 +74,7 @@ TEST(LocationChoices, PromptThenFreeLettersDownwardsWithTheRowsOwnLetter) {
 }
 
 TEST(LocationChange, EachChangeMakesItsCallsLabelsAndMessage) {
-  RecordedConnections system;
+  RecordedDriveConnections system;
   ShareEntry share{u"music", u"select"};
   LocationOutcome outcome = ChangeLocation(system, share, u"Y:", u"192.0.2.21", kAlice, kSelect);
   EXPECT_EQ(outcome.message, u"Mount sucess.");
@@ -127,7 +97,7 @@ TEST(LocationChange, EachChangeMakesItsCallsLabelsAndMessage) {
 }
 
 TEST(LocationChange, FailuresKeepOrClearTheLabelAsTheConnectionsAre) {
-  RecordedConnections system;
+  RecordedDriveConnections system;
   system.addSucceeds = false;
   ShareEntry share{u"music", u"select"};
   EXPECT_EQ(ChangeLocation(system, share, u"Y:", u"192.0.2.21", kAlice, kSelect).message, u"Mount error.");

@@ -1,0 +1,147 @@
+// drovikctl commands over the computer's network drives: the device's shares with the letters they
+// are mapped to, mapping one to a letter and removing a mapping. They follow the drive mapping
+// page: the same letters are free, the same connections made, the same messages given.
+#include <algorithm>
+#include <cwctype>
+#include <string>
+
+#include "base/ansi_text.h"
+#include "ctl/commands.h"
+#include "ctl/console.h"
+#include "ctl/device_session.h"
+#include "i18n/win_language.h"
+#include "net/answer_records.h"
+#include "net/login_credentials.h"
+#include "net/nas_device.h"
+#include "net/op_kinds.h"
+#include "ui/wizard/drive_mapping_rules.h"
+#include "ui/wizard/network_drives.h"
+
+namespace {
+
+std::u16string SelectText() { return ToU16(Tr(L"select")); }
+
+// The logged-in device's shares, labelled with the letters they are mapped to on this computer.
+class MappedShares {
+ public:
+  // Logs in, reads the user's shares and the computer's connections; false after a message.
+  bool Read(const DeviceLogin& login) {
+    const auto device = LogIn(window_, login);
+    NasDeviceInfo record{};
+    if (!device || !NasDeviceList::Instance().CopyAt(*device, record)) return false;
+    address_ = ToU16(FromAnsi(record.address));
+    ShareList().clear();
+    const int token = LaunchQuery(window_.Handle(), [&](CQuery& q) { return q.GetShareInfo(*device, 0); });
+    if (!WaitForCgiDone(window_, token, kGetShareInfo)) return false;
+    DriveTable drives;
+    drives.Scan(DriveConnections());
+    drives.LabelShares(address_, ShareList());
+    return true;
+  }
+
+  // The row of the share called `name`, or of the share mapped to `letterText`; -1 when none.
+  int RowNamed(std::u16string_view name) const { return Find([&](const ShareEntry& s) { return s.name == name; }); }
+  int RowMappedTo(std::u16string_view letterText) const {
+    return Find([&](const ShareEntry& s) { return s.label == letterText; });
+  }
+
+  // Changes row `row` to `newLabel` as the page does; prints the message, 0 when it succeeded.
+  int Change(int row, std::u16string_view newLabel) {
+    const LoginCredentialsRecord& login = LoginCredentials();
+    const DriveUser user{ToU16(FromAnsi(login.userName)), ToU16(FromAnsi(login.password))};
+    const LocationOutcome outcome =
+        ChangeLocation(DriveConnections(), ShareList().at(static_cast<size_t>(row)), newLabel, address_, user,
+                       SelectText());
+    if (outcome.message.empty()) return 0;
+    const std::wstring message = Tr(ToWide(outcome.message).c_str());
+    if (!outcome.succeeded) {
+      PrintError(message);
+      return 1;
+    }
+    PrintLine(ToUtf8(message));
+    return 0;
+  }
+
+ private:
+  template <class Matches>
+  int Find(Matches matches) const {
+    const ShareListRecord& shares = ShareList();
+    for (size_t row = 0; row < shares.size(); ++row)
+      if (matches(shares[row])) return static_cast<int>(row);
+    return -1;
+  }
+
+  ResultWindow window_;
+  std::u16string address_;
+};
+
+// "Y", "y" or "Y:" as "Y:"; nothing for anything else.
+std::optional<std::u16string> LetterArgument(const std::wstring& text) {
+  if (text.empty() || text.size() > 2 || (text.size() == 2 && text[1] != L':')) return std::nullopt;
+  const wchar_t letter = static_cast<wchar_t>(std::towupper(text[0]));
+  if (letter < L'A' || letter > L'Z') return std::nullopt;
+  return LetterText(static_cast<char16_t>(letter));
+}
+
+int Usage(const wchar_t* command) {
+  PrintError(std::wstring(L"usage: drovikctl ") + command + L" --device NAME --user U --password P");
+  return 2;
+}
+
+// Splits `count` positional values off the login options; nothing when the shape is wrong.
+std::optional<DeviceLogin> PositionalAndLogin(const Arguments& args, std::size_t count, Arguments& values) {
+  Arguments options;
+  if (!SplitPositional(args, count, values, options) || !OnlyLoginOptions(options)) return std::nullopt;
+  return LoginOptions(options);
+}
+
+}  // namespace
+
+int RunMappingsCommand(const Arguments& args) {
+  Arguments none;
+  const auto login = PositionalAndLogin(args, 0, none);
+  if (!login) return Usage(L"mappings");
+  MappedShares shares;
+  if (!shares.Read(*login)) return 1;
+  const std::u16string select = SelectText();
+  for (const ShareEntry& share : ShareList()) {
+    const std::u16string letter = share.label == select ? u"" : share.label;
+    PrintLine(ToUtf8(ToWide(share.name)) + "\t" + ToUtf8(ToWide(letter)));
+  }
+  return 0;
+}
+
+int RunMapCommand(const Arguments& args) {
+  Arguments values;
+  const auto login = PositionalAndLogin(args, 2, values);
+  const auto letter = login ? LetterArgument(values[1]) : std::nullopt;
+  if (!letter) return Usage(L"map SHARE LETTER");
+  MappedShares shares;
+  if (!shares.Read(*login)) return 1;
+  const int row = shares.RowNamed(ToU16(values[0]));
+  if (row < 0) {
+    PrintError(L"the device has no share " + values[0] + L" for this user");
+    return 1;
+  }
+  const auto free = LocationChoices(DriveConnections().UsedDriveLetters(), ShareList(), row, SelectText());
+  if (std::find(free.begin(), free.end(), *letter) == free.end()) {
+    PrintError(ToWide(*letter) + L" is in use");
+    return 1;
+  }
+  return shares.Change(row, *letter);
+}
+
+int RunUnmapCommand(const Arguments& args) {
+  Arguments values;
+  const auto login = PositionalAndLogin(args, 1, values);
+  const auto letter = login ? LetterArgument(values[0]) : std::nullopt;
+  if (!letter) return Usage(L"unmap LETTER");
+  MappedShares shares;
+  if (!shares.Read(*login)) return 1;
+  const int row = shares.RowMappedTo(*letter);
+  if (row < 0) {
+    PrintError(ToWide(*letter) + L" holds no share of this device");
+    return 1;
+  }
+  return shares.Change(row, SelectText());
+}

@@ -15,7 +15,9 @@ mapping_lan() {
   program_lan
   MAPPING_BIN=$TESTLAN_TMP/mapping-bin
   mkdir -p "$MAPPING_BIN"
-  cp "$DROVIK_WIN_BIN/drovikctl.exe" "$DROVIK_WIN_BIN/drovik.exe" "$DROVIK_WIN_BIN/mpr_standin/mpr.dll" "$MAPPING_BIN/"
+  cp "$DROVIK_WIN_BIN/drovikctl.exe" "$DROVIK_WIN_BIN/drovik.exe" "$DROVIK_WIN_BIN/uidriver.exe" \
+    "$DROVIK_WIN_BIN/mpr_standin/mpr.dll" "$MAPPING_BIN/"
+  PROGRAM_WIN_BIN=$MAPPING_BIN
   MPR_LOG=$TESTLAN_TMP/mpr.log
   TESTLAN_WINE_ENV=("WINEDLLOVERRIDES=mscoree,mshtml=;mpr=n" "DROVIK_MPR_LOG=$(windows_path "$MPR_LOG")")
   echo "in Music" >"$TESTLAN_TMP/shares/Music/readme.txt"
@@ -75,6 +77,78 @@ commands_refuse_what_the_page_does_not_offer() {
   expect_eq "its message" "Mount error." "$(cat "$TESTLAN_TMP/err")"
 }
 
+# Opens the wizard from the logged-in main window and shows its drive mapping page, first row read.
+open_mapping_page_lines() {
+  printf 'click IDC_SHORTCUT_WIZARD\nwindow has=IDC_WIZARD_STEP_DRIVE_MAPPING\n'
+  printf 'click IDC_WIZARD_STEP_DRIVE_MAPPING\nawait Music cell IDC_DRIVE_MAPPING_LIST 0 0\n'
+}
+
+# Chooses `letter` for the first row (Music) in the page's choice list; prints the choices offered.
+choose_lines() { # letter
+  printf 'click-cell IDC_DRIVE_MAPPING_LIST 0 1\nclick-cell IDC_DRIVE_MAPPING_LIST 0 1\n'
+  printf 'cell-choices IDC_DRIVE_MAPPING_LIST\nchoose-cell IDC_DRIVE_MAPPING_LIST %s\n' "$1"
+}
+
+page_maps_remaps_and_removes() {
+  mapping_lan
+  program_start
+  local answers
+  answers=$(drive <<SCRIPT
+await 3 count IDC_DEVICE_LIST
+pick IDC_DEVICE_LIST HomeNAS
+$(login_lines admin 'a&b #1')
+answer CANCEL
+await "Welcome admin" text IDC_MAIN_WELCOME
+$(open_mapping_page_lines)
+cell IDC_DRIVE_MAPPING_LIST 0 1
+$(choose_lines Y:)
+message
+answer OK
+cell IDC_DRIVE_MAPPING_LIST 0 1
+click IDC_WIZARD_EXIT
+wait-gone
+SCRIPT
+)
+  # C: and Z: are the prefix's own drives.
+  local letters="select Y: X: W: V: U: T: S: R: Q: P: O: N: M: L: K: J: I: H: G: F: E: D: B: A:"
+  expect_eq "first mapping" "select
+${letters// /$'\n'}
+Mount sucess.
+Y:" "$answers"
+  expect_eq "what the provider was handed" \
+    'WNetAddConnection2W type=1 local=Y: remote=\\192.0.2.21\Music provider=(null) user=admin password=a&b #1 flags=0x9' \
+    "$(connection_calls)"
+  expect_eq "a file through Y:" "in Music" "$(read_through 'Y:\readme.txt')"
+
+  answers=$(drive <<SCRIPT
+$(open_mapping_page_lines)
+cell IDC_DRIVE_MAPPING_LIST 0 1
+$(choose_lines X:)
+message
+answer OK
+cell IDC_DRIVE_MAPPING_LIST 0 1
+$(choose_lines select)
+message
+answer OK
+cell IDC_DRIVE_MAPPING_LIST 0 1
+click IDC_WIZARD_EXIT
+wait-gone
+SCRIPT
+)
+  expect_eq "opened again, remapped, removed" "Y:
+${letters// /$'\n'}
+Mount sucess
+X:
+${letters// /$'\n'}
+umount sucess.
+select" "$answers"
+  expect_eq "the old mapping went first" \
+    $'WNetCancelConnection2W Y: flags=0x1 force=1\nWNetAddConnection2W type=1 local=X: remote=\\\\192.0.2.21\\Music provider=(null) user=admin password=a&b #1 flags=0x9\nWNetCancelConnection2W X: flags=0x1 force=1' \
+    "$(connection_calls)"
+  program_stop
+}
+
 run_case "drovikctl map, remap and unmap" commands_map_remap_and_unmap
 run_case "drovikctl refuses what the page does not offer" commands_refuse_what_the_page_does_not_offer
+run_case "the wizard's page maps, remaps and removes" page_maps_remaps_and_removes
 finish

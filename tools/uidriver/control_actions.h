@@ -17,6 +17,17 @@ int SelectionOf(HWND list);
 // Selects item `index` of a combo box and tells its parent, as a user's pick does.
 void PickItem(HWND combo, int index);
 
+// A report list's cell text, read through a buffer in the list's process (list view messages carry
+// pointers that do not cross processes).
+std::wstring CellText(HWND list, int row, int column);
+// Presses and releases the left button in the middle of a report list's cell. On a skinned list a
+// second click on a cell of the selected row opens the cell's in-place editor.
+void ClickCell(HWND list, int row, int column);
+// The in-place editor (a combo box) that a list holds while one of its cells is edited, or null.
+HWND CellEditor(HWND list);
+// Selects entry `index` of a cell editor and presses Enter, which stores it in the cell.
+void ChooseInCellEditor(HWND editor, int index);
+
 // Replaces the text of an edit (WM_SETTEXT).
 void TypeText(HWND edit, const std::wstring& text);
 

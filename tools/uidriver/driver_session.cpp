@@ -32,6 +32,17 @@ CDriverSession::Outcome Failed(std::string why) { return {std::nullopt, std::mov
 CDriverSession::Outcome Answered(std::string answer) { return {std::move(answer), {}}; }
 CDriverSession::Outcome Done() { return {}; }
 
+// An entry named by its index or its text.
+std::optional<int> EntryIndex(const std::vector<std::wstring>& items, const std::string& word) {
+  std::optional<int> index = ParseNumber(word);
+  if (!index) {
+    const auto found = std::find(items.begin(), items.end(), FromUtf8(word));
+    if (found != items.end()) index = static_cast<int>(found - items.begin());
+  }
+  if (!index || *index < 0 || *index >= static_cast<int>(items.size())) return std::nullopt;
+  return index;
+}
+
 std::string JoinLines(const std::vector<std::wstring>& lines, const char* separator) {
   std::string joined;
   for (std::size_t index = 0; index < lines.size(); ++index) {
@@ -70,6 +81,8 @@ const std::vector<CDriverSession::Command>& CDriverSession::Commands() {
       {"sleep", 2, &CDriverSession::Sleep},          {"start", 2, &CDriverSession::StartProgram},
       {"painted", 1, &CDriverSession::ReadPainted},  {"clock", 1, &CDriverSession::ReadClock},
       {"count", 2, &CDriverSession::ReadCount},
+      {"click-cell", 4, &CDriverSession::ClickListCell}, {"cell", 4, &CDriverSession::ReadCell},
+      {"cell-choices", 2, &CDriverSession::ReadCellChoices}, {"choose-cell", 3, &CDriverSession::ChooseCell},
   };
   return commands;
 }
@@ -206,14 +219,8 @@ CDriverSession::Outcome CDriverSession::Pick(const Words& words) {
   std::string failure;
   HWND combo = Control(words[1], failure);
   if (!combo) return Failed(failure);
-  const std::vector<std::wstring> items = ItemsOf(combo);
-  std::optional<int> index = ParseNumber(words[2]);
-  if (!index) {
-    const auto found = std::find(items.begin(), items.end(), FromUtf8(words[2]));
-    if (found != items.end()) index = static_cast<int>(found - items.begin());
-  }
-  if (!index || *index < 0 || *index >= static_cast<int>(items.size()))
-    return Failed("pick: no entry " + words[2] + " in " + words[1]);
+  const std::optional<int> index = EntryIndex(ItemsOf(combo), words[2]);
+  if (!index) return Failed("pick: no entry " + words[2] + " in " + words[1]);
   PickItem(combo, *index);
   return Done();
 }
@@ -344,5 +351,50 @@ CDriverSession::Outcome CDriverSession::Sleep(const Words& words) {
   const auto ms = ParseNumber(words[1]);
   if (!ms || *ms < 0) return Failed("sleep: not a number of milliseconds: " + words[1]);
   ::Sleep(static_cast<DWORD>(*ms));
+  return Done();
+}
+
+CDriverSession::Outcome CDriverSession::ClickListCell(const Words& words) {
+  std::string failure;
+  HWND list = Control(words[1], failure);
+  if (!list) return Failed(failure);
+  const auto row = ParseNumber(words[2]);
+  const auto column = ParseNumber(words[3]);
+  if (!row || !column || *row < 0 || *column < 0) return Failed("click-cell: not a cell: " + words[2] + " " + words[3]);
+  ClickCell(list, *row, *column);
+  return Done();
+}
+
+CDriverSession::Outcome CDriverSession::ReadCell(const Words& words) {
+  std::string failure;
+  HWND list = Control(words[1], failure);
+  if (!list) return Failed(failure);
+  const auto row = ParseNumber(words[2]);
+  const auto column = ParseNumber(words[3]);
+  if (!row || !column || *row < 0 || *column < 0) return Failed("cell: not a cell: " + words[2] + " " + words[3]);
+  return Answered(ToUtf8(CellText(list, *row, *column)));
+}
+
+HWND CDriverSession::AwaitCellEditor(const std::string& word, std::string& failure) const {
+  HWND list = Control(word, failure);
+  if (!list) return nullptr;
+  HWND editor = PollUntil(timeoutMs_, [list] { return CellEditor(list); });
+  if (!editor) failure = "no cell editor open in " + word;
+  return editor;
+}
+
+CDriverSession::Outcome CDriverSession::ReadCellChoices(const Words& words) {
+  std::string failure;
+  HWND editor = AwaitCellEditor(words[1], failure);
+  return editor ? Answered(JoinLines(ItemsOf(editor), "\n")) : Failed(failure);
+}
+
+CDriverSession::Outcome CDriverSession::ChooseCell(const Words& words) {
+  std::string failure;
+  HWND editor = AwaitCellEditor(words[1], failure);
+  if (!editor) return Failed(failure);
+  const std::optional<int> index = EntryIndex(ItemsOf(editor), words[2]);
+  if (!index) return Failed("choose-cell: no entry " + words[2] + " in the editor of " + words[1]);
+  ChooseInCellEditor(editor, *index);
   return Done();
 }

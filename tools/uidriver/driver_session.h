@@ -10,6 +10,10 @@
 //   pick ID N | pick ID TEXT          select a combo entry by index or text, telling the parent
 //   type ID TEXT                      set an edit's text
 //   open-folder ID N                  double-click folder N of a share list panel
+//   click-cell ID ROW COLUMN          press and release the left button on a cell of a report list
+//   cell ID ROW COLUMN -> the cell's text
+//   cell-choices ID   -> the entries of the list's open cell editor, one a line (waits for it)
+//   choose-cell ID N | choose-cell ID TEXT   choose that entry in the open cell editor (Enter)
 //   text ID           -> the text     items ID  -> the entries, one a line
 //   count ID          -> the number of entries
 //   selected ID       -> the selected entry's text
@@ -72,6 +76,12 @@ class CDriverSession {
   Outcome Pick(const Words& words);
   Outcome Type(const Words& words);
   Outcome OpenFolder(const Words& words);
+  Outcome ClickListCell(const Words& words);
+  Outcome ReadCell(const Words& words);
+  Outcome ReadCellChoices(const Words& words);
+  Outcome ChooseCell(const Words& words);
+  // Waits up to the timeout for the cell editor of the list named by `word`.
+  HWND AwaitCellEditor(const std::string& word, std::string& failure) const;
   Outcome ReadText(const Words& words);
   Outcome ReadItems(const Words& words);
   Outcome ReadCount(const Words& words);

@@ -1,6 +1,7 @@
-// Photographs of the administrator's first four pages for the README, taken only when
-// DROVIK_WIZARD_PHOTOS names a directory (each page as <name>.bmp; the time zone page once more in
-// Simplified Chinese). The device's answers come from the fake network door.
+// Photographs of the administrator's first four pages and of the drive mapping page with its choice
+// list open, for the README, taken only when DROVIK_WIZARD_PHOTOS names a directory (each page as
+// <name>.bmp; the time zone page once more in Simplified Chinese). The device's answers come from
+// the fake network door, the computer's drives from recorded connections.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -9,25 +10,29 @@
 #include <string>
 #include <vector>
 
+#include "base/messages.h"
 #include "i18n/current_language.h"
 #include "i18n/win_language.h"
 #include "net/answer_records.h"
+#include "net/op_kinds.h"
 #include "res/resource.h"
+#include "skin/controls/gdip_list_combo_box.h"
 #include "ui/framework/tests/support/ui_test_support.h"
 #include "ui/network/tests/support/fake_network_door.h"
+#include "ui/wizard/drive_mapping_page.h"
+#include "ui/wizard/network_drives.h"
 #include "ui/wizard/network_page.h"
 #include "ui/wizard/time_zone_page.h"
 #include "ui/wizard/user_group_page.h"
+#include "ui/wizard/tests/support/recorded_drive_connections.h"
 #include "ui/wizard/user_name_page.h"
 #include "ui/wizard/wizard_dialog.h"
 
 using namespace std::chrono_literals;
 
 namespace {
-// The window as it is on the screen, as a 24-bit bottom-up BMP.
-void SaveWindowBitmap(HWND window, const std::string& path) {
-  RECT place{};
-  GetWindowRect(window, &place);
+// An area of the screen as a 24-bit bottom-up BMP.
+void SaveScreenArea(const RECT& place, const std::string& path) {
   const int width = place.right - place.left;
   const int height = place.bottom - place.top;
   const int stride = (width * 3 + 3) & ~3;
@@ -55,6 +60,13 @@ void SaveWindowBitmap(HWND window, const std::string& path) {
   std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out);
   std::fwrite(pixels.data(), 1, pixels.size(), out);
   std::fclose(out);
+}
+
+// The window as it is on the screen.
+void SaveWindowBitmap(HWND window, const std::string& path) {
+  RECT place{};
+  GetWindowRect(window, &place);
+  SaveScreenArea(place, path);
 }
 
 void FillDevice() {
@@ -103,5 +115,50 @@ TEST(WizardPhotos, TheFourPages) {
     SaveWindowBitmap(frame.GetSafeHwnd(), std::string(directory) + "/" + shot.file + ".bmp");
   }
   SetLanguage(-1);
+}
+TEST(WizardPhotos, TheDriveMappingPageWithItsChoiceList) {
+  const char* directory = std::getenv("DROVIK_WIZARD_PHOTOS");
+  if (!directory) GTEST_SKIP() << "DROVIK_WIZARD_PHOTOS is not set";
+  CFakeNetworkDoor door;
+  RecordedDriveConnections drives;
+  drives.localDrives = u"CDY";
+  SetDriveConnections(&drives);
+  CDriveMappingPage mapping;
+  CWizardDialog frame(nullptr, false);
+  frame.AddPage(&mapping, Tr(L"DriveMapping"), IDD_WIZARD_DRIVE_MAPPING, -1);
+  ASSERT_TRUE(frame.Create());
+  // At the top of the screen, so that the choice list drops down below its cell.
+  ::SetWindowPos(frame.GetSafeHwnd(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  frame.ShowWindow(SW_SHOW);
+  ShareList() = {{u"Music", u"Y:"}, {u"Photos", u"select"}, {u"Family Backup", u"select"}};
+  mapping.SendMessage(WM_CGI_DONE, 0, kGetShareInfo);
+  PumpMessages(300ms);
+  // The user's two clicks on the second row's location, then the choice list dropped down.
+  HWND list = mapping.GetDlgItem(IDC_DRIVE_MAPPING_LIST);
+  RECT row{LVIR_BOUNDS, 0, 0, 0};
+  ::SendMessageW(list, LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
+  const LPARAM location = MAKELPARAM(350, (row.top + row.bottom) / 2);
+  for (int click = 0; click < 2; ++click) {
+    ::SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, location);
+    ::SendMessageW(list, WM_LBUTTONUP, 0, location);
+  }
+  ASSERT_TRUE(CGdipListComboBox::Shared().IsEditing());
+  CGdipListComboBox::Shared().SendMessage(CB_SHOWDROPDOWN, TRUE);
+  PumpMessages(700ms);
+  // The frame and the dropped list, which reaches beyond it.
+  COMBOBOXINFO combo{};
+  combo.cbSize = sizeof combo;
+  ::GetComboBoxInfo(CGdipListComboBox::Shared().GetSafeHwnd(), &combo);
+  RECT frameArea{};
+  RECT dropped{};
+  RECT both{};
+  ::GetWindowRect(frame.GetSafeHwnd(), &frameArea);
+  ::GetWindowRect(combo.hwndList, &dropped);
+  ::UnionRect(&both, &frameArea, &dropped);
+  SaveScreenArea(both, std::string(directory) + "/wizard-drive-mapping.bmp");
+  CGdipListComboBox::Shared().SendMessage(WM_KEYDOWN, VK_ESCAPE);
+  PumpMessages(100ms);
+  SetDriveConnections(nullptr);
+  ShareList().clear();
 }
 }  // namespace

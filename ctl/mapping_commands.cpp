@@ -11,7 +11,6 @@
 #include "ctl/device_session.h"
 #include "i18n/win_language.h"
 #include "net/answer_records.h"
-#include "net/login_credentials.h"
 #include "net/nas_device.h"
 #include "net/op_kinds.h"
 #include "ui/wizard/drive_mapping_rules.h"
@@ -47,11 +46,8 @@ class MappedShares {
 
   // Changes row `row` to `newLabel` as the page does; prints the message, 0 when it succeeded.
   int Change(int row, std::u16string_view newLabel) {
-    const LoginCredentialsRecord& login = LoginCredentials();
-    const DriveUser user{ToU16(FromAnsi(login.userName)), ToU16(FromAnsi(login.password))};
-    const LocationOutcome outcome =
-        ChangeLocation(DriveConnections(), ShareList().at(static_cast<size_t>(row)), newLabel, address_, user,
-                       SelectText());
+    const LocationOutcome outcome = ChangeLocation(DriveConnections(), ShareList().at(static_cast<size_t>(row)),
+                                                   newLabel, address_, LoggedInDriveUser(), SelectText());
     if (outcome.message.empty()) return 0;
     const std::wstring message = Tr(ToWide(outcome.message).c_str());
     if (!outcome.succeeded) {
@@ -95,11 +91,27 @@ std::optional<DeviceLogin> PositionalAndLogin(const Arguments& args, std::size_t
   return LoginOptions(options);
 }
 
+// A command's `count` positional values, the last of them a drive letter, then the login options.
+struct LetterRequest {
+  Arguments values;
+  std::u16string letter;
+  DeviceLogin login;
+};
+
+std::optional<LetterRequest> ReadLetterRequest(const Arguments& args, std::size_t count) {
+  LetterRequest request;
+  const auto login = PositionalAndLogin(args, count, request.values);
+  const auto letter = login ? LetterArgument(request.values.back()) : std::nullopt;
+  if (!letter) return std::nullopt;
+  request.letter = *letter;
+  request.login = *login;
+  return request;
+}
+
 }  // namespace
 
 int RunMappingsCommand(const Arguments& args) {
-  Arguments none;
-  const auto login = PositionalAndLogin(args, 0, none);
+  const auto login = OnlyLoginOptions(args) ? LoginOptions(args) : std::nullopt;
   if (!login) return Usage(L"mappings");
   MappedShares shares;
   if (!shares.Read(*login)) return 1;
@@ -112,35 +124,33 @@ int RunMappingsCommand(const Arguments& args) {
 }
 
 int RunMapCommand(const Arguments& args) {
-  Arguments values;
-  const auto login = PositionalAndLogin(args, 2, values);
-  const auto letter = login ? LetterArgument(values[1]) : std::nullopt;
-  if (!letter) return Usage(L"map SHARE LETTER");
+  const auto request = ReadLetterRequest(args, 2);
+  if (!request) return Usage(L"map SHARE LETTER");
   MappedShares shares;
-  if (!shares.Read(*login)) return 1;
-  const int row = shares.RowNamed(ToU16(values[0]));
+  if (!shares.Read(request->login)) return 1;
+  const std::wstring& name = request->values[0];
+  const std::u16string& letter = request->letter;
+  const int row = shares.RowNamed(ToU16(name));
   if (row < 0) {
-    PrintError(L"the device has no share " + values[0] + L" for this user");
+    PrintError(L"the device has no share " + name + L" for this user");
     return 1;
   }
   const auto free = LocationChoices(DriveConnections().UsedDriveLetters(), ShareList(), row, SelectText());
-  if (std::find(free.begin(), free.end(), *letter) == free.end()) {
-    PrintError(ToWide(*letter) + L" is in use");
+  if (std::find(free.begin(), free.end(), letter) == free.end()) {
+    PrintError(ToWide(letter) + L" is in use");
     return 1;
   }
-  return shares.Change(row, *letter);
+  return shares.Change(row, letter);
 }
 
 int RunUnmapCommand(const Arguments& args) {
-  Arguments values;
-  const auto login = PositionalAndLogin(args, 1, values);
-  const auto letter = login ? LetterArgument(values[0]) : std::nullopt;
-  if (!letter) return Usage(L"unmap LETTER");
+  const auto request = ReadLetterRequest(args, 1);
+  if (!request) return Usage(L"unmap LETTER");
   MappedShares shares;
-  if (!shares.Read(*login)) return 1;
-  const int row = shares.RowMappedTo(*letter);
+  if (!shares.Read(request->login)) return 1;
+  const int row = shares.RowMappedTo(request->letter);
   if (row < 0) {
-    PrintError(ToWide(*letter) + L" holds no share of this device");
+    PrintError(ToWide(request->letter) + L" holds no share of this device");
     return 1;
   }
   return shares.Change(row, SelectText());

@@ -83,11 +83,15 @@ open_mapping_page_lines() {
   printf 'click IDC_WIZARD_STEP_DRIVE_MAPPING\nawait Music cell IDC_DRIVE_MAPPING_LIST 0 0\n'
 }
 
-# Chooses `letter` for the first row (Music) in the page's choice list; prints the choices offered.
+# Chooses `letter` for the first row (Music) in the page's choice list and answers the message;
+# prints the choices offered, the message and the row's location afterwards.
 choose_lines() { # letter
   printf 'click-cell IDC_DRIVE_MAPPING_LIST 0 1\nclick-cell IDC_DRIVE_MAPPING_LIST 0 1\n'
   printf 'cell-choices IDC_DRIVE_MAPPING_LIST\nchoose-cell IDC_DRIVE_MAPPING_LIST %s\n' "$1"
+  printf 'message\nanswer OK\ncell IDC_DRIVE_MAPPING_LIST 0 1\n'
 }
+
+close_wizard_lines() { printf 'click IDC_WIZARD_EXIT\nwait-gone\n'; }
 
 page_maps_remaps_and_removes() {
   mapping_lan
@@ -102,11 +106,7 @@ await "Welcome admin" text IDC_MAIN_WELCOME
 $(open_mapping_page_lines)
 cell IDC_DRIVE_MAPPING_LIST 0 1
 $(choose_lines Y:)
-message
-answer OK
-cell IDC_DRIVE_MAPPING_LIST 0 1
-click IDC_WIZARD_EXIT
-wait-gone
+$(close_wizard_lines)
 SCRIPT
 )
   # C: and Z: are the prefix's own drives.
@@ -124,15 +124,8 @@ Y:" "$answers"
 $(open_mapping_page_lines)
 cell IDC_DRIVE_MAPPING_LIST 0 1
 $(choose_lines X:)
-message
-answer OK
-cell IDC_DRIVE_MAPPING_LIST 0 1
 $(choose_lines select)
-message
-answer OK
-cell IDC_DRIVE_MAPPING_LIST 0 1
-click IDC_WIZARD_EXIT
-wait-gone
+$(close_wizard_lines)
 SCRIPT
 )
   expect_eq "opened again, remapped, removed" "Y:

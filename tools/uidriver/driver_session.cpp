@@ -354,25 +354,30 @@ CDriverSession::Outcome CDriverSession::Sleep(const Words& words) {
   return Done();
 }
 
-CDriverSession::Outcome CDriverSession::ClickListCell(const Words& words) {
-  std::string failure;
+std::optional<CDriverSession::ListCell> CDriverSession::NamedCell(const Words& words, std::string& failure) const {
   HWND list = Control(words[1], failure);
-  if (!list) return Failed(failure);
+  if (!list) return std::nullopt;
   const auto row = ParseNumber(words[2]);
   const auto column = ParseNumber(words[3]);
-  if (!row || !column || *row < 0 || *column < 0) return Failed("click-cell: not a cell: " + words[2] + " " + words[3]);
-  ClickCell(list, *row, *column);
+  if (!row || !column || *row < 0 || *column < 0) {
+    failure = words[0] + ": not a cell: " + words[2] + " " + words[3];
+    return std::nullopt;
+  }
+  return ListCell{list, *row, *column};
+}
+
+CDriverSession::Outcome CDriverSession::ClickListCell(const Words& words) {
+  std::string failure;
+  const auto cell = NamedCell(words, failure);
+  if (!cell) return Failed(failure);
+  ClickCell(cell->list, cell->row, cell->column);
   return Done();
 }
 
 CDriverSession::Outcome CDriverSession::ReadCell(const Words& words) {
   std::string failure;
-  HWND list = Control(words[1], failure);
-  if (!list) return Failed(failure);
-  const auto row = ParseNumber(words[2]);
-  const auto column = ParseNumber(words[3]);
-  if (!row || !column || *row < 0 || *column < 0) return Failed("cell: not a cell: " + words[2] + " " + words[3]);
-  return Answered(ToUtf8(CellText(list, *row, *column)));
+  const auto cell = NamedCell(words, failure);
+  return cell ? Answered(ToUtf8(CellText(cell->list, cell->row, cell->column))) : Failed(failure);
 }
 
 HWND CDriverSession::AwaitCellEditor(const std::string& word, std::string& failure) const {

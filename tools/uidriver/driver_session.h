@@ -80,6 +80,13 @@ class CDriverSession {
   Outcome ReadCell(const Words& words);
   Outcome ReadCellChoices(const Words& words);
   Outcome ChooseCell(const Words& words);
+  // The report list cell of a "NAME ID ROW COLUMN" command; nothing with `failure` set.
+  struct ListCell {
+    HWND list;
+    int row;
+    int column;
+  };
+  std::optional<ListCell> NamedCell(const Words& words, std::string& failure) const;
   // Waits up to the timeout for the cell editor of the list named by `word`.
   HWND AwaitCellEditor(const std::string& word, std::string& failure) const;
   Outcome ReadText(const Words& words);

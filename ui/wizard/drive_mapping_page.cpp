@@ -3,7 +3,6 @@
 #include "base/ansi_text.h"
 #include "base/messages.h"
 #include "i18n/win_language.h"
-#include "net/login_credentials.h"
 #include "net/nas_device.h"
 #include "net/op_kinds.h"
 #include "res/resource.h"
@@ -22,11 +21,6 @@ constexpr int kFontHeight = 18;
 constexpr COLORREF kTextColour = RGB(255, 255, 255);
 
 std::u16string SelectText() { return ToU16(Tr(L"select")); }
-
-DriveUser LoggedInUser() {
-  const LoginCredentialsRecord& login = LoginCredentials();
-  return {ToU16(FromAnsi(login.userName)), ToU16(FromAnsi(login.password))};
-}
 }  // namespace
 
 CDriveMappingPage::CDriveMappingPage() : CWizardPage(IDD_WIZARD_DRIVE_MAPPING) {}
@@ -94,7 +88,7 @@ void CDriveMappingPage::OnLocationChosen(int row) {
   if (row < 0 || static_cast<size_t>(row) >= shares.size()) return;
   const std::u16string newLabel = ToU16(list_.GetItemText(row, 1));
   const LocationOutcome outcome = ChangeLocation(DriveConnections(), shares[static_cast<size_t>(row)], newLabel,
-                                                 ToU16(deviceAddress_), LoggedInUser(), SelectText());
+                                                 ToU16(deviceAddress_), LoggedInDriveUser(), SelectText());
   if (outcome.message.empty()) return;
   ShowProgramMessage(GetSafeHwnd(), Tr(ToWide(outcome.message).c_str()));
   ShowShares();

@@ -4,6 +4,7 @@
 #include <winnetwk.h>
 
 #include "base/ansi_text.h"
+#include "net/login_credentials.h"
 
 namespace {
 constexpr DWORD kRemoteNameLength = 512;
@@ -49,6 +50,11 @@ std::u16string CSystemDriveConnections::UsedDriveLetters() {
   std::u16string letters;
   for (const wchar_t* root = roots; *root; root += wcslen(root) + 1) letters.push_back(static_cast<char16_t>(*root));
   return letters;
+}
+
+DriveUser LoggedInDriveUser() {
+  const LoginCredentialsRecord& login = LoginCredentials();
+  return {ToU16(FromAnsi(login.userName)), ToU16(FromAnsi(login.password))};
 }
 
 IDriveConnections& DriveConnections() {

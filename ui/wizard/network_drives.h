@@ -13,6 +13,9 @@ class CSystemDriveConnections : public IDriveConnections {
   std::u16string UsedDriveLetters() override;
 };
 
+// The logged-in user (LoginCredentials), whose name and password a mapping uses.
+DriveUser LoggedInDriveUser();
+
 // The connections the page and drovikctl use: the system's unless a test replaced them.
 IDriveConnections& DriveConnections();
 // Replaces the connections (not owned); nullptr brings the system's back.

@@ -1,5 +1,10 @@
 #include "tools/uidriver/control_actions.h"
 
+#include <commctrl.h>
+
+#include <chrono>
+#include <thread>
+
 #include "skin/controls/folder_layout.h"
 #include "tools/uidriver/target_windows.h"
 
@@ -38,6 +43,99 @@ void PickItem(HWND combo, int index) {
 
 void TypeText(HWND edit, const std::wstring& text) {
   SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+bool TypeAddress(HWND addressField, const std::array<int, 4>& octets) {
+  // The fields are the control's children 1 to 4, left to right.
+  for (std::size_t index = 0; index < octets.size(); ++index) {
+    HWND field = GetDlgItem(addressField, static_cast<int>(index) + 1);
+    if (!field) return false;
+    TypeText(field, std::to_wstring(octets[index]));
+  }
+  return true;
+}
+
+namespace {
+bool BringToFront(HWND window, DWORD timeoutMs) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+  for (;;) {
+    SetForegroundWindow(window);
+    if (GetForegroundWindow() == window) return true;
+    if (std::chrono::steady_clock::now() >= end) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+}
+
+INPUT KeyInput(WORD virtualKey, bool release) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = virtualKey;
+  input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
+  return input;
+}
+}  // namespace
+
+bool PressKeys(HWND window, const std::wstring& text, DWORD timeoutMs) {
+  std::vector<INPUT> inputs;
+  for (wchar_t c : text) {
+    const bool letter = (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z');
+    if (!letter && !(c >= L'0' && c <= L'9')) return false;
+    // Virtual keys of letters are the capitals; the shift state does not matter to a press.
+    const WORD key = static_cast<WORD>(letter ? towupper(c) : c);
+    inputs.push_back(KeyInput(key, false));
+    inputs.push_back(KeyInput(key, true));
+  }
+  if (!BringToFront(window, timeoutMs)) return false;
+  return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
+}
+
+int SelectedRow(HWND listView) {
+  return static_cast<int>(SendMessageW(listView, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+namespace {
+// A RECT in the address space of the list's process, which is where LVM_GETITEMRECT writes.
+class RemoteRect {
+ public:
+  explicit RemoteRect(HWND window) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (process_) memory_ = VirtualAllocEx(process_, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
+  }
+  ~RemoteRect() {
+    if (memory_) VirtualFreeEx(process_, memory_, 0, MEM_RELEASE);
+    if (process_) CloseHandle(process_);
+  }
+  RemoteRect(const RemoteRect&) = delete;
+  RemoteRect& operator=(const RemoteRect&) = delete;
+
+  void* Address() const { return memory_; }
+  bool Write(const RECT& rect) const { return memory_ && WriteProcessMemory(process_, memory_, &rect, sizeof rect, nullptr); }
+  bool Read(RECT& rect) const { return memory_ && ReadProcessMemory(process_, memory_, &rect, sizeof rect, nullptr); }
+
+ private:
+  HANDLE process_ = nullptr;
+  void* memory_ = nullptr;
+};
+}  // namespace
+
+bool ClickRow(HWND listView, int index) {
+  const auto count = SendMessageW(listView, LVM_GETITEMCOUNT, 0, 0);
+  if (index < 0 || index >= count) return false;
+  SendMessageW(listView, LVM_ENSUREVISIBLE, static_cast<WPARAM>(index), FALSE);
+  RemoteRect remote(listView);
+  RECT row{LVIR_BOUNDS, 0, 0, 0};
+  if (!remote.Write(row)) return false;
+  if (!SendMessageW(listView, LVM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(remote.Address())))
+    return false;
+  if (!remote.Read(row)) return false;
+  // Left of the middle: a narrow first column is still hit.
+  const LPARAM point = MAKELPARAM(row.left + 20, (row.top + row.bottom) / 2);
+  PostMessageW(listView, WM_LBUTTONDOWN, MK_LBUTTON, point);
+  PostMessageW(listView, WM_LBUTTONUP, 0, point);
+  return true;
 }
 
 void DoubleClickFolder(HWND folderList, int index) {

@@ -14,6 +14,18 @@
 PROGRAM_WIN_BIN=${DROVIK_WIN_BIN:-$DROVIK_WIN_TREE/bin}
 PROGRAM_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
+# Skips the calling script without the program; stops it without the tools that drive it.
+program_require_tools() {
+  if [ ! -e "$PROGRAM_WIN_BIN/drovik.exe" ]; then
+    echo "skipped: no drovik.exe in $PROGRAM_WIN_BIN"
+    exit 77
+  fi
+  local needed
+  for needed in "$PROGRAM_WIN_BIN/uidriver.exe" "$PROGRAM_WIN_BIN/open_recorder.exe"; do
+    [ -e "$needed" ] || { echo "missing $needed (run scripts/build)"; exit 1; }
+  done
+}
+
 # The devices: HomeNAS answers first, then Attic, then Workshop, which sits on another subnet.
 program_devices() {
   cat <<'CFG'

@@ -5,20 +5,6 @@
 . "$E2E_DIR/program_lib.sh"
 program_require_tools
 
-far_device() {
-  cat <<'CFG'
-[device]
-name=Workshop
-mac=00:1b:ac:00:00:03
-address=198.51.100.23
-mask=255.255.255.0
-gateway=198.51.100.1
-user=admin:sawdust
-volume=1:450:120
-setip.readdress=1
-CFG
-}
-
 moved_into_this_subnet() {
   local answers
   answers=$(drive <<SCRIPT
@@ -67,7 +53,8 @@ Gateway:192.0.2.1" "$answers"
 }
 
 testlan_begin
-far_device >"$TESTLAN_TMP/far.cfg"
+device Workshop 00:1b:ac:00:00:03 198.51.100.23 gateway=198.51.100.1 user=admin:sawdust volume=1:450:120 \
+  setip.readdress=1 >"$TESTLAN_TMP/far.cfg"
 testlan_host pc 192.0.2.10/24
 testlan_sim far 198.51.100.23 "$TESTLAN_TMP/far.cfg"
 program_prefix

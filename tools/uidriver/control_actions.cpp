@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <chrono>
+#include <cwctype>
 #include <thread>
 
 #include "skin/controls/folder_layout.h"
@@ -20,6 +21,50 @@ std::wstring ItemText(HWND list, int index) {
   text.resize(static_cast<std::size_t>(length));
   return text;
 }
+
+bool BringToFront(HWND window, DWORD timeoutMs) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+  for (;;) {
+    SetForegroundWindow(window);
+    if (GetForegroundWindow() == window) return true;
+    if (std::chrono::steady_clock::now() >= end) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+}
+
+INPUT KeyInput(WORD virtualKey, bool release) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = virtualKey;
+  input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
+  return input;
+}
+
+// A RECT in the address space of the list's process, which is where LVM_GETITEMRECT writes.
+class RemoteRect {
+ public:
+  explicit RemoteRect(HWND window) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (process_) memory_ = VirtualAllocEx(process_, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
+  }
+  ~RemoteRect() {
+    if (memory_) VirtualFreeEx(process_, memory_, 0, MEM_RELEASE);
+    if (process_) CloseHandle(process_);
+  }
+  RemoteRect(const RemoteRect&) = delete;
+  RemoteRect& operator=(const RemoteRect&) = delete;
+
+  void* Address() const { return memory_; }
+  bool Write(const RECT& rect) const { return memory_ && WriteProcessMemory(process_, memory_, &rect, sizeof rect, nullptr); }
+  bool Read(RECT& rect) const { return memory_ && ReadProcessMemory(process_, memory_, &rect, sizeof rect, nullptr); }
+
+ private:
+  HANDLE process_ = nullptr;
+  void* memory_ = nullptr;
+};
 }  // namespace
 
 void Click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
@@ -55,27 +100,6 @@ bool TypeAddress(HWND addressField, const std::array<int, 4>& octets) {
   return true;
 }
 
-namespace {
-bool BringToFront(HWND window, DWORD timeoutMs) {
-  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-  for (;;) {
-    SetForegroundWindow(window);
-    if (GetForegroundWindow() == window) return true;
-    if (std::chrono::steady_clock::now() >= end) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-}
-
-INPUT KeyInput(WORD virtualKey, bool release) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = virtualKey;
-  input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
-  input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
-  return input;
-}
-}  // namespace
-
 bool PressKeys(HWND window, const std::wstring& text, DWORD timeoutMs) {
   std::vector<INPUT> inputs;
   for (wchar_t c : text) {
@@ -94,33 +118,6 @@ int SelectedRow(HWND listView) {
   return static_cast<int>(SendMessageW(listView, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
-namespace {
-// A RECT in the address space of the list's process, which is where LVM_GETITEMRECT writes.
-class RemoteRect {
- public:
-  explicit RemoteRect(HWND window) {
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
-    if (process_) memory_ = VirtualAllocEx(process_, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
-  }
-  ~RemoteRect() {
-    if (memory_) VirtualFreeEx(process_, memory_, 0, MEM_RELEASE);
-    if (process_) CloseHandle(process_);
-  }
-  RemoteRect(const RemoteRect&) = delete;
-  RemoteRect& operator=(const RemoteRect&) = delete;
-
-  void* Address() const { return memory_; }
-  bool Write(const RECT& rect) const { return memory_ && WriteProcessMemory(process_, memory_, &rect, sizeof rect, nullptr); }
-  bool Read(RECT& rect) const { return memory_ && ReadProcessMemory(process_, memory_, &rect, sizeof rect, nullptr); }
-
- private:
-  HANDLE process_ = nullptr;
-  void* memory_ = nullptr;
-};
-}  // namespace
-
 bool ClickRow(HWND listView, int index) {
   const auto count = SendMessageW(listView, LVM_GETITEMCOUNT, 0, 0);
   if (index < 0 || index >= count) return false;
@@ -131,7 +128,8 @@ bool ClickRow(HWND listView, int index) {
   if (!SendMessageW(listView, LVM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(remote.Address())))
     return false;
   if (!remote.Read(row)) return false;
-  // Left of the middle: a narrow first column is still hit.
+  // Inside the first column, near its left end: in a report view only the first column's cell
+  // answers a click unless the whole row is selectable.
   const LPARAM point = MAKELPARAM(row.left + 20, (row.top + row.bottom) / 2);
   PostMessageW(listView, WM_LBUTTONDOWN, MK_LBUTTON, point);
   PostMessageW(listView, WM_LBUTTONUP, 0, point);

@@ -164,10 +164,11 @@ void CSkinButton::UncheckGroup() const {
   HWND parent = GetParent();
   HWND self = GetSafeHwnd();
   // The walk ends back at this button; a button the walk skips (hidden or disabled) would never
-  // come round again, so the first button met also ends it.
+  // come round again, so the first button met also ends it. Sent, not posted: a dialog that reads
+  // the group right after a click (an OK already queued behind it) must see one button checked.
   HWND first = GetNextDlgGroupItem(parent, self, FALSE);
   for (HWND next = first; next && next != self;) {
-    ::PostMessageW(next, WM_GROUP_UNCHECK, 0, 0);
+    ::SendMessageW(next, WM_GROUP_UNCHECK, 0, 0);
     next = GetNextDlgGroupItem(parent, next, FALSE);
     if (next == first) break;
   }

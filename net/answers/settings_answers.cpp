@@ -99,9 +99,16 @@ AnswerReport ParseLanAnswer(std::string_view answer, const AnsiCodePage& codePag
                        NextElementText(reader, u"gateway1")};
   StoreLanTexts(codePage, texts, current);
   devices.UpdateAt(deviceIndex, [&](NasDeviceInfo& record) {
-    if (std::string_view(record.address, strnlen(record.address, sizeof record.address)) ==
+    if (std::string_view(record.address, strnlen(record.address, sizeof record.address)) !=
         requestedAddress)
-      StoreLanTexts(codePage, texts, record);
+      return;
+    StoreLanTexts(codePage, texts, record);
+    // The device names itself by its MAC and its address: the login check and the IP change that
+    // follow must carry the new address, or the moved device takes them for another's.
+    const std::uint32_t moved = DottedToAddress(record.address);
+    if (moved == 0xFFFFFFFFu) return;
+    for (std::size_t octet = 0; octet < 4; ++octet)
+      record.deviceId[kDeviceIdSize - 4 + octet] = static_cast<unsigned char>(moved >> (8 * octet));
   });
   return {};
 }

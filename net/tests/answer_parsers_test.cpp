@@ -205,6 +205,20 @@ TEST_F(LanAnswerTest, TheNewAddressReachesTheDeviceRecordAndTheWizard) {
   EXPECT_STREQ(Device().gateway, "198.51.100.1");
 }
 
+TEST_F(LanAnswerTest, TheDeviceIdTakesTheNewAddressAndKeepsTheMac) {
+  devices.UpdateAt(0, [](NasDeviceInfo& record) {
+    const unsigned char id[kDeviceIdSize] = {0, 0x1b, 0xac, 0, 0, 1, 192, 0, 2, 21};
+    std::memcpy(record.deviceId, id, sizeof id);
+  });
+  Parse(Answer("<info><ip1>not an address</ip1></info>"));
+  const unsigned char kept[kDeviceIdSize] = {0, 0x1b, 0xac, 0, 0, 1, 192, 0, 2, 21};
+  EXPECT_EQ(std::memcmp(Device().deviceId, kept, sizeof kept), 0);
+  // The record now holds that text as its address: the next answer is addressed to it.
+  Parse(Sample("get_lan_info.xml"), 0, "not an address");
+  const unsigned char moved[kDeviceIdSize] = {0, 0x1b, 0xac, 0, 0, 1, 198, 51, 100, 40};
+  EXPECT_EQ(std::memcmp(Device().deviceId, moved, sizeof moved), 0);
+}
+
 TEST_F(LanAnswerTest, NoAddressChangesNothing) {
   for (const char* body :
        {"<info><ip1>0.0.0.0</ip1><netmask1>255.0.0.0</netmask1></info>",

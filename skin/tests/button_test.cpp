@@ -83,6 +83,15 @@ TEST_F(SkinnedButtons, CheckingARadioButtonClearsTheRestOfItsGroupAcrossTheWrap)
   EXPECT_EQ(dialog.radioOne.GetCheck(), BST_UNCHECKED);
 }
 
+TEST_F(SkinnedButtons, TheRestOfTheGroupIsClearedBeforeTheNextQueuedMessage) {
+  dialog.radioOne.SetCheck(BST_CHECKED);
+  PumpMessages(20ms);
+  // A click and an OK queued right behind it: the OK must find only the clicked button checked.
+  dialog.radioThree.SetCheck(BST_CHECKED);
+  EXPECT_EQ(dialog.radioOne.GetCheck(), BST_UNCHECKED);
+  EXPECT_EQ(dialog.radioThree.GetCheck(), BST_CHECKED);
+}
+
 TEST_F(SkinnedButtons, UncheckingARadioButtonClearsNothingElse) {
   dialog.radioOne.SetCheck(BST_CHECKED);
   dialog.radioTwo.SetCheck(BST_UNCHECKED);

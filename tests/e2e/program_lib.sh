@@ -14,6 +14,18 @@
 PROGRAM_WIN_BIN=${DROVIK_WIN_BIN:-$DROVIK_WIN_TREE/bin}
 PROGRAM_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
+# Skips the calling script without the program; stops it without the tools that drive it.
+program_require_tools() {
+  if [ ! -e "$PROGRAM_WIN_BIN/drovik.exe" ]; then
+    echo "skipped: no drovik.exe in $PROGRAM_WIN_BIN"
+    exit 77
+  fi
+  local needed
+  for needed in "$PROGRAM_WIN_BIN/uidriver.exe" "$PROGRAM_WIN_BIN/open_recorder.exe"; do
+    [ -e "$needed" ] || { echo "missing $needed (run scripts/build)"; exit 1; }
+  done
+}
+
 # The devices: HomeNAS answers first, then Attic, then Workshop, which sits on another subnet.
 program_devices() {
   cat <<'CFG'
@@ -126,6 +138,19 @@ drive() {
 
 program_stop() {
   drive <<<$'click IDC_CLOSE\nwait-gone'
+}
+
+# Runs one case of the shared session; after a failure the next case still runs.
+step() { # name function
+  count_case "$1" "$2" || recover
+}
+
+# After a failed case: a message box, the wizard or the login dialog left open would fail the next
+# case too.
+recover() {
+  DRIVE_TIMEOUT_MS=500 drive <<<'answer OK' >/dev/null 2>&1 || true
+  DRIVE_TIMEOUT_MS=500 drive <<<$'window has=IDC_WIZARD_CLOSE\nclick IDC_WIZARD_CLOSE\nwait-gone' >/dev/null 2>&1 || true
+  DRIVE_TIMEOUT_MS=500 drive <<<$'window has=IDC_LOGIN_CANCEL\nclick IDC_LOGIN_CANCEL' >/dev/null 2>&1 || true
 }
 
 # The program's state as the enabled flags of every control that the login state switches, in

@@ -12,17 +12,6 @@ for needed in "$PROGRAM_WIN_BIN/uidriver.exe" "$PROGRAM_WIN_BIN/open_recorder.ex
   [ -e "$needed" ] || { echo "missing $needed (run scripts/build)"; exit 1; }
 done
 
-# Runs one case of the shared session; after a failure the next case still runs.
-step() { # name function
-  count_case "$1" "$2" || recover
-}
-
-# After a failed case: a message box or the login dialog left open would fail the next case too.
-recover() {
-  DRIVE_TIMEOUT_MS=500 drive <<<'answer OK' >/dev/null 2>&1 || true
-  DRIVE_TIMEOUT_MS=500 drive <<<$'window has=IDC_LOGIN_CANCEL\nclick IDC_LOGIN_CANCEL' >/dev/null 2>&1 || true
-}
-
 state() { drive <<<"enabled $STATE_CONTROLS"; }
 
 startup_lists_the_devices_and_selects_the_last_used() {

@@ -2,6 +2,10 @@
 
 #include <commctrl.h>
 
+#include <chrono>
+#include <cwctype>
+#include <thread>
+
 #include "skin/controls/folder_layout.h"
 #include "tools/uidriver/target_windows.h"
 
@@ -47,6 +51,26 @@ class RemoteBuffer {
 };
 
 constexpr int kCellTextLength = 1024;
+
+bool BringToFront(HWND window, DWORD timeoutMs) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+  for (;;) {
+    SetForegroundWindow(window);
+    if (GetForegroundWindow() == window) return true;
+    if (std::chrono::steady_clock::now() >= end) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+}
+
+INPUT KeyInput(WORD virtualKey, bool release) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = virtualKey;
+  input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
+  return input;
+}
+
 }  // namespace
 
 void Click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
@@ -82,12 +106,21 @@ std::wstring CellText(HWND list, int row, int column) {
   return text;
 }
 
-void ClickCell(HWND list, int row, int column) {
+namespace {
+// The bounds of a report-view row, which LVM_GETITEMRECT writes in the list's own process.
+bool RowBounds(HWND list, int row, RECT& bounds) {
   RemoteBuffer buffer(list, sizeof(RECT));
-  RECT bounds{LVIR_BOUNDS, 0, 0, 0};
-  if (!buffer.Write(0, &bounds, sizeof bounds)) return;
-  SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(buffer.Address()));
-  if (!buffer.Read(0, &bounds, sizeof bounds)) return;
+  bounds = RECT{LVIR_BOUNDS, 0, 0, 0};
+  if (!buffer.Write(0, &bounds, sizeof bounds)) return false;
+  if (!SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(buffer.Address())))
+    return false;
+  return buffer.Read(0, &bounds, sizeof bounds);
+}
+}  // namespace
+
+void ClickCell(HWND list, int row, int column) {
+  RECT bounds;
+  if (!RowBounds(list, row, bounds)) return;
   int left = bounds.left;
   for (int before = 0; before < column; ++before) left += static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, before, 0));
   const int width = static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, column, 0));
@@ -109,6 +142,48 @@ void ChooseInCellEditor(HWND editor, int index) {
 
 void TypeText(HWND edit, const std::wstring& text) {
   SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+bool TypeAddress(HWND addressField, const std::array<int, 4>& octets) {
+  // The fields are the control's children 1 to 4, left to right.
+  for (std::size_t index = 0; index < octets.size(); ++index) {
+    HWND field = GetDlgItem(addressField, static_cast<int>(index) + 1);
+    if (!field) return false;
+    TypeText(field, std::to_wstring(octets[index]));
+  }
+  return true;
+}
+
+bool PressKeys(HWND window, const std::wstring& text, DWORD timeoutMs) {
+  std::vector<INPUT> inputs;
+  for (wchar_t c : text) {
+    const bool letter = (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z');
+    if (!letter && !(c >= L'0' && c <= L'9')) return false;
+    // Virtual keys of letters are the capitals; the shift state does not matter to a press.
+    const WORD key = static_cast<WORD>(letter ? towupper(c) : c);
+    inputs.push_back(KeyInput(key, false));
+    inputs.push_back(KeyInput(key, true));
+  }
+  if (!BringToFront(window, timeoutMs)) return false;
+  return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
+}
+
+int SelectedRow(HWND listView) {
+  return static_cast<int>(SendMessageW(listView, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+bool ClickRow(HWND listView, int index) {
+  const auto count = SendMessageW(listView, LVM_GETITEMCOUNT, 0, 0);
+  if (index < 0 || index >= count) return false;
+  SendMessageW(listView, LVM_ENSUREVISIBLE, static_cast<WPARAM>(index), FALSE);
+  RECT row;
+  if (!RowBounds(listView, index, row)) return false;
+  // Inside the first column, near its left end: in a report view only the first column's cell
+  // answers a click unless the whole row is selectable.
+  const LPARAM point = MAKELPARAM(row.left + 20, (row.top + row.bottom) / 2);
+  PostMessageW(listView, WM_LBUTTONDOWN, MK_LBUTTON, point);
+  PostMessageW(listView, WM_LBUTTONUP, 0, point);
+  return true;
 }
 
 void DoubleClickFolder(HWND folderList, int index) {

@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,19 @@ void ChooseInCellEditor(HWND editor, int index);
 
 // Replaces the text of an edit (WM_SETTEXT).
 void TypeText(HWND edit, const std::wstring& text);
+
+// Fills the four octet fields of a skinned IP address field ("SkinIPAddress"), as typed.
+bool TypeAddress(HWND addressField, const std::array<int, 4>& octets);
+
+// Types letters and digits with real key presses (SendInput) into `window`, brought to the front
+// first: input hooks see them as they see a user's. False when the window would not come to the
+// front within `timeoutMs` or the input was not taken.
+bool PressKeys(HWND window, const std::wstring& text, DWORD timeoutMs);
+
+// The first selected row of a report-view list, or -1.
+int SelectedRow(HWND listView);
+// Scrolls row `index` of a report-view list into view and clicks its middle (pressed, released).
+bool ClickRow(HWND listView, int index);
 
 // Double-clicks the folder at `index` of a share list panel ("FolderListWnd") as a user does:
 // pressed, released, double click, released, all at the middle of its cell. The panel must not be

@@ -83,6 +83,8 @@ const std::vector<CDriverSession::Command>& CDriverSession::Commands() {
       {"count", 2, &CDriverSession::ReadCount},
       {"click-cell", 4, &CDriverSession::ClickListCell}, {"cell", 4, &CDriverSession::ReadCell},
       {"cell-choices", 2, &CDriverSession::ReadCellChoices}, {"choose-cell", 3, &CDriverSession::ChooseCell},
+      {"type-address", 3, &CDriverSession::TypeAddressWords}, {"press-keys", 2, &CDriverSession::PressKeyWords},
+      {"click-row", 3, &CDriverSession::ClickRowWords}, {"selected-row", 2, &CDriverSession::ReadSelectedRow},
   };
   return commands;
 }
@@ -231,6 +233,38 @@ CDriverSession::Outcome CDriverSession::Type(const Words& words) {
   if (!edit) return Failed(failure);
   TypeText(edit, FromUtf8(words[2]));
   return Done();
+}
+
+CDriverSession::Outcome CDriverSession::TypeAddressWords(const Words& words) {
+  std::string failure;
+  HWND field = Control(words[1], failure);
+  if (!field) return Failed(failure);
+  const auto octets = ParseDottedAddress(words[2]);
+  if (!octets) return Failed("type-address: not a dotted address: " + words[2]);
+  if (!TypeAddress(field, *octets)) return Failed(words[1] + " has no address fields");
+  return Done();
+}
+
+CDriverSession::Outcome CDriverSession::PressKeyWords(const Words& words) {
+  if (!window_) return Failed("no window yet (use window first)");
+  if (!PressKeys(window_, FromUtf8(words[1]), timeoutMs_))
+    return Failed("press-keys: not letters and digits, or the window did not take them: " + words[1]);
+  return Done();
+}
+
+CDriverSession::Outcome CDriverSession::ClickRowWords(const Words& words) {
+  std::string failure;
+  HWND list = Control(words[1], failure);
+  if (!list) return Failed(failure);
+  const auto index = ParseNumber(words[2]);
+  if (!index || !ClickRow(list, *index)) return Failed("click-row: no row " + words[2] + " to click in " + words[1]);
+  return Done();
+}
+
+CDriverSession::Outcome CDriverSession::ReadSelectedRow(const Words& words) {
+  std::string failure;
+  HWND list = Control(words[1], failure);
+  return list ? Answered(std::to_string(SelectedRow(list))) : Failed(failure);
 }
 
 CDriverSession::Outcome CDriverSession::OpenFolder(const Words& words) {

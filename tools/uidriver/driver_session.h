@@ -9,6 +9,10 @@
 //   click ID                          press a button (refused when disabled or hidden)
 //   pick ID N | pick ID TEXT          select a combo entry by index or text, telling the parent
 //   type ID TEXT                      set an edit's text
+//   type-address ID A.B.C.D           fill the four fields of a skinned IP address field
+//   press-keys TEXT                   bring the current window to the front and type letters or
+//                                     digits with real key presses (input hooks see them)
+//   click-row ID N                    scroll row N of a report-view list into view and click it
 //   open-folder ID N                  double-click folder N of a share list panel
 //   click-cell ID ROW COLUMN          press and release the left button on a cell of a report list
 //   cell ID ROW COLUMN -> the cell's text
@@ -17,6 +21,7 @@
 //   text ID           -> the text     items ID  -> the entries, one a line
 //   count ID          -> the number of entries
 //   selected ID       -> the selected entry's text
+//   selected-row ID   -> the index of a report-view list's first selected row, or -1
 //   texts ID          -> the texts of the control's children that have one, joined by " | "
 //   enabled ID...     -> E or - for each     visible ID...  -> V or - for each
 //   message           -> the text of the process's message box (waits for one)
@@ -75,6 +80,10 @@ class CDriverSession {
   Outcome PressButton(const Words& words);
   Outcome Pick(const Words& words);
   Outcome Type(const Words& words);
+  Outcome TypeAddressWords(const Words& words);
+  Outcome PressKeyWords(const Words& words);
+  Outcome ClickRowWords(const Words& words);
+  Outcome ReadSelectedRow(const Words& words);
   Outcome OpenFolder(const Words& words);
   Outcome ClickListCell(const Words& words);
   Outcome ReadCell(const Words& words);

@@ -58,3 +58,20 @@ std::optional<int> ParseNumber(std::string_view text) {
   if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
   return value;
 }
+
+std::optional<std::array<int, 4>> ParseDottedAddress(std::string_view text) {
+  std::array<int, 4> octets{};
+  for (std::size_t index = 0; index < octets.size(); ++index) {
+    const std::size_t dot = index + 1 < octets.size() ? text.find('.') : text.size();
+    if (dot == std::string_view::npos) return std::nullopt;
+    const std::string_view part = text.substr(0, dot);
+    // Three digits at most: no sign, no hexadecimal, no blanks.
+    if (part.empty() || part.size() > 3 || part.find_first_not_of("0123456789") != std::string_view::npos)
+      return std::nullopt;
+    const auto value = ParseNumber(part);
+    if (!value || *value > 255) return std::nullopt;
+    octets[index] = *value;
+    text.remove_prefix(dot == text.size() ? dot : dot + 1);
+  }
+  return octets;
+}

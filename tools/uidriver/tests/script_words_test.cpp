@@ -39,3 +39,12 @@ TEST(ScriptNumber, DecimalAndHexadecimalWholeNumbersOnly) {
   EXPECT_EQ(ParseNumber("IDC_CONNECT"), std::nullopt);
   EXPECT_EQ(ParseNumber("99999999999"), std::nullopt);
 }
+
+TEST(ScriptAddress, FourDecimalOctetsAndNothingElse) {
+  EXPECT_EQ(ParseDottedAddress("192.0.2.31"), (std::array<int, 4>{192, 0, 2, 31}));
+  EXPECT_EQ(ParseDottedAddress("255.255.255.0"), (std::array<int, 4>{255, 255, 255, 0}));
+  EXPECT_EQ(ParseDottedAddress("0.0.0.0"), (std::array<int, 4>{0, 0, 0, 0}));
+  for (const char* bad : {"", "192.0.2", "192.0.2.31.4", "192.0.2.256", "192.0..31", "192.0.2.", ".0.2.31",
+                          "192.0.2.0x1f", "192.0.2.-1", "192.0.2.+1", "192.0.2. 31", "1920.0.2.31"})
+    EXPECT_EQ(ParseDottedAddress(bad), std::nullopt) << bad;
+}

@@ -12,10 +12,13 @@
 
 #include "base/messages.h"
 #include "skin/controls/folder_list_ctrl.h"
+#include "skin/controls/gdip_ip_addr_ctl.h"
 #include "res/resource.h"
 #include "tools/uidriver/driver_session.h"
 #include "tools/uidriver/resource_names.h"
 #include "ui/framework/gdi.h"
+
+#include <commctrl.h>
 
 namespace {
 constexpr int kAskButton = 101;
@@ -24,6 +27,9 @@ constexpr int kNameEdit = 103;
 constexpr int kDeviceCombo = 104;
 constexpr int kShareList = 105;
 constexpr int kStatic = 106;
+constexpr int kAddress = 107;
+constexpr int kRows = 108;
+constexpr int kRowCount = 40;
 constexpr COLORREF kBackground = RGB(200, 30, 40);
 constexpr wchar_t kTitle[] = L"Driver target";
 
@@ -43,6 +49,9 @@ class TargetWindow {
   std::atomic<int> boxAnswer{0};
   std::atomic<int> pickedIndex{-1};
   std::atomic<int> openedFolder{-1};
+  std::atomic<int> clickedRow{-2};
+  std::atomic<int> keysReleased{0};
+  std::atomic<WPARAM> lastKeyReleased{0};
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -56,6 +65,16 @@ class TargetWindow {
         return 0;
       case WM_FOLDER_OPEN:
         self->openedFolder = static_cast<int>(wParam);
+        return 0;
+      case WM_NOTIFY: {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->idFrom == kRows && header->code == NM_CLICK)
+          self->clickedRow = reinterpret_cast<const NMITEMACTIVATE*>(lParam)->iItem;
+        return 0;
+      }
+      case WM_KEYUP:
+        ++self->keysReleased;
+        self->lastKeyReleased = wParam;
         return 0;
       case WM_DESTROY:
         PostQuitMessage(0);
@@ -72,6 +91,8 @@ class TargetWindow {
   }
 
   void RunThread() {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&controls);
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = Procedure;
     windowClass.hInstance = GetModuleHandleW(nullptr);
@@ -93,6 +114,21 @@ class TargetWindow {
     HWND panel = Child(L"Static", L"", 0, kStatic, {300, 10, 500, 40});
     for (const wchar_t* text : {L"Volume_1", L"", L"27%"})
       CreateWindowExW(0, L"Static", text, WS_CHILD | WS_VISIBLE, 0, 0, 100, 10, panel, nullptr, nullptr, nullptr);
+    Child(CGdipIpAddrCtl::kClassName, L"", 0, kAddress, {300, 50, 500, 78});
+    HWND rows = Child(WC_LISTVIEWW, L"", LVS_REPORT | LVS_SINGLESEL, kRows, {300, 80, 600, 190});
+    LVCOLUMNW column{};
+    column.mask = LVCF_WIDTH | LVCF_TEXT;
+    column.cx = 250;
+    column.pszText = const_cast<wchar_t*>(L"Row");
+    ListView_InsertColumn(rows, 0, &column);
+    for (int index = 0; index < kRowCount; ++index) {
+      std::wstring text = L"Row " + std::to_wstring(index);
+      LVITEMW item{};
+      item.mask = LVIF_TEXT;
+      item.iItem = index;
+      item.pszText = text.data();
+      ListView_InsertItem(rows, &item);
+    }
     RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     ready_ = true;
     MSG message;
@@ -182,6 +218,40 @@ TEST_F(Driver, DoubleClickOnAFolderAsksTheParentToOpenIt) {
   EXPECT_EQ(target.openedFolder, 2);
   ASSERT_TRUE(Run("open-folder 105 0\nsleep 200\n").ok);
   EXPECT_EQ(target.openedFolder, 0);
+}
+
+TEST_F(Driver, FillsTheFourFieldsOfAnAddressAndRefusesWhatIsNoAddress) {
+  ASSERT_TRUE(Run("type-address 107 192.0.2.31\n").ok);
+  HWND address = GetDlgItem(FindWindowW(L"UidriverTarget", nullptr), kAddress);
+  std::wstring typed;
+  for (int field = 1; field <= 4; ++field) {
+    wchar_t text[8] = L"";
+    GetWindowTextW(GetDlgItem(address, field), text, 8);
+    typed += std::wstring(field > 1 ? L"." : L"") + text;
+  }
+  EXPECT_EQ(typed, L"192.0.2.31");
+  EXPECT_EQ(Run("type-address 107 192.0.2.256\n").errors,
+            "uidriver: line 2: type-address: not a dotted address: 192.0.2.256\n");
+  // A control without the four fields is no address field.
+  EXPECT_EQ(Run("type-address 103 192.0.2.31\n").errors, "uidriver: line 2: 103 has no address fields\n");
+}
+
+TEST_F(Driver, ClicksARowScrolledOutOfSightAndReadsTheSelection) {
+  ScriptRun run = Run("selected-row 108\nclick-row 108 31\nawait 31 selected-row 108\n");
+  ASSERT_TRUE(run.ok) << run.errors;
+  EXPECT_EQ(run.answers, "-1\n");
+  EXPECT_EQ(target.clickedRow, 31);
+  EXPECT_EQ(Run("click-row 108 40\n").errors, "uidriver: line 2: click-row: no row 40 to click in 108\n");
+}
+
+// Real key presses: the input hooks of a program see these and not posted messages.
+TEST_F(Driver, PressesKeysForTheWindowInFront) {
+  ScriptRun run = Run("press-keys a7\n");
+  ASSERT_TRUE(run.ok) << run.errors;
+  for (int wait = 0; wait < 100 && target.keysReleased < 2; ++wait) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  EXPECT_EQ(target.keysReleased, 2);
+  EXPECT_EQ(target.lastKeyReleased, WPARAM{'7'});
+  EXPECT_FALSE(Run("press-keys \"a b\"\n").ok);
 }
 
 TEST_F(Driver, AwaitRepeatsAQueryUntilItsAnswerAndSaysWhatItLastSaw) {

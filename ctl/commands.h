@@ -17,3 +17,4 @@ int RunVolumesCommand(const Arguments& args);
 int RunDisksCommand(const Arguments& args);
 int RunSharesCommand(const Arguments& args);
 int RunAccessCommand(const Arguments& args);
+int RunFormatCommand(const Arguments& args);

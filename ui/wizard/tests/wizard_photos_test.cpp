@@ -1,4 +1,4 @@
-// Photographs of the administrator's first four pages for the README, taken only when
+// Photographs of the administrator's pages and the format progress dialog for the README, taken only when
 // DROVIK_WIZARD_PHOTOS names a directory (each page as <name>.bmp; the time zone page once more in
 // Simplified Chinese). The device's answers come from the fake network door.
 #include <gtest/gtest.h>
@@ -12,10 +12,14 @@
 #include "i18n/current_language.h"
 #include "i18n/win_language.h"
 #include "net/answer_records.h"
+#include "net/op_kinds.h"
 #include "res/resource.h"
 #include "ui/framework/tests/support/ui_test_support.h"
 #include "ui/network/tests/support/fake_network_door.h"
+#include "base/messages.h"
 #include "ui/wizard/network_page.h"
+#include "ui/wizard/process_dialog.h"
+#include "ui/wizard/raid_page.h"
 #include "ui/wizard/time_zone_page.h"
 #include "ui/wizard/user_group_page.h"
 #include "ui/wizard/user_name_page.h"
@@ -103,5 +107,43 @@ TEST(WizardPhotos, TheFourPages) {
     SaveWindowBitmap(frame.GetSafeHwnd(), std::string(directory) + "/" + shot.file + ".bmp");
   }
   SetLanguage(-1);
+}
+
+TEST(WizardPhotos, TheVolumePageAndTheFormatProgress) {
+  const char* directory = std::getenv("DROVIK_WIZARD_PHOTOS");
+  if (!directory) GTEST_SKIP() << "DROVIK_WIZARD_PHOTOS is not set";
+  const std::string folder(directory);
+  CFakeNetworkDoor door;
+  // Pages on both sides, so that the navigation buttons are those of the volume page in a run.
+  CUserNamePage password;
+  CRaidPage volumes;
+  CTimeZonePage zone;
+  CWizardDialog frame(nullptr, true);
+  frame.AddPage(&password, Tr(L"Password"), IDD_WIZARD_PASSWORD, 0);
+  frame.AddPage(&volumes, Tr(L"RAID"), IDD_WIZARD_RAID, 0);
+  frame.AddPage(&zone, Tr(L"TimeZone"), IDD_WIZARD_TIME_ZONE, 0);
+  ASSERT_TRUE(frame.Create());
+  frame.ShowWindow(SW_SHOW);
+  frame.SendMessage(WM_COMMAND, IDC_WIZARD_STEP_RAID);
+  door.Post(door.Last(DoorCall::kGetDiskInfo), WM_DISK_INFO,
+            reinterpret_cast<WPARAM>(new DiskInfoResult{2, "sda", 500, "sdb", 1000}), kGetDiskInfo);
+  PumpMessages(100ms);
+  ::SendMessageW(volumes.GetDlgItem(IDC_RAID_0), BM_SETCHECK, BST_CHECKED, 0);
+  PumpMessages(600ms);
+  SaveWindowBitmap(frame.GetSafeHwnd(), folder + "/wizard-volumes.bmp");
+
+  const PlanResult plan = BuildVolumePlan(DiskInfoResult{2, "sda", 500, "sdb", 1000}, VolumeLevel::kRaid0);
+  CProcessDialog progress(plan.plan->First(), frame.GetSafeHwnd(), 0);
+  ASSERT_TRUE(progress.Create());
+  progress.ShowWindow(SW_SHOW);
+  progress.SendMessage(WM_DISK_STEP_DONE, 1, kStopWebFileManager);
+  progress.SendMessage(WM_VOLUME_CREATED, 1, kCreateVolume);
+  progress.SendMessage(WM_FORMAT_STATE, 1, 53);
+  PumpMessages(600ms);
+  SaveWindowBitmap(progress.GetSafeHwnd(), folder + "/format-progress.bmp");
+  progress.SendMessage(WM_FORMAT_STATE, 2, 100);
+  for (const int step : {kRemountDisk, kCheckRemountState, kFinishFormat}) progress.SendMessage(WM_DISK_STEP_DONE, 1, step);
+  PumpMessages(600ms);
+  SaveWindowBitmap(progress.GetSafeHwnd(), folder + "/format-complete.bmp");
 }
 }  // namespace

@@ -57,17 +57,17 @@ class ConsoleFormat final : public FormatSurface {
     return static_cast<DWORD>(next > now ? next - now : 0);
   }
 
-  bool Launch(FormatCommand command) override {
+  bool Launch(CgiCommand command) override {
     return LaunchQuery(window_.Handle(), [&](CQuery& q) {
              switch (command) {
-               case FormatCommand::kStopWebFileManager: return q.StopWebFileManager(device_);
-               case FormatCommand::kCreateVolume: return q.CreateVolume(device_, plan_.First());
-               case FormatCommand::kReadFormatState: return q.ReadFormatState(device_);
-               case FormatCommand::kRemountDisk: return q.RemountDisk(device_);
-               case FormatCommand::kCheckRemountState: return q.CheckRemountState(device_);
-               case FormatCommand::kFinishFormat: return q.FinishFormat(device_);
+               case kStopWebFileManager: return q.StopWebFileManager(device_);
+               case kCreateVolume: return q.CreateVolume(device_, plan_.First());
+               case kReadFormatState: return q.ReadFormatState(device_);
+               case kRemountDisk: return q.RemountDisk(device_);
+               case kCheckRemountState: return q.CheckRemountState(device_);
+               case kFinishFormat: return q.FinishFormat(device_);
+               default: return 0;
              }
-             return 0;
            }) != 0;
   }
   void ShowMessage(const wchar_t* english) override {

@@ -4,7 +4,7 @@ namespace {
 constexpr const wchar_t* kSettingFailed = L"setting failed.";
 }  // namespace
 
-FormatActions FormatSequence::Launch(Phase next, FormatCommand command, const wchar_t* message, bool stopPolling) {
+FormatActions FormatSequence::Launch(Phase next, CgiCommand command, const wchar_t* message, bool stopPolling) {
   phase_ = next;
   FormatActions actions;
   actions.stopPolling = stopPolling;
@@ -25,29 +25,29 @@ FormatActions FormatSequence::Fail(const wchar_t* message, bool stopPolling) {
 
 FormatActions FormatSequence::Start() {
   if (phase_ != Phase::kIdle) return {};
-  return Launch(Phase::kStopping, FormatCommand::kStopWebFileManager);
+  return Launch(Phase::kStopping, kStopWebFileManager);
 }
 
-FormatActions FormatSequence::LaunchFailed(FormatCommand command) {
+FormatActions FormatSequence::LaunchFailed(CgiCommand command) {
   if (Over() || phase_ == Phase::kIdle) return {};
   const bool polling = phase_ == Phase::kFormatting;
-  return Fail(command == FormatCommand::kCheckRemountState ? L"CheckDiskRemountState failed." : kSettingFailed, polling);
+  return Fail(command == kCheckRemountState ? L"CheckDiskRemountState failed." : kSettingFailed, polling);
 }
 
 FormatActions FormatSequence::StepDone(int cmdIndex, int result) {
   const bool done = result != 0;
-  switch (static_cast<FormatCommand>(cmdIndex)) {
-    case FormatCommand::kStopWebFileManager:
+  switch (static_cast<CgiCommand>(cmdIndex)) {
+    case kStopWebFileManager:
       if (phase_ != Phase::kStopping) return {};
-      return done ? Launch(Phase::kCreating, FormatCommand::kCreateVolume) : Fail(kSettingFailed);
-    case FormatCommand::kRemountDisk:
+      return done ? Launch(Phase::kCreating, kCreateVolume) : Fail(kSettingFailed);
+    case kRemountDisk:
       if (phase_ != Phase::kRemounting) return {};
-      return done ? Launch(Phase::kChecking, FormatCommand::kCheckRemountState) : Fail(L"Set Remount failed.");
-    case FormatCommand::kCheckRemountState:
+      return done ? Launch(Phase::kChecking, kCheckRemountState) : Fail(L"Set Remount failed.");
+    case kCheckRemountState:
       if (phase_ != Phase::kChecking) return {};
       // The device's own text, two spaces and all.
-      return done ? Launch(Phase::kFinishing, FormatCommand::kFinishFormat) : Fail(L"CheckDiskRemountState  failed.");
-    case FormatCommand::kFinishFormat: {
+      return done ? Launch(Phase::kFinishing, kFinishFormat) : Fail(L"CheckDiskRemountState  failed.");
+    case kFinishFormat: {
       if (phase_ != Phase::kFinishing) return {};
       // A refused finish would otherwise leave the dialog without a way out.
       if (!done) return Fail(kSettingFailed);
@@ -76,7 +76,7 @@ FormatActions FormatSequence::VolumeCreated(int result) {
 FormatActions FormatSequence::PollTick() {
   if (phase_ != Phase::kFormatting) return {};
   FormatActions actions;
-  actions.launch = FormatCommand::kReadFormatState;
+  actions.launch = kReadFormatState;
   return actions;
 }
 
@@ -92,10 +92,10 @@ FormatActions FormatSequence::StateRead(int state, int percent) {
     }
     // A finished format goes on to the remount as it is: the bar is not filled up.
     case FormatState::kFinished:
-      return Launch(Phase::kRemounting, FormatCommand::kRemountDisk, nullptr, true);
+      return Launch(Phase::kRemounting, kRemountDisk, nullptr, true);
     default:
       // The volumes still get remounted after a failed format.
-      return Launch(Phase::kRemounting, FormatCommand::kRemountDisk, L"format error.", true);
+      return Launch(Phase::kRemounting, kRemountDisk, L"format error.", true);
   }
 }
 

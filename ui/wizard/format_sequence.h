@@ -13,15 +13,7 @@
 #pragma once
 #include <optional>
 
-// The commands of the chain, by command index (net/op_kinds.h).
-enum class FormatCommand {
-  kStopWebFileManager = 10,
-  kCreateVolume = 11,
-  kReadFormatState = 12,
-  kRemountDisk = 13,
-  kCheckRemountState = 14,
-  kFinishFormat = 15,
-};
+#include "net/op_kinds.h"
 
 // The format state of a ReadFormatState answer.
 enum class FormatState { kError = 0, kRunning = 1, kFinished = 2 };
@@ -34,7 +26,7 @@ inline constexpr unsigned kFormatPollMs = 1000;
 struct FormatActions {
   bool stopPolling = false;
   const wchar_t* message = nullptr;  // English, to be translated and shown (before the launch)
-  std::optional<FormatCommand> launch;
+  std::optional<CgiCommand> launch;
   bool startPolling = false;
   std::optional<int> progress;  // the new bar position and percentage
   bool complete = false;        // show the success look
@@ -55,7 +47,7 @@ class FormatSequence {
 
   FormatActions Start();
   // A launch returned no token: nothing will answer.
-  FormatActions LaunchFailed(FormatCommand command);
+  FormatActions LaunchFailed(CgiCommand command);
   // WM_DISK_STEP_DONE: the step's command index and its result (not 0 = done).
   FormatActions StepDone(int cmdIndex, int result);
   // WM_VOLUME_CREATED.
@@ -68,7 +60,7 @@ class FormatSequence {
   FormatActions WatchExpired();
 
  private:
-  FormatActions Launch(Phase next, FormatCommand command, const wchar_t* message = nullptr, bool stopPolling = false);
+  FormatActions Launch(Phase next, CgiCommand command, const wchar_t* message = nullptr, bool stopPolling = false);
   FormatActions Fail(const wchar_t* message, bool stopPolling = false);
 
   Phase phase_ = Phase::kIdle;
@@ -80,7 +72,7 @@ class FormatSurface {
  public:
   virtual ~FormatSurface() = default;
   // Starts the command aimed at the driver; false when it did not start.
-  virtual bool Launch(FormatCommand command) = 0;
+  virtual bool Launch(CgiCommand command) = 0;
   virtual void ShowMessage(const wchar_t* english) = 0;
   virtual void SetPolling(bool on) = 0;
   // On: the watch period starts afresh. Off: no watch.

@@ -3,18 +3,12 @@
 #include "i18n/win_language.h"
 #include "net/command_bodies.h"
 #include "res/resource.h"
-#include "skin/window_outline.h"
 #include "ui/dialogs/button_looks.h"
 #include "ui/framework/message_box.h"
 #include "ui/network/network_door.h"
+#include "ui/wizard/wizard_shape.h"
 
 namespace {
-constexpr int kWidth = 774;
-constexpr int kHeight = 506;
-constexpr int kOutlineWidth = 773;
-constexpr int kOutlineHeight = 504;
-constexpr int kOutlineRadius = 17;
-
 constexpr ControlPlacement kLayout[] = {
     {IDC_FORMAT_TITLE, {0, 166, 774, 189}},
     {IDC_FORMAT_PROGRESS, {203, 216, 560, 232}},
@@ -41,10 +35,9 @@ CProcessDialog::CProcessDialog(const VolumeRequest* plan, HWND owner, int device
 CProcessDialog::~CProcessDialog() = default;
 
 BOOL CProcessDialog::OnInitDialog() {
-  SetWindowPos(GetSafeHwnd(), nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ShapeLikeWizard(GetSafeHwnd());
   PlaceControls(GetSafeHwnd(), kLayout);
   SetUpControls();
-  ApplyRoundedOutline(GetSafeHwnd(), kOutlineWidth, kOutlineHeight, kOutlineRadius);
   CenterWindow();
   SetBackgroundImage(IDB_WIZARD_BACKGROUND);
   EnableEndButtons(false);
@@ -107,16 +100,17 @@ void CProcessDialog::OnDiskStepDone(int cmdIndex, int result) { Carry(sequence_.
 void CProcessDialog::OnVolumeCreated(int value) { Carry(sequence_.VolumeCreated(value)); }
 void CProcessDialog::OnFormatState(int state, int percent) { Carry(sequence_.StateRead(state, percent)); }
 
-bool CProcessDialog::Launch(FormatCommand command) {
+bool CProcessDialog::Launch(CgiCommand command) {
   INetworkDoor& door = NetworkDoor();
   const HWND self = GetSafeHwnd();
   switch (command) {
-    case FormatCommand::kStopWebFileManager: lastLaunch_ = door.StopWebFileManager(self, deviceIndex_); break;
-    case FormatCommand::kCreateVolume: lastLaunch_ = door.CreateVolume(self, deviceIndex_, plan_); break;
-    case FormatCommand::kReadFormatState: lastLaunch_ = door.ReadFormatState(self, deviceIndex_); break;
-    case FormatCommand::kRemountDisk: lastLaunch_ = door.RemountDisk(self, deviceIndex_); break;
-    case FormatCommand::kCheckRemountState: lastLaunch_ = door.CheckRemountState(self, deviceIndex_); break;
-    case FormatCommand::kFinishFormat: lastLaunch_ = door.FinishFormat(self, deviceIndex_); break;
+    case kStopWebFileManager: lastLaunch_ = door.StopWebFileManager(self, deviceIndex_); break;
+    case kCreateVolume: lastLaunch_ = door.CreateVolume(self, deviceIndex_, plan_); break;
+    case kReadFormatState: lastLaunch_ = door.ReadFormatState(self, deviceIndex_); break;
+    case kRemountDisk: lastLaunch_ = door.RemountDisk(self, deviceIndex_); break;
+    case kCheckRemountState: lastLaunch_ = door.CheckRemountState(self, deviceIndex_); break;
+    case kFinishFormat: lastLaunch_ = door.FinishFormat(self, deviceIndex_); break;
+    default: lastLaunch_ = 0; break;
   }
   return lastLaunch_ != 0;
 }

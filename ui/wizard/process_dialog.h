@@ -38,7 +38,7 @@ class CProcessDialog : public CNetworkWindow<CGdipDialog>, private FormatSurface
   void EnableEndButtons(bool enable);
 
   // FormatSurface
-  bool Launch(FormatCommand command) override;
+  bool Launch(CgiCommand command) override;
   void ShowMessage(const wchar_t* english) override;
   void SetPolling(bool on) override;
   void SetWatch(bool on) override;

@@ -10,7 +10,7 @@ namespace {
 // Writes down what the sequence asks of its driver, one word per call.
 class RecordingSurface : public FormatSurface {
  public:
-  bool Launch(FormatCommand command) override {
+  bool Launch(CgiCommand command) override {
     log.push_back("launch " + std::to_string(static_cast<int>(command)));
     return !failLaunches;
   }

@@ -132,4 +132,12 @@ TEST_F(VolumePage, AFormatRunEndsInTheNextPageWhateverItsOutcome) {
   frame.SendMessage(WM_COMMAND, IDC_WIZARD_STEP_RAID);
   EXPECT_EQ(door.Count(DoorCall::kGetDiskInfo), 2);
 }
+
+TEST_F(VolumePage, AClickedOptionIsTheOnlyOneChosen) {
+  DisksAnswer(2, "sda", 500, "sdb", 1000);
+  ::SendMessageW(volumes.GetDlgItem(IDC_RAID_1), BM_CLICK, 0, 0);
+  PumpMessages(30ms);
+  // The first checked option decides: the one checked before must have let go.
+  EXPECT_EQ(volumes.ChosenLevel(), VolumeLevel::kRaid1);
+}
 }  // namespace

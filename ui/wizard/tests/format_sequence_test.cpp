@@ -68,34 +68,12 @@ TEST_F(Sequence, TheWholeChainToComplete) {
   EXPECT_EQ(sequence.CurrentPhase(), FormatSequence::Phase::kComplete);
 }
 
-TEST_F(Sequence, AFormatErrorStillRemountsAndTheStepsSayTheirOwnFailures) {
+TEST_F(Sequence, AFormatErrorIsSaidWhileNoWatchRunsAndTheRemountStillFollows) {
   ToFormatting();
   Do(sequence.StateRead(0, 37));
   EXPECT_EQ(surface.Take(), (Log{"poll off", "watch off", "message format error.", "launch 13", "watch on"}));
   Do(sequence.StepDone(13, 0));
   EXPECT_EQ(surface.Take(), (Log{"watch off", "message Set Remount failed.", "buttons", "watch off"}));
-
-  FormatSequence checking;
-  for (const FormatActions& actions : {checking.Start(), checking.StepDone(10, 1), checking.VolumeCreated(1),
-                                       checking.StateRead(2, 90), checking.StepDone(13, 1)})
-    Perform(checking, actions, surface);
-  surface.Take();
-  Perform(checking, checking.StepDone(14, 0), surface);
-  EXPECT_EQ(surface.Take(), (Log{"watch off", "message CheckDiskRemountState  failed.", "buttons", "watch off"}));
-}
-
-TEST_F(Sequence, RefusalsAtTheStartEndTheSequenceWithTheButtonsEnabled) {
-  Do(sequence.Start());
-  Do(sequence.StepDone(10, 0));
-  surface.Take();
-  EXPECT_TRUE(sequence.Over());
-
-  FormatSequence creating;
-  Perform(creating, creating.Start(), surface);
-  Perform(creating, creating.StepDone(10, 1), surface);
-  surface.Take();
-  Perform(creating, creating.VolumeCreated(0), surface);
-  EXPECT_EQ(surface.Take(), (Log{"watch off", "message setting failed.", "buttons", "watch off"}));
 }
 
 TEST_F(Sequence, LaunchFailuresSayTheirMessageAndFreeTheButtons) {

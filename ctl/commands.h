@@ -20,3 +20,4 @@ int RunAccessCommand(const Arguments& args);
 int RunMappingsCommand(const Arguments& args);
 int RunMapCommand(const Arguments& args);
 int RunUnmapCommand(const Arguments& args);
+int RunFormatCommand(const Arguments& args);

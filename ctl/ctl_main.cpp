@@ -14,6 +14,7 @@ const std::map<std::wstring, Command>& CommandTable() {
   static const std::map<std::wstring, Command> table{
       {L"access", &RunAccessCommand},
       {L"disks", &RunDisksCommand},
+      {L"format", &RunFormatCommand},
       {L"info", &RunInfoCommand},
       {L"login", &RunLoginCommand},
       {L"map", &RunMapCommand},

@@ -32,6 +32,8 @@ std::unique_ptr<CQuery> TakeResultOf(const MSG& msg, int token) {
   if (query->RequestToken != token) return nullptr;
   return query;
 }
+// The disk answer comes with the command's report, within the exchange's own limit.
+constexpr DWORD kDiskInfoWaitMs = 60000;
 // Every exchange ends by itself within about 25 s (101 polls of 80 ms for each of connect, send
 // and receive), and the OpKind 3 commands always report.
 constexpr DWORD kCommandWaitMs = 60000;
@@ -131,4 +133,22 @@ std::optional<int> LogIn(ResultWindow& window, const DeviceLogin& login) {
       msg.message != WM_QUERY_RESULT || !TakeResultOf(msg, token))
     return std::nullopt;
   return index;
+}
+
+std::unique_ptr<DiskInfoResult> ReadDisks(ResultWindow& window, int device) {
+  const int token = LaunchQuery(window.Handle(), [&](CQuery& q) { return q.GetDiskInfo(device); });
+  MSG msg;
+  // The disks come first (2029), then the command's report (2025); a failed exchange brings only
+  // the report.
+  if (token == 0 || !window.WaitFor({WM_DISK_INFO, WM_CGI_DONE}, kDiskInfoWaitMs, msg)) {
+    PrintError(L"the device did not answer in time");
+    return nullptr;
+  }
+  if (msg.message != WM_DISK_INFO) {
+    PrintError(L"the command failed");
+    return nullptr;
+  }
+  std::unique_ptr<DiskInfoResult> disks(reinterpret_cast<DiskInfoResult*>(msg.wParam));
+  if (!WaitForCgiDone(window, token, 9)) return nullptr;
+  return disks;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ctl/commands.h"
+#include "net/answer_records.h"
 #include "net/query.h"
 #include "net/result_window.h"
 
@@ -37,3 +38,6 @@ std::optional<int> LogIn(ResultWindow& window, const DeviceLogin& login);
 // Runs a search and returns the list position of the device of that name; nothing (and a
 // message) when the search failed or no such device answered.
 std::optional<int> FindDevice(ResultWindow& window, const std::wstring& name);
+// Reads the device's disks and waits for the command's report; nothing (and a message) when the
+// disks did not come or the exchange failed.
+std::unique_ptr<DiskInfoResult> ReadDisks(ResultWindow& window, int device);

@@ -14,7 +14,6 @@
 namespace {
 
 constexpr DWORD kMailboxWaitMs = 30000;
-constexpr DWORD kDiskInfoWaitMs = 60000;
 
 // Logs in with the command's options; the device's position, or nothing after a usage message.
 std::optional<int> LogInFor(ResultWindow& window, const Arguments& args, const wchar_t* usage) {
@@ -63,20 +62,12 @@ int RunDisksCommand(const Arguments& args) {
   ResultWindow window;
   const auto device = LogInFor(window, args, L"disks");
   if (!device) return 1;
-  const int token = LaunchQuery(window.Handle(), [&](CQuery& q) { return q.GetDiskInfo(*device); });
-  MSG msg;
-  // The disks come first (2029), then the command's report (2025); a failed exchange brings only
-  // the report.
-  if (token == 0 || !window.WaitFor({WM_DISK_INFO, WM_CGI_DONE}, kDiskInfoWaitMs, msg)) return NoAnswer();
-  if (msg.message != WM_DISK_INFO) {
-    PrintError(L"the command failed");
-    return 1;
-  }
-  const std::unique_ptr<DiskInfoResult> disks(reinterpret_cast<DiskInfoResult*>(msg.wParam));
+  const std::unique_ptr<DiskInfoResult> disks = ReadDisks(window, *device);
+  if (!disks) return 1;
   PrintLine(std::to_string(disks->diskCount));
   if (disks->diskCount >= 1) PrintLine(JoinFields({disks->firstName, std::to_string(disks->firstSizeGiB)}));
   if (disks->diskCount >= 2) PrintLine(JoinFields({disks->secondName, std::to_string(disks->secondSizeGiB)}));
-  return WaitForCgiDone(window, token, 9) ? 0 : 1;
+  return 0;
 }
 
 int RunSharesCommand(const Arguments& args) {

@@ -85,7 +85,8 @@ AnswerElement DiskCommands::CreateVolumes(DeviceState& device, const FormData& f
                        device.format.failAtPercent);
   manager.remounted = false;
   LogExchange(device, "format started volumes=" + std::to_string(plan.volumes.size()) +
-                          " seconds=" + std::to_string(device.format.seconds));
+                          " seconds=" + std::to_string(device.format.seconds) +
+                          " plan=" + Printable(form.Value("f_create_volume_info")));
   return ResultAnswer(1);
 }
 

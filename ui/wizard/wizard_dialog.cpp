@@ -5,18 +5,12 @@
 #include "net/nas_device.h"
 #include "net/op_kinds.h"
 #include "net/udp_sockets.h"
-#include "skin/window_outline.h"
 #include "ui/framework/message_box.h"
 #include "ui/main/inactivity_watch.h"
 #include "ui/main/login_rules.h"
+#include "ui/wizard/wizard_shape.h"
 
 namespace {
-constexpr int kWidth = 774;
-constexpr int kHeight = 506;
-constexpr int kOutlineWidth = 773;
-constexpr int kOutlineHeight = 504;
-constexpr int kOutlineRadius = 17;
-
 constexpr int kStepIds[kStepCount] = {IDC_WIZARD_STEP_PASSWORD, IDC_WIZARD_STEP_DEVICE_INFO, IDC_WIZARD_STEP_TIME_ZONE,
                                       IDC_WIZARD_STEP_NETWORK,  IDC_WIZARD_STEP_RAID,        IDC_WIZARD_STEP_DRIVE_MAPPING};
 constexpr const wchar_t* kStepCaptions[kStepCount] = {L"Password", L"Device Info", L"TimeZone",
@@ -379,7 +373,7 @@ int CWizardDialog::StepOfPageName(const std::wstring& name) {
 BOOL CWizardDialog::OnInitDialog() {
   // The main window closes the wizard through it (idle logout, device gone from the subnet).
   OpenDialogWindow = GetSafeHwnd();
-  SetWindowPos(GetSafeHwnd(), nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ShapeLikeWizard(GetSafeHwnd());
   PlaceControls(GetSafeHwnd(), kLayout);
   // The pages borrow the frame's background from their first paint on: it comes first.
   SetBackgroundImage(IDB_WIZARD_BACKGROUND);
@@ -388,7 +382,6 @@ BOOL CWizardDialog::OnInitDialog() {
   SetWindowLongPtrW(GetSafeHwnd(), GWL_EXSTYLE, GetWindowLongPtrW(GetSafeHwnd(), GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
   ::ShowWindow(GetDlgItem(IDC_WIZARD_PAGE_AREA), SW_HIDE);
   ActivateFirstPage();
-  ApplyRoundedOutline(GetSafeHwnd(), kOutlineWidth, kOutlineHeight, kOutlineRadius);
   CenterWindow();
   return TRUE;
 }

@@ -4,6 +4,7 @@
 #include "res/resource.h"
 #include "ui/wizard/drive_mapping_page.h"
 #include "ui/wizard/network_page.h"
+#include "ui/wizard/raid_page.h"
 #include "ui/wizard/time_zone_page.h"
 #include "ui/wizard/user_group_page.h"
 #include "ui/wizard/user_name_page.h"
@@ -15,6 +16,7 @@ void RunSetupWizard(HWND owner, bool administrator, int deviceIndex) {
   CUserGroupPage device;
   CTimeZonePage zone;
   CNetworkPage network;
+  CRaidPage volumes;
   CDriveMappingPage mapping;
   CWizardDialog frame(owner, administrator);
   frame.AddPage(&password, Tr(L"Password"), IDD_WIZARD_PASSWORD, deviceIndex);
@@ -22,6 +24,7 @@ void RunSetupWizard(HWND owner, bool administrator, int deviceIndex) {
     frame.AddPage(&device, Tr(L"WorkGroup"), IDD_WIZARD_DEVICE_INFO, deviceIndex);
     frame.AddPage(&zone, Tr(L"TimeZone"), IDD_WIZARD_TIME_ZONE, deviceIndex);
     frame.AddPage(&network, Tr(L"Network"), IDD_WIZARD_NETWORK, deviceIndex);
+    frame.AddPage(&volumes, Tr(L"RAID"), IDD_WIZARD_RAID, deviceIndex);
   }
   frame.AddPage(&mapping, Tr(L"DriveMapping"), IDD_WIZARD_DRIVE_MAPPING, deviceIndex);
   frame.DoModal();

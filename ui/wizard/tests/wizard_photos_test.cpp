@@ -1,7 +1,7 @@
-// Photographs of the administrator's first four pages and of the drive mapping page with its choice
-// list open, for the README, taken only when DROVIK_WIZARD_PHOTOS names a directory (each page as
-// <name>.bmp; the time zone page once more in Simplified Chinese). The device's answers come from
-// the fake network door, the computer's drives from recorded connections.
+// Photographs of the administrator's pages, of the drive mapping page with its choice list open and
+// of the format progress dialog, for the README, taken only when DROVIK_WIZARD_PHOTOS names a
+// directory (each as <name>.bmp; the time zone page once more in Simplified Chinese). The device's
+// answers come from the fake network door, the computer's drives from recorded connections.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -22,6 +22,8 @@
 #include "ui/wizard/drive_mapping_page.h"
 #include "ui/wizard/network_drives.h"
 #include "ui/wizard/network_page.h"
+#include "ui/wizard/process_dialog.h"
+#include "ui/wizard/raid_page.h"
 #include "ui/wizard/time_zone_page.h"
 #include "ui/wizard/user_group_page.h"
 #include "ui/wizard/tests/support/recorded_drive_connections.h"
@@ -160,5 +162,43 @@ TEST(WizardPhotos, TheDriveMappingPageWithItsChoiceList) {
   PumpMessages(100ms);
   SetDriveConnections(nullptr);
   ShareList().clear();
+}
+
+TEST(WizardPhotos, TheVolumePageAndTheFormatProgress) {
+  const char* directory = std::getenv("DROVIK_WIZARD_PHOTOS");
+  if (!directory) GTEST_SKIP() << "DROVIK_WIZARD_PHOTOS is not set";
+  const std::string folder(directory);
+  CFakeNetworkDoor door;
+  // Pages on both sides, so that the navigation buttons are those of the volume page in a run.
+  CUserNamePage password;
+  CRaidPage volumes;
+  CTimeZonePage zone;
+  CWizardDialog frame(nullptr, true);
+  frame.AddPage(&password, Tr(L"Password"), IDD_WIZARD_PASSWORD, 0);
+  frame.AddPage(&volumes, Tr(L"RAID"), IDD_WIZARD_RAID, 0);
+  frame.AddPage(&zone, Tr(L"TimeZone"), IDD_WIZARD_TIME_ZONE, 0);
+  ASSERT_TRUE(frame.Create());
+  frame.ShowWindow(SW_SHOW);
+  frame.SendMessage(WM_COMMAND, IDC_WIZARD_STEP_RAID);
+  door.Post(door.Last(DoorCall::kGetDiskInfo), WM_DISK_INFO,
+            reinterpret_cast<WPARAM>(new DiskInfoResult{2, "sda", 500, "sdb", 1000}), kGetDiskInfo);
+  PumpMessages(100ms);
+  ::SendMessageW(volumes.GetDlgItem(IDC_RAID_0), BM_SETCHECK, BST_CHECKED, 0);
+  PumpMessages(600ms);
+  SaveWindowBitmap(frame.GetSafeHwnd(), folder + "/wizard-volumes.bmp");
+
+  const PlanResult plan = BuildVolumePlan(DiskInfoResult{2, "sda", 500, "sdb", 1000}, VolumeLevel::kRaid0);
+  CProcessDialog progress(plan.plan->First(), frame.GetSafeHwnd(), 0);
+  ASSERT_TRUE(progress.Create());
+  progress.ShowWindow(SW_SHOW);
+  progress.SendMessage(WM_DISK_STEP_DONE, 1, kStopWebFileManager);
+  progress.SendMessage(WM_VOLUME_CREATED, 1, kCreateVolume);
+  progress.SendMessage(WM_FORMAT_STATE, 1, 53);
+  PumpMessages(600ms);
+  SaveWindowBitmap(progress.GetSafeHwnd(), folder + "/format-progress.bmp");
+  progress.SendMessage(WM_FORMAT_STATE, 2, 100);
+  for (const int step : {kRemountDisk, kCheckRemountState, kFinishFormat}) progress.SendMessage(WM_DISK_STEP_DONE, 1, step);
+  PumpMessages(600ms);
+  SaveWindowBitmap(progress.GetSafeHwnd(), folder + "/format-complete.bmp");
 }
 }  // namespace

@@ -1,0 +1,62 @@
+// The format progress dialog: runs the format sequence (ui/wizard/format_sequence.h) against the
+// device, shows the format's progress and, at the end, the success picture. Its buttons are
+// enabled only when the sequence is over, completed or failed; Enter, Escape and closing the window
+// from outside do nothing, so only these buttons end it.
+#pragma once
+#include "skin/controls/gdip_icon_static.h"
+#include "skin/controls/gdip_process_ctrl.h"
+#include "skin/controls/trans_static.h"
+#include "skin/gdip_button.h"
+#include "skin/gdip_dialog.h"
+#include "ui/network/network_results.h"
+#include "ui/wizard/format_sequence.h"
+
+struct VolumeRequest;
+
+class CProcessDialog : public CNetworkWindow<CGdipDialog>, private FormatSurface {
+ public:
+  // `plan` (not owned) must outlive the dialog; `owner` is the wizard's frame. `watchMs`: how long
+  // a step may go unanswered.
+  CProcessDialog(const VolumeRequest* plan, HWND owner, int deviceIndex, unsigned watchMs = kFormatWatchMs);
+  ~CProcessDialog() override;
+
+  const FormatSequence& Sequence() const { return sequence_; }
+
+ protected:
+  BOOL OnInitDialog() override;
+  bool OnCommand(WORD id, WORD code, HWND control) override;
+  void OnTimer(UINT_PTR id) override;
+  void OnOK() override {}
+  void OnCancel() override {}
+  void OnDiskStepDone(int cmdIndex, int result) override;
+  void OnVolumeCreated(int value) override;
+  void OnFormatState(int state, int percent) override;
+
+ private:
+  void SetUpControls();
+  void Carry(const FormatActions& actions) { Perform(sequence_, actions, *this); }
+  void EnableEndButtons(bool enable);
+
+  // FormatSurface
+  bool Launch(CgiCommand command) override;
+  void ShowMessage(const wchar_t* english) override;
+  void SetPolling(bool on) override;
+  void SetWatch(bool on) override;
+  void ShowProgress(int percent) override;
+  void ShowComplete() override;
+  void EnableButtons() override { EnableEndButtons(true); }
+
+  const VolumeRequest* plan_;
+  int deviceIndex_;
+  unsigned watchMs_;
+  int lastLaunch_ = 0;
+  FormatSequence sequence_;
+  CTransStatic title_;
+  CGdipProcessCtrl progress_;
+  CTransStatic percent_;
+  CTransStatic text_;
+  CGdipIconStatic success_;
+  CGdipButton ok_;
+  CGdipButton cancel_;
+  CGdipButton close_;
+};

@@ -1,0 +1,220 @@
+// The format progress dialog with the fake network door: each answer of the sequence and what the
+// dialog shows and enables after it, the launch failures, and the watch over silent steps.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "base/messages.h"
+#include "res/resource.h"
+#include "ui/framework/tests/support/modal_answerer.h"
+#include "ui/framework/tests/support/ui_test_support.h"
+#include "ui/network/tests/support/fake_network_door.h"
+#include "ui/wizard/process_dialog.h"
+#include "ui/wizard/volume_plan.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+DiskInfoResult TwoUnequalDisks() {
+  DiskInfoResult disks{2, "sda", 500, "sdb", 1000};
+  return disks;
+}
+
+class ProgressDialog : public ::testing::Test {
+ protected:
+  void Open(unsigned watchMs = kFormatWatchMs) {
+    dialog = std::make_unique<CProcessDialog>(plan.plan->First(), nullptr, 3, watchMs);
+    ASSERT_TRUE(dialog->Create());
+    PumpMessages(30ms);
+  }
+  void Answer(UINT message, WPARAM wParam, LPARAM lParam, std::chrono::milliseconds pump = 30ms) {
+    ::PostMessageW(Window(), message, wParam, lParam);
+    PumpMessages(pump);
+  }
+  void StepDone(int cmdIndex, int result) { Answer(WM_DISK_STEP_DONE, static_cast<WPARAM>(result), cmdIndex); }
+  // Through the stop and the creation: the format runs and is polled.
+  void ToFormatting() {
+    StepDone(10, 1);
+    Answer(WM_VOLUME_CREATED, 1, 11);
+  }
+  HWND Window() const { return dialog->GetSafeHwnd(); }
+  bool Enabled(int id) const { return ::IsWindowEnabled(dialog->GetDlgItem(id)) != FALSE; }
+  bool Shown(int id) const { return (::GetWindowLongW(dialog->GetDlgItem(id), GWL_STYLE) & WS_VISIBLE) != 0; }
+  // OK, Cancel and Close together: the table enables them as one.
+  bool ButtonsEnabled() const {
+    const bool ok = Enabled(IDC_FORMAT_OK);
+    EXPECT_EQ(Enabled(IDC_FORMAT_CANCEL), ok);
+    EXPECT_EQ(Enabled(IDC_FORMAT_CLOSE), ok);
+    return ok;
+  }
+  std::wstring Text(int id) const {
+    wchar_t text[256] = {};
+    ::GetWindowTextW(dialog->GetDlgItem(id), text, 256);
+    return text;
+  }
+  int BarPosition() const { return static_cast<int>(::SendMessageW(dialog->GetDlgItem(IDC_FORMAT_PROGRESS), PBM_GETPOS, 0, 0)); }
+  std::vector<std::wstring> BoxTexts() const {
+    std::vector<std::wstring> texts;
+    for (const AnsweredBox& box : answerer.Boxes()) texts.push_back(box.text);
+    return texts;
+  }
+
+  CFakeNetworkDoor door;
+  CModalAnswerer answerer;
+  PlanResult plan = BuildVolumePlan(TwoUnequalDisks(), VolumeLevel::kRaid0);
+  std::unique_ptr<CProcessDialog> dialog;
+};
+
+using Texts = std::vector<std::wstring>;
+
+TEST_F(ProgressDialog, TheWholeSequenceToCompleteWithTheButtonsOnlyAtTheEnd) {
+  Open();
+  EXPECT_EQ(Text(IDC_FORMAT_TITLE), L"Format Hard Drives");
+  EXPECT_EQ(Text(IDC_FORMAT_PERCENT), L"0%");
+  EXPECT_FALSE(Shown(IDC_FORMAT_SUCCESS_PICTURE));
+  EXPECT_FALSE(ButtonsEnabled());
+  ASSERT_EQ(door.Count(DoorCall::kStopWebFileManager), 1);
+  EXPECT_EQ(door.Last(DoorCall::kStopWebFileManager).target, Window());
+  EXPECT_EQ(door.Last(DoorCall::kStopWebFileManager).device, 3);
+
+  StepDone(10, 1);
+  const DoorStart create = door.Last(DoorCall::kCreateVolume);
+  ASSERT_EQ(create.plan.size(), 2u);
+  EXPECT_EQ(create.plan[0].sizeGiB, 994);
+  EXPECT_EQ(create.plan[1].sizeGiB, 494);
+  EXPECT_FALSE(ButtonsEnabled());
+
+  Answer(WM_VOLUME_CREATED, 1, 11, 1300ms);
+  EXPECT_GE(door.Count(DoorCall::kReadFormatState), 1);  // the poll runs every second
+  Answer(WM_FORMAT_STATE, 1, 42);
+  EXPECT_EQ(BarPosition(), 42);
+  EXPECT_EQ(Text(IDC_FORMAT_PERCENT), L"42%");
+  // Finished: the remount follows at once, the bar stays where it was and the poll stops.
+  Answer(WM_FORMAT_STATE, 2, 100);
+  EXPECT_EQ(BarPosition(), 42);
+  EXPECT_EQ(door.Count(DoorCall::kRemountDisk), 1);
+  const int polls = door.Count(DoorCall::kReadFormatState);
+  PumpMessages(1200ms);
+  EXPECT_EQ(door.Count(DoorCall::kReadFormatState), polls);
+
+  StepDone(13, 1);
+  EXPECT_EQ(door.Count(DoorCall::kCheckRemountState), 1);
+  StepDone(14, 1);
+  EXPECT_EQ(door.Count(DoorCall::kFinishFormat), 1);
+  EXPECT_FALSE(ButtonsEnabled());
+  StepDone(15, 1);
+  EXPECT_EQ(Text(IDC_FORMAT_TITLE), L"Complete");
+  EXPECT_EQ(Text(IDC_FORMAT_MESSAGE),
+            L"Congratulations!! The Formation process is complete.Please enter the OK button to finish the Wizard. "
+            L"Thanks.");
+  EXPECT_TRUE(Shown(IDC_FORMAT_SUCCESS_PICTURE));
+  EXPECT_FALSE(Shown(IDC_FORMAT_PERCENT));
+  EXPECT_FALSE(Shown(IDC_FORMAT_PROGRESS));
+  EXPECT_TRUE(ButtonsEnabled());
+  EXPECT_TRUE(answerer.Boxes().empty());
+}
+
+TEST_F(ProgressDialog, AFormatErrorStillRemountsAndEachStepSaysItsOwnFailure) {
+  Open();
+  ToFormatting();
+  Answer(WM_FORMAT_STATE, 0, 37);
+  EXPECT_EQ(BoxTexts(), (Texts{L"format error."}));
+  EXPECT_EQ(door.Count(DoorCall::kRemountDisk), 1);
+  EXPECT_FALSE(ButtonsEnabled());
+  StepDone(13, 0);
+  EXPECT_EQ(BoxTexts(), (Texts{L"format error.", L"Set Remount failed."}));
+  EXPECT_TRUE(ButtonsEnabled());
+  EXPECT_EQ(door.Count(DoorCall::kCheckRemountState), 0);
+}
+
+TEST_F(ProgressDialog, AFailedRemountCheckKeepsTheDevicesTwoSpaces) {
+  Open();
+  ToFormatting();
+  Answer(WM_FORMAT_STATE, 2, 100);
+  StepDone(13, 1);
+  StepDone(14, 0);
+  EXPECT_EQ(BoxTexts(), (Texts{L"CheckDiskRemountState  failed."}));
+  EXPECT_TRUE(ButtonsEnabled());
+  EXPECT_EQ(door.Count(DoorCall::kFinishFormat), 0);
+}
+
+TEST_F(ProgressDialog, AFailedStopOrCreationEndsWithTheButtonsEnabled) {
+  Open();
+  StepDone(10, 0);
+  EXPECT_EQ(BoxTexts(), (Texts{L"setting failed."}));
+  EXPECT_TRUE(ButtonsEnabled());
+  EXPECT_EQ(door.Count(DoorCall::kCreateVolume), 0);
+
+  answerer.ForgetBoxes();
+  dialog->DestroyWindow();
+  Open();
+  StepDone(10, 1);
+  Answer(WM_VOLUME_CREATED, 0, 11, 1200ms);
+  EXPECT_EQ(BoxTexts(), (Texts{L"setting failed."}));
+  EXPECT_TRUE(ButtonsEnabled());
+  EXPECT_EQ(door.Count(DoorCall::kReadFormatState), 0);
+}
+
+TEST_F(ProgressDialog, LaunchFailuresSayTheirMessageAndLetTheUserClose) {
+  door.FailNext(DoorCall::kStopWebFileManager);
+  Open();
+  EXPECT_EQ(BoxTexts(), (Texts{L"setting failed."}));
+  EXPECT_TRUE(ButtonsEnabled());
+
+  answerer.ForgetBoxes();
+  dialog->DestroyWindow();
+  Open();
+  ToFormatting();
+  Answer(WM_FORMAT_STATE, 2, 100);
+  door.FailNext(DoorCall::kCheckRemountState);
+  StepDone(13, 1);
+  EXPECT_EQ(BoxTexts(), (Texts{L"CheckDiskRemountState failed."}));
+  EXPECT_TRUE(ButtonsEnabled());
+}
+
+TEST_F(ProgressDialog, OnlyItsButtonsEndIt) {
+  Open();
+  for (UINT id : {IDOK, IDCANCEL}) dialog->SendMessage(WM_COMMAND, id);
+  dialog->SendMessage(WM_CLOSE);
+  ASSERT_TRUE(::IsWindow(Window()));
+  StepDone(10, 0);  // a failure frees the buttons
+  ClickControl(Window(), IDC_FORMAT_CANCEL);
+  PumpMessages(30ms);
+  EXPECT_FALSE(::IsWindow(Window()));
+}
+
+TEST_F(ProgressDialog, ASilentStepTimesOutAndItsLateAnswerIsIgnored) {
+  Open(400);
+  ToFormatting();
+  Answer(WM_FORMAT_STATE, 1, 10);
+  EXPECT_TRUE(answerer.Boxes().empty());
+  PumpUntil([&] { return !answerer.Boxes().empty(); }, 2000ms);
+  PumpMessages(50ms);
+  EXPECT_EQ(BoxTexts(), (Texts{L"setting failed."}));
+  EXPECT_TRUE(ButtonsEnabled());
+  const int polls = door.Count(DoorCall::kReadFormatState);
+  Answer(WM_FORMAT_STATE, 2, 100, 1200ms);
+  EXPECT_EQ(door.Count(DoorCall::kReadFormatState), polls);
+  EXPECT_EQ(door.Count(DoorCall::kRemountDisk), 0);
+}
+
+TEST_F(ProgressDialog, ASlowDeviceThatAnswersEveryStepStillFinishes) {
+  Open(1000);
+  constexpr auto kSlow = 500ms;  // each answer within the watch, the whole run well beyond it
+  StepDone(10, 1);
+  PumpMessages(kSlow);
+  Answer(WM_VOLUME_CREATED, 1, 11, kSlow);
+  for (int percent : {20, 40, 60, 80}) Answer(WM_FORMAT_STATE, 1, percent, kSlow);
+  Answer(WM_FORMAT_STATE, 2, 100, kSlow);
+  for (int step : {13, 14}) {
+    StepDone(step, 1);
+    PumpMessages(kSlow);
+  }
+  StepDone(15, 1);
+  EXPECT_EQ(Text(IDC_FORMAT_TITLE), L"Complete");
+  EXPECT_TRUE(answerer.Boxes().empty());
+  PumpMessages(1200ms);  // no watch left running
+  EXPECT_TRUE(answerer.Boxes().empty());
+}
+}  // namespace

@@ -1,0 +1,143 @@
+// The volume page inside the frame with the fake network door: the options the disk count
+// allows, the warning, refused plans, and a whole format run through the progress dialog.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "base/messages.h"
+#include "res/resource.h"
+#include "ui/framework/tests/support/modal_answerer.h"
+#include "ui/framework/tests/support/ui_test_support.h"
+#include "ui/network/tests/support/fake_network_door.h"
+#include "ui/wizard/raid_page.h"
+#include "ui/wizard/user_name_page.h"
+#include "ui/wizard/wizard_dialog.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+constexpr int kOptionIds[] = {IDC_RAID_STANDARD, IDC_RAID_JBOD, IDC_RAID_0, IDC_RAID_1};
+
+class VolumePage : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    frame.AddPage(&volumes, L"RAID", IDD_WIZARD_RAID, 0);
+    frame.AddPage(&after, L"Password", IDD_WIZARD_PASSWORD, 0);
+    ASSERT_TRUE(frame.Create());
+    frame.ShowWindow(SW_SHOWNOACTIVATE);
+  }
+  void DisksAnswer(int count, const char* first, int firstSize, const char* second = "", int secondSize = 0) {
+    auto* disks = new DiskInfoResult{};
+    disks->diskCount = count;
+    std::strcpy(disks->firstName, first);
+    disks->firstSizeGiB = firstSize;
+    std::strcpy(disks->secondName, second);
+    disks->secondSizeGiB = secondSize;
+    door.Post(door.Last(DoorCall::kGetDiskInfo), WM_DISK_INFO, reinterpret_cast<WPARAM>(disks), 9);
+    PumpMessages(30ms);
+  }
+  std::vector<bool> OptionsEnabled() const {
+    std::vector<bool> enabled;
+    for (int id : kOptionIds) enabled.push_back(::IsWindowEnabled(volumes.GetDlgItem(id)) != FALSE);
+    return enabled;
+  }
+  void Choose(int id) { ::SendMessageW(volumes.GetDlgItem(id), BM_SETCHECK, BST_CHECKED, 0); }
+  void Next() { frame.SendMessage(WM_COMMAND, IDC_WIZARD_NEXT); }
+
+  CFakeNetworkDoor door;
+  CModalAnswerer answerer;
+  CRaidPage volumes;
+  CUserNamePage after;
+  CWizardDialog frame{nullptr, true};
+};
+
+using Enabled = std::vector<bool>;
+
+TEST_F(VolumePage, TheOptionsFollowTheDiskCountReadEachTimeThePageIsShown) {
+  const DoorStart read = door.Last(DoorCall::kGetDiskInfo);
+  EXPECT_EQ(read.target, volumes.GetSafeHwnd());
+  EXPECT_EQ(OptionsEnabled(), (Enabled{false, false, false, false}));
+  EXPECT_EQ(volumes.ChosenLevel(), VolumeLevel::kStandard);
+  DisksAnswer(1, "sda", 500);
+  EXPECT_EQ(OptionsEnabled(), (Enabled{true, false, false, false}));
+  EXPECT_EQ(volumes.DiskCount(), 1);
+
+  frame.SendMessage(WM_COMMAND, IDC_WIZARD_STEP_PASSWORD);
+  frame.SendMessage(WM_COMMAND, IDC_WIZARD_STEP_RAID);
+  EXPECT_EQ(door.Count(DoorCall::kGetDiskInfo), 2);
+  EXPECT_EQ(OptionsEnabled(), (Enabled{false, false, false, false}));
+  DisksAnswer(2, "sda", 500, "sdb", 1000);
+  EXPECT_EQ(OptionsEnabled(), (Enabled{true, true, true, true}));
+
+  frame.SendMessage(WM_COMMAND, IDC_WIZARD_STEP_PASSWORD);
+  frame.SendMessage(WM_COMMAND, IDC_WIZARD_STEP_RAID);
+  DisksAnswer(3, "sda", 500, "sdb", 1000);
+  EXPECT_EQ(answerer.Boxes().at(0).text, L"No hard disk is detected.");
+  EXPECT_EQ(OptionsEnabled(), (Enabled{false, false, false, false}));
+  EXPECT_EQ(volumes.DiskCount(), 0);
+}
+
+TEST_F(VolumePage, WithoutADiskAnswerOrAfterACancelledWarningNothingIsSent) {
+  Next();
+  EXPECT_TRUE(answerer.Boxes().empty());
+  DisksAnswer(2, "sda", 500, "sdb", 1000);
+  answerer.QueueButtons({IDCANCEL});
+  Next();
+  ASSERT_EQ(answerer.Boxes().size(), 1u);
+  EXPECT_EQ(answerer.Boxes()[0].caption, L"Warning");
+  EXPECT_EQ(answerer.Boxes()[0].text,
+            L"It will rebuild you disk, be sure you want to do it and press \"OK\" button to continue...");
+  EXPECT_EQ(door.Count(DoorCall::kStopWebFileManager), 0);
+  EXPECT_TRUE(volumes.IsActive());
+  EXPECT_FALSE(volumes.IsBusy());
+}
+
+TEST_F(VolumePage, PlansThatCannotBeSentAreRefusedAfterTheWarning) {
+  DisksAnswer(0, "", 0);
+  answerer.ForgetBoxes();
+  Next();
+  EXPECT_EQ(answerer.Boxes().at(1).text, L"No hard disk is detected.");
+  frame.SendMessage(WM_COMMAND, IDC_WIZARD_STEP_PASSWORD);
+  frame.SendMessage(WM_COMMAND, IDC_WIZARD_STEP_RAID);
+  DisksAnswer(2, "disk12345", 500, "disk67890", 500);
+  Choose(IDC_RAID_1);
+  answerer.ForgetBoxes();
+  Next();
+  EXPECT_EQ(answerer.Boxes().at(1).text,
+            L"The names of the two disks are together longer than the 9 characters the device accepts.");
+  EXPECT_EQ(door.Count(DoorCall::kStopWebFileManager), 0);
+  EXPECT_TRUE(volumes.IsActive());
+}
+
+TEST_F(VolumePage, AFormatRunEndsInTheNextPageWhateverItsOutcome) {
+  DisksAnswer(2, "sda", 500, "sdb", 1000);
+  Choose(IDC_RAID_0);
+  answerer.OnDialog(IDC_FORMAT_PERCENT, [](HWND dialog) {
+    // The device answers each step at once; OK is taken once the run completed.
+    PostMessageW(dialog, WM_DISK_STEP_DONE, 1, 10);
+    PostMessageW(dialog, WM_VOLUME_CREATED, 1, 11);
+    PostMessageW(dialog, WM_FORMAT_STATE, 2, 100);
+    for (LPARAM step : {13, 14, 15}) PostMessageW(dialog, WM_DISK_STEP_DONE, 1, step);
+    ClickControl(dialog, IDC_FORMAT_OK);
+  });
+  Next();
+  const DoorStart create = door.Last(DoorCall::kCreateVolume);
+  ASSERT_EQ(create.plan.size(), 2u);
+  EXPECT_STREQ(create.plan[0].level, "raid0");
+  EXPECT_STREQ(create.plan[1].disks, "sdasdb");
+  EXPECT_EQ(door.Count(DoorCall::kFinishFormat), 1);
+  PumpMessages(50ms);
+  EXPECT_TRUE(after.IsActive());
+  // Another run needs a fresh disk answer.
+  frame.SendMessage(WM_COMMAND, IDC_WIZARD_STEP_RAID);
+  EXPECT_EQ(door.Count(DoorCall::kGetDiskInfo), 2);
+}
+
+TEST_F(VolumePage, AClickedOptionIsTheOnlyOneChosen) {
+  DisksAnswer(2, "sda", 500, "sdb", 1000);
+  ::SendMessageW(volumes.GetDlgItem(IDC_RAID_1), BM_CLICK, 0, 0);
+  PumpMessages(30ms);
+  // The first checked option decides: the one checked before must have let go.
+  EXPECT_EQ(volumes.ChosenLevel(), VolumeLevel::kRaid1);
+}
+}  // namespace

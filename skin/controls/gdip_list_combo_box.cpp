@@ -56,6 +56,8 @@ bool CGdipListComboBox::ShowInPlace(const RECT& cell, HWND list, int row, int co
   LoadFaceImage(kFaceImage);
   SetCurSel(indexValid ? currentIndex : -1);
   SetItemHeight(0, kItemHeight);
+  // The version 6 combo box sizes its list by this count, not by the window's height.
+  ::SendMessageW(GetSafeHwnd(), CB_SETMINVISIBLE, kVisibleChoices, 0);
   editing_ = true;
   return true;
 }

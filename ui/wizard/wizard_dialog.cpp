@@ -42,7 +42,9 @@ constexpr ControlPlacement kLayout[] = {
     {IDC_WIZARD_STEP_TIME_ZONE, {339, 113, 423, 160}},
     {IDC_WIZARD_STEP_NETWORK, {423, 113, 507, 160}},
     {IDC_WIZARD_STEP_RAID, {507, 113, 591, 160}},
-    {IDC_WIZARD_STEP_DRIVE_MAPPING, {591, 113, 675, 160}},
+    // The last marker draws no line to a next one: its caption may run on to the rule's end, where
+    // "DriveMapping" fits whole.
+    {IDC_WIZARD_STEP_DRIVE_MAPPING, {591, 113, 695, 160}},
     {IDC_WIZARD_SKIP, {152, 435, 262, 469}},
     {IDC_WIZARD_PREVIOUS, {272, 435, 382, 469}},
     {IDC_WIZARD_NEXT, {392, 435, 502, 469}},

@@ -1,6 +1,6 @@
 // The skinned report list in a real dialog: row and header sizes, in-place editing of a cell (only
 // on the second click of a selected row), Escape, the focus leaving, Shift and Control clicks,
-// the scroll message, and the header that cannot be clicked or resized.
+// a long choice list dropping down a few entries tall, the scroll message, and the header that cannot be clicked or resized.
 #include <gtest/gtest.h>
 
 #include "base/messages.h"
@@ -82,6 +82,25 @@ TEST_F(SkinnedList, OnlyTheSecondClickOnASelectedRowOpensTheEditor) {
   EXPECT_EQ(dialog.list.GetItemText(0, 1), L"Y:");
   EXPECT_EQ(Last(WM_CELL_EDITED)->wParam, 0u);
   EXPECT_EQ(Last(WM_CELL_EDITED)->lParam, 1);
+}
+
+TEST_F(SkinnedList, ALongChoiceListDropsDownSixEntriesTallAndScrolls) {
+  dialog.choices.clear();
+  for (wchar_t letter = L'Z'; letter >= L'A'; --letter) dialog.choices.push_back(std::wstring(1, letter) + L":");
+  Click(0, 1);
+  Click(0, 1);
+  ASSERT_TRUE(Editor().IsEditing());
+  Editor().SendMessage(CB_SHOWDROPDOWN, TRUE);
+  COMBOBOXINFO combo{};
+  combo.cbSize = sizeof combo;
+  ASSERT_TRUE(::GetComboBoxInfo(Editor().GetSafeHwnd(), &combo));
+  RECT dropped{};
+  ::GetClientRect(combo.hwndList, &dropped);
+  const int itemHeight = static_cast<int>(Editor().SendMessage(CB_GETITEMHEIGHT, 0));
+  EXPECT_LE(dropped.bottom - dropped.top, 6 * itemHeight);
+  EXPECT_GE(dropped.bottom - dropped.top, 5 * itemHeight);
+  Editor().SendMessage(WM_KEYDOWN, VK_ESCAPE);
+  ASSERT_TRUE(WaitForEdited());
 }
 
 TEST_F(SkinnedList, TheEditorStartsOnTheCellsTextAndEscapeKeepsIt) {

@@ -13,7 +13,7 @@ IDC_WIZARD_STEP_RAID IDC_WIZARD_STEP_DRIVE_MAPPING"
 
 home_device() {
   device HomeNAS 00:1b:ac:00:00:01 192.0.2.21 gateway=192.0.2.1 "user=admin:$ADMIN_OLD" \
-    user=alice:wonderland workgroup=HOME description=Attic timezone=12 volume=1:450:120 \
+    user=alice:wonderland workgroup=HOME description=Attic timezone=12 volume=1:450:120 disk=sda:2000 disk=sdb:2000 \
     network.readdress=1 network.release_ms=5000
 }
 

@@ -66,9 +66,9 @@ a_refused_creation() {
   expect_eq "no format polled" 0 "$(grep -c 'dm_read_state' "$TESTLAN_TMP/dev1.log" || true)"
 }
 
-# The program: log in as the administrator, open the wizard, go to the volume page, choose, accept
-# the warning and follow the progress dialog to its end.
-wizard_format() { # option-id expected-enabled-options
+# The program: log in as the administrator, open the wizard, go to the volume page, choose and apply
+# it; the warning box is left open.
+wizard_apply_volumes() { # option-id expected-enabled-options
   program_prefix
   program_start
   drive >/dev/null <<SCRIPT
@@ -86,11 +86,16 @@ await yes painted
 click $1
 SCRIPT
   # Next on the volume page, or Finish while it is the last page: both apply it.
-  local apply=IDC_WIZARD_FINISH answers
+  local apply=IDC_WIZARD_FINISH
   [ "$(drive <<<$'window has=IDC_WIZARD_NEXT\nvisible IDC_WIZARD_NEXT')" == V ] && apply=IDC_WIZARD_NEXT
+  drive <<<$'window has=IDC_WIZARD_NEXT\nclick '"$apply"
+}
+
+# The warning accepted and the progress dialog followed to its end.
+wizard_format() { # option-id expected-enabled-options
+  wizard_apply_volumes "$1" "$2"
+  local answers
   answers=$(DRIVE_TIMEOUT_MS=40000 drive <<SCRIPT
-window has=IDC_WIZARD_NEXT
-click $apply
 message
 answer OK
 window has=IDC_FORMAT_PERCENT
@@ -129,6 +134,37 @@ program_one_disk() {
   expect_eq "the plan" "1,standard,ext4,497,sda,none,0,1,497,0,none,1,0,0,null" "$(plan_received)"
 }
 
+# A format that stops at 40 % still remounts; the refused remount frees the buttons, and Cancel
+# ends the dialog without the success picture.
+program_format_failing_part_way() {
+  nas_one disk=sda:931 disk=sdb:931 format.fail_at=40 fault.cgi_Disk_Remount=res:0
+  wizard_apply_volumes IDC_RAID_1 EEEE
+  local answers
+  answers=$(DRIVE_TIMEOUT_MS=40000 drive <<SCRIPT
+message
+answer OK
+window has=IDC_FORMAT_PERCENT
+message
+answer OK
+message
+answer OK
+window has=IDC_FORMAT_PERCENT
+await EEE enabled IDC_FORMAT_OK IDC_FORMAT_CANCEL IDC_FORMAT_CLOSE
+text IDC_FORMAT_TITLE
+visible IDC_FORMAT_SUCCESS_PICTURE
+click IDC_FORMAT_CANCEL
+wait-gone
+SCRIPT
+)
+  expect_eq "the warning, the two failures, the dialog left open to be closed" \
+    "It will rebuild you disk, be sure you want to do it and press \"OK\" button to continue...
+format error.
+Set Remount failed.
+Format Hard Drives
+-" "$answers"
+  expect_eq "no finish" 0 "$(grep -c 'format finished' "$TESTLAN_TMP/dev1.log" || true)"
+}
+
 run_case "raid 0 on unequal disks" raid0_on_unequal_disks
 run_case "one disk, and a mirror it cannot make" one_disk_and_mirrors
 run_case "a format that fails part way" formats_that_fail_part_way
@@ -136,5 +172,6 @@ run_case "a refused creation" a_refused_creation
 if [ -e "$PROGRAM_WIN_BIN/drovik.exe" ]; then
   run_case "the wizard: raid 0 on unequal disks" program_raid0_on_unequal_disks
   run_case "the wizard: one disk" program_one_disk
+  run_case "the wizard: a format that fails part way" program_format_failing_part_way
 fi
 finish

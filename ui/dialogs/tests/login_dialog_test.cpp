@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "res/resource.h"
+#include "skin/skin_button.h"
 #include "ui/dialogs/login_dialog.h"
 #include "ui/framework/tests/support/modal_answerer.h"
 #include "ui/framework/tests/support/ui_test_support.h"
@@ -83,6 +84,32 @@ TEST_F(LoginDialog, RememberedValuesAreShownWithTheBoxTickedAndThePasswordHidden
   EXPECT_TRUE(shown.changeGroupHidden);
   EXPECT_EQ(shown.window.right - shown.window.left, 605);
   EXPECT_EQ(shown.window.bottom - shown.window.top, 397);
+}
+
+TEST_F(LoginDialog, ButtonsShowTheirCaptionsAndTipsAndModifyPasswordOnlyItsImage) {
+  struct Look {
+    std::wstring caption, tip;
+    bool drawsText = true;
+  };
+  std::vector<Look> looks;
+  Run([&looks](HWND window) {
+    for (int id : {IDC_LOGIN_REMEMBER, IDC_LOGIN_OK, IDC_LOGIN_CANCEL, IDC_LOGIN_MODIFY_PASSWORD}) {
+      const auto* button = dynamic_cast<const CSkinButton*>(CWnd::FromHandle(GetDlgItem(window, id)));
+      if (!button) continue;
+      looks.push_back({TextOf(window, id), button->ToolTipText(), button->DrawsText()});
+    }
+    ClickControl(window, IDC_LOGIN_CANCEL);
+  });
+  ASSERT_EQ(looks.size(), 4u);
+  EXPECT_EQ(looks[0].caption, L"Remember Me");
+  EXPECT_EQ(looks[0].tip, L"Remember Me");
+  EXPECT_EQ(looks[1].caption, L"OK");
+  EXPECT_EQ(looks[1].tip, L"OK");
+  EXPECT_EQ(looks[2].caption, L"Cancel");
+  EXPECT_EQ(looks[2].tip, L"Cancel");
+  EXPECT_EQ(looks[3].tip, L"Modify Password");
+  EXPECT_FALSE(looks[3].drawsText);
+  EXPECT_TRUE(looks[1].drawsText);
 }
 
 TEST_F(LoginDialog, WithoutRememberedValuesTheFieldsAreEmptyAndTheBoxUnticked) {

@@ -90,6 +90,7 @@ TEST_F(LoginDialog, ButtonsShowTheirCaptionsAndTipsAndModifyPasswordOnlyItsImage
   struct Look {
     std::wstring caption, tip;
     bool drawsText = true;
+    bool operator==(const Look&) const = default;
   };
   std::vector<Look> looks;
   Run([&looks](HWND window) {
@@ -101,15 +102,11 @@ TEST_F(LoginDialog, ButtonsShowTheirCaptionsAndTipsAndModifyPasswordOnlyItsImage
     ClickControl(window, IDC_LOGIN_CANCEL);
   });
   ASSERT_EQ(looks.size(), 4u);
-  EXPECT_EQ(looks[0].caption, L"Remember Me");
-  EXPECT_EQ(looks[0].tip, L"Remember Me");
-  EXPECT_EQ(looks[1].caption, L"OK");
-  EXPECT_EQ(looks[1].tip, L"OK");
-  EXPECT_EQ(looks[2].caption, L"Cancel");
-  EXPECT_EQ(looks[2].tip, L"Cancel");
-  EXPECT_EQ(looks[3].tip, L"Modify Password");
-  EXPECT_FALSE(looks[3].drawsText);
-  EXPECT_TRUE(looks[1].drawsText);
+  const std::vector<Look> expected = {{L"Remember Me", L"Remember Me", true},
+                                      {L"OK", L"OK", true},
+                                      {L"Cancel", L"Cancel", true},
+                                      {looks[3].caption, L"Modify Password", false}};  // its caption is not drawn
+  EXPECT_TRUE(looks == expected);
 }
 
 TEST_F(LoginDialog, WithoutRememberedValuesTheFieldsAreEmptyAndTheBoxUnticked) {

@@ -160,12 +160,6 @@
 #define IDC_NETWORK_PAGE_GATEWAY 1135
 #define IDC_NETWORK_PAGE_DNS1 1136
 #define IDC_NETWORK_PAGE_DNS2 1137
-// Platform IP address controls of the template, not used: hidden when the page starts.
-#define IDC_NETWORK_PAGE_PLATFORM_ADDRESS_1 1069
-#define IDC_NETWORK_PAGE_PLATFORM_ADDRESS_2 1070
-#define IDC_NETWORK_PAGE_PLATFORM_ADDRESS_3 1072
-#define IDC_NETWORK_PAGE_PLATFORM_ADDRESS_4 1074
-#define IDC_NETWORK_PAGE_PLATFORM_ADDRESS_5 1077
 
 // ---------------------------------------------------------------- wizard page: volume type (IDD_WIZARD_RAID)
 #define IDC_RAID_STANDARD 1071
@@ -191,12 +185,6 @@
 #define IDC_SETIP_DNS2 1147
 #define IDC_SETIP_OK 1148
 #define IDC_SETIP_CANCEL 1149
-// Platform IP address controls of the template: hidden at start, never shown.
-#define IDC_SETIP_PLATFORM_ADDRESS_1 1112
-#define IDC_SETIP_PLATFORM_ADDRESS_2 1114
-#define IDC_SETIP_PLATFORM_ADDRESS_3 1115
-#define IDC_SETIP_PLATFORM_ADDRESS_4 1116
-#define IDC_SETIP_PLATFORM_ADDRESS_5 1117
 
 // ---------------------------------------------------------------- format progress (IDD_FORMAT_PROGRESS)
 #define IDC_FORMAT_CLOSE 1121

@@ -31,20 +31,8 @@ bool CGdipDialog::SetBackgroundImage(UINT id) {
   return true;
 }
 
-void CGdipDialog::OnPaint(HDC dc) {
-  if (!backgroundBuffer_) return;
-  RECT client = GetClientRect();
-  ::BitBlt(dc, 0, 0, RectWidth(client), RectHeight(client), backgroundBuffer_->GetSafeHdc(), 0, 0,
-           SRCCOPY);
-}
-
 LRESULT CGdipDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT: {
-      PaintDC paint(GetSafeHwnd());
-      OnPaint(paint.GetSafeHdc());
-      return 0;
-    }
     case WM_LBUTTONDOWN:
       // Only presses on the dialog's own surface arrive here; children keep theirs.
       PostMessage(WM_SYSCOMMAND, kMoveByDrag, 0);

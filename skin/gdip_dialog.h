@@ -23,8 +23,6 @@ class CGdipDialog : public CSkinnedParent<CDialog> {
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   HDC LentBackground() override { return BackgroundDC(); }
-  // Paints the client area from the background buffer; derived dialogs may draw more over it.
-  virtual void OnPaint(HDC dc);
 
  private:
   std::unique_ptr<CGdiPlusBitmapResource> background_;

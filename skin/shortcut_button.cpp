@@ -40,16 +40,21 @@ void CShortCutButton::DrawFace(HDC dc, const RECT& client, UINT itemState) {
   int width = RectWidth(client);
   int height = RectHeight(client);
   if (disabled) {
+    // The icon fades with the background: with the caption grey in both looks, a full-strength
+    // icon left a disabled shortcut looking like an idle one.
     DrawDisabledCached(dc, client, [&] {
       DrawSkinImage(dc, normalBackground_, 0, 0, width, height, kDisabledAlpha);
+      DrawSkinImage(dc, icon_, 0, 0, kIconSize, kIconSize, kDisabledAlpha);
     });
-  } else if (pressedOrFocused || active_) {
-    DrawSkinImage(dc, selectedBackground_, 0, 0, width, height);
   } else {
-    DrawSkinImage(dc, IsHovered() ? hoverBackground_ : normalBackground_, 0, 0, width, height);
+    if (pressedOrFocused || active_) {
+      DrawSkinImage(dc, selectedBackground_, 0, 0, width, height);
+    } else {
+      DrawSkinImage(dc, IsHovered() ? hoverBackground_ : normalBackground_, 0, 0, width, height);
+    }
+    bool lit = (itemState & ODS_SELECTED) || IsHovered();
+    DrawSkinImage(dc, lit ? activeIcon_ : icon_, 0, 0, kIconSize, kIconSize);
   }
-  bool lit = !disabled && ((itemState & ODS_SELECTED) || IsHovered());
-  DrawSkinImage(dc, lit ? activeIcon_ : icon_, 0, 0, kIconSize, kIconSize);
 
   if (!DrawsText()) return;
   bool emphasised = pressedOrFocused || IsHovered();

@@ -4,15 +4,17 @@
 // its own handle), set when the object is bound to its window and taken off before the window goes.
 //
 // CSkinnedParent: a window that holds skinned children - the dialogs, the wizard pages, the
-// information popup. It never erases (its painting covers the client area, and erasing would paint
-// grey over what a child has just been lent) and answers a child's WM_DRAW_PARENT_BG with the part
-// of its rendered background that lies under the child. A derived window only says where its
-// background is (LentBackground); it adds no copy of the protocol.
+// information popup. It paints itself from its rendered background, never erases (its painting
+// covers the client area, and erasing would paint grey over what a child has just been lent) and
+// answers a child's WM_DRAW_PARENT_BG with the part of that background that lies under the child.
+// A derived window only says where its background is (LentBackground); it adds no copy of the
+// protocol or of the painting.
 #pragma once
 #include <windows.h>
 
 #include "base/messages.h"
 #include "skin/skin_draw.h"
+#include "ui/framework/gdi.h"
 
 template <typename Base>
 class CSkinMarked : public Base {
@@ -42,9 +44,22 @@ class CSkinnedParent : public CSkinMarked<Base> {
   // The rendered background of the whole client area, in client coordinates; null while there is
   // none (a child then gets nothing from this window and keeps what it has).
   virtual HDC LentBackground() = 0;
+  // Paints the client area from the rendered background; derived windows may draw more over it.
+  virtual void OnPaint(HDC dc) {
+    HDC background = LentBackground();
+    if (!background) return;
+    RECT client{};
+    GetClientRect(this->GetSafeHwnd(), &client);
+    ::BitBlt(dc, 0, 0, client.right, client.bottom, background, 0, 0, SRCCOPY);
+  }
 
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
     switch (message) {
+      case WM_PAINT: {
+        PaintDC paint(this->GetSafeHwnd());
+        OnPaint(paint.GetSafeHdc());
+        return 0;
+      }
       case WM_ERASEBKGND:
         return TRUE;
       case WM_DRAW_PARENT_BG:

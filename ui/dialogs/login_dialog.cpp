@@ -6,6 +6,7 @@
 #include "skin/controls/input_alerts.h"
 #include "skin/skin_draw.h"
 #include "skin/window_outline.h"
+#include "ui/dialogs/button_looks.h"
 #include "ui/main/login_rules.h"
 
 namespace {
@@ -88,26 +89,14 @@ void CLoginDialog::SetUpControls() {
   edits_[1].SubclassDlgItem(IDC_LOGIN_PASSWORD, GetSafeHwnd());
   for (CEdit& edit : edits_) edit.SetFont(editFont_.Get());
 
-  const struct {
-    CGdipButton& button;
-    int id;
-    const wchar_t* caption;
-    UINT normal, hover, pressed;
-  } buttons[] = {
-      {rememberBox_, IDC_LOGIN_REMEMBER, L"Remember Me", IDB_CHECK_BOX, IDB_CHECK_MARK, IDB_CHECK_MARK},
-      {ok_, IDC_LOGIN_OK, L"OK", IDB_BUTTON, IDB_BUTTON_ACTIVE, IDB_BUTTON_ACTIVE},
-      {cancel_, IDC_LOGIN_CANCEL, L"Cancel", IDB_BUTTON, IDB_BUTTON_ACTIVE, IDB_BUTTON_ACTIVE},
-  };
-  for (const auto& look : buttons) {
-    look.button.SubclassDlgItem(look.id, GetSafeHwnd());
-    look.button.LoadImages(look.normal, look.hover, look.pressed);
-    look.button.SetWindowText(Tr(look.caption));
-    look.button.SetToolTipText(Tr(look.caption));
-  }
-  modifyPassword_.SubclassDlgItem(IDC_LOGIN_MODIFY_PASSWORD, GetSafeHwnd());
-  modifyPassword_.LoadImages(IDB_MODIFY_PASSWORD_NORMAL, IDB_MODIFY_PASSWORD_HOVER, IDB_MODIFY_PASSWORD_PRESSED);
+  ApplyButtonLooks(
+      GetSafeHwnd(),
+      {{rememberBox_, IDC_LOGIN_REMEMBER, L"Remember Me", L"Remember Me", IDB_CHECK_BOX, IDB_CHECK_MARK, IDB_CHECK_MARK},
+       {ok_, IDC_LOGIN_OK, L"OK", L"OK", IDB_BUTTON, IDB_BUTTON_ACTIVE, IDB_BUTTON_ACTIVE},
+       {cancel_, IDC_LOGIN_CANCEL, L"Cancel", L"Cancel", IDB_BUTTON, IDB_BUTTON_ACTIVE, IDB_BUTTON_ACTIVE},
+       {modifyPassword_, IDC_LOGIN_MODIFY_PASSWORD, nullptr, L"Modify Password", IDB_MODIFY_PASSWORD_NORMAL,
+        IDB_MODIFY_PASSWORD_HOVER, IDB_MODIFY_PASSWORD_PRESSED}});
   modifyPassword_.SetDrawText(false);
-  modifyPassword_.SetToolTipText(Tr(L"Modify Password"));
 }
 
 bool CLoginDialog::OnCommand(WORD id, WORD code, HWND control) {

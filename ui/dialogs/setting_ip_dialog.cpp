@@ -41,10 +41,6 @@ constexpr UINT kLabelFormat = DT_RIGHT | DT_VCENTER | DT_SINGLELINE;
 constexpr int kLabelIds[] = {IDC_SETIP_IP_LABEL, IDC_SETIP_MASK_LABEL, IDC_SETIP_GATEWAY_LABEL};
 constexpr const wchar_t* kLabelTexts[] = {L"IP ADDress", L"Subnet Mask", L"Gateway IP"};
 constexpr int kAddressFieldIds[] = {IDC_SETIP_IP, IDC_SETIP_MASK, IDC_SETIP_GATEWAY};
-// The platform's own address fields of the template; the skinned ones replace them.
-constexpr int kPlatformAddressIds[] = {IDC_SETIP_PLATFORM_ADDRESS_1, IDC_SETIP_PLATFORM_ADDRESS_2,
-                                       IDC_SETIP_PLATFORM_ADDRESS_3, IDC_SETIP_PLATFORM_ADDRESS_4,
-                                       IDC_SETIP_PLATFORM_ADDRESS_5};
 constexpr int kFullAddress = CGdipIpAddrCtl::kFieldCount;
 }  // namespace
 
@@ -57,7 +53,6 @@ BOOL CSettingIpDialog::OnInitDialog() {
   SetUpControls();
   CenterWindow();
   SetBackgroundImage(IDB_LOGIN_BACKGROUND);
-  for (int id : kPlatformAddressIds) ::ShowWindow(GetDlgItem(id), SW_HIDE);
 
   NasDeviceInfo device{};
   const bool found = NasDeviceList::Instance().CopyAt(device_, device);

@@ -7,7 +7,7 @@
 CUiRuntime::CUiRuntime() {
   INITCOMMONCONTROLSEX controls{};
   controls.dwSize = sizeof(controls);
-  controls.dwICC = ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_INTERNET_CLASSES;
+  controls.dwICC = ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES;
   InitCommonControlsEx(&controls);
 
   Gdiplus::GdiplusStartupInput input;

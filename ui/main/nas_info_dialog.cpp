@@ -34,8 +34,19 @@ constexpr UINT kLineFormat = DT_CENTER | DT_SINGLELINE;
 // The white double line under the name.
 constexpr RECT kSeparator{187, 46, 392, 48};
 constexpr BYTE kWhiteVeilAlpha = 20;
+
+void VeilAndSeparate(HDC dc, const RECT& client) {
+  BitmapHandle whiteBitmap(CreateCompatibleBitmap(dc, client.right, client.bottom));
+  MemoryDC white(dc);  // goes first, giving the bitmap back
+  white.Select(whiteBitmap.Get());
+  white.FillSolidRect(client, kSkinWhite);
+  BLENDFUNCTION veil{AC_SRC_OVER, 0, kWhiteVeilAlpha, 0};
+  AlphaBlend(dc, 0, 0, client.right, client.bottom, white.GetSafeHdc(), 0, 0, client.right, client.bottom, veil);
+  CDC(dc).FillSolidRect(kSeparator, kSkinWhite);
+}
 }  // namespace
 
+CNASInfoDialog::CNASInfoDialog(HWND parent) : CSkinnedParent(IDD_INFO_POPUP, parent), background_(&VeilAndSeparate) {}
 CNASInfoDialog::~CNASInfoDialog() = default;
 
 void CNASInfoDialog::SetDeviceLines(const std::wstring& name, const std::wstring& address, const std::wstring& mask,
@@ -105,18 +116,11 @@ BOOL CNASInfoDialog::OnInitDialog() {
 
 LRESULT CNASInfoDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT: {
-      PaintDC paint(GetSafeHwnd());
-      RECT client = GetClientRect();
-      ::BitBlt(paint.GetSafeHdc(), 0, 0, client.right, client.bottom, LentBackground(), 0, 0, SRCCOPY);
-      return 0;
-    }
     case WM_FOLDER_OPEN:
       ::PostMessageW(GetParent(), WM_FOLDER_OPEN, wParam, lParam);
       return 0;
     case WM_DESTROY:
-      background_.reset();
-      backgroundBitmap_.Reset();
+      background_.Release();
       break;
     default:
       break;
@@ -130,22 +134,4 @@ void CNASInfoDialog::ApplyLines() {
   }
 }
 
-HDC CNASInfoDialog::LentBackground() {
-  if (background_) return background_->GetSafeHdc();
-  RECT client = GetClientRect();
-  WindowDC window(GetSafeHwnd());
-  background_ = std::make_unique<MemoryDC>(window.GetSafeHdc());
-  backgroundBitmap_.Reset(CreateCompatibleBitmap(window.GetSafeHdc(), client.right, client.bottom));
-  background_->Select(backgroundBitmap_.Get());
-  HDC dc = background_->GetSafeHdc();
-  PaintParentBackground(GetSafeHwnd(), dc);
-
-  BitmapHandle whiteBitmap(CreateCompatibleBitmap(dc, client.right, client.bottom));
-  MemoryDC white(dc);  // goes first, giving the bitmap back
-  white.Select(whiteBitmap.Get());
-  white.FillSolidRect(client, kSkinWhite);
-  BLENDFUNCTION veil{AC_SRC_OVER, 0, kWhiteVeilAlpha, 0};
-  AlphaBlend(dc, 0, 0, client.right, client.bottom, white.GetSafeHdc(), 0, 0, client.right, client.bottom, veil);
-  background_->FillSolidRect(kSeparator, kSkinWhite);
-  return dc;
-}
+HDC CNASInfoDialog::LentBackground() { return background_.Take(GetSafeHwnd()); }

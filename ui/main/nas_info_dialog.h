@@ -4,10 +4,10 @@
 // switches the views; the popup has no buttons and never ends itself.
 #pragma once
 #include <array>
-#include <memory>
 #include <string>
 
 #include "res/resource.h"
+#include "skin/borrowed_background.h"
 #include "skin/controls/folder_list_ctrl.h"
 #include "skin/controls/trans_static.h"
 #include "skin/controls/volume_info_ctrl.h"
@@ -20,7 +20,7 @@ class CNASInfoDialog : public CSkinnedParent<CDialog> {
   static constexpr int kVolumeSlots = 4;
 
   // A child of `parent` (the main window), created hidden with Create().
-  explicit CNASInfoDialog(HWND parent) : CSkinnedParent(IDD_INFO_POPUP, parent) {}
+  explicit CNASInfoDialog(HWND parent);
   ~CNASInfoDialog() override;
 
   // The four lines: the name as it is, "IP:" and the address (never translated), and the
@@ -59,6 +59,5 @@ class CNASInfoDialog : public CSkinnedParent<CDialog> {
   std::array<std::wstring, 4> texts_;
   int volumeCount_ = 0;
   bool volumeView_ = true;
-  BitmapHandle backgroundBitmap_;
-  std::unique_ptr<MemoryDC> background_;  // after the bitmap: deselects it before it goes
+  CBorrowedBackground background_;
 };

@@ -33,9 +33,6 @@ constexpr int kLabelIds[] = {IDC_NETWORK_PAGE_IP_LABEL, IDC_NETWORK_PAGE_MASK_LA
                              IDC_NETWORK_PAGE_DNS1_LABEL, IDC_NETWORK_PAGE_DNS2_LABEL};
 constexpr int kFieldIds[] = {IDC_NETWORK_PAGE_IP, IDC_NETWORK_PAGE_MASK, IDC_NETWORK_PAGE_GATEWAY,
                              IDC_NETWORK_PAGE_DNS1, IDC_NETWORK_PAGE_DNS2};
-constexpr int kUnusedIds[] = {IDC_NETWORK_PAGE_PLATFORM_ADDRESS_1, IDC_NETWORK_PAGE_PLATFORM_ADDRESS_2,
-                              IDC_NETWORK_PAGE_PLATFORM_ADDRESS_3, IDC_NETWORK_PAGE_PLATFORM_ADDRESS_4,
-                              IDC_NETWORK_PAGE_PLATFORM_ADDRESS_5};
 constexpr int kComplete = 4;  // GetAddressValue: all four octets, and the check passed
 
 void FormatAddress(DWORD value, char (&text)[16]) {
@@ -81,7 +78,6 @@ void CNetworkPage::LayoutControls() {
     const std::wstring text = ControlText(kLabelIds[index]);
     SetUpLabel(labels_[index], kLabelIds[index], kLabelFontHeight, dns ? text : Tr(text.c_str()));
   }
-  for (const int id : kUnusedIds) ::ShowWindow(GetDlgItem(id), SW_HIDE);
   SetDhcpMode(true);
 }
 

@@ -31,22 +31,7 @@ BOOL CWizardPage::OnInitDialog() {
 }
 
 LRESULT CWizardPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_PAINT: {
-      PaintDC paint(GetSafeHwnd());
-      const RECT client = GetClientRect();
-      if (HDC background = LentBackground()) {
-        ::BitBlt(paint.GetSafeHdc(), 0, 0, client.right, client.bottom, background, 0, 0, SRCCOPY);
-      }
-      return 0;
-    }
-    case WM_DESTROY:
-      background_.reset();
-      backgroundBitmap_.Reset();
-      break;
-    default:
-      break;
-  }
+  if (message == WM_DESTROY) background_.Release();
   return CNetworkWindow::WindowProc(message, wParam, lParam);
 }
 
@@ -94,14 +79,4 @@ std::wstring CWizardPage::ControlText(int id) const {
   return text;
 }
 
-HDC CWizardPage::LentBackground() {
-  if (background_) return background_->GetSafeHdc();
-  if (!GetParent()) return nullptr;
-  const RECT client = GetClientRect();
-  WindowDC window(GetSafeHwnd());
-  background_ = std::make_unique<MemoryDC>(window.GetSafeHdc());
-  backgroundBitmap_.Reset(CreateCompatibleBitmap(window.GetSafeHdc(), client.right, client.bottom));
-  background_->Select(backgroundBitmap_.Get());
-  PaintParentBackground(GetSafeHwnd(), background_->GetSafeHdc());
-  return background_->GetSafeHdc();
-}
+HDC CWizardPage::LentBackground() { return background_.Take(GetSafeHwnd()); }

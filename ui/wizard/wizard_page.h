@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "skin/borrowed_background.h"
 #include "skin/controls/trans_static.h"
 #include "skin/skinned_surface.h"
 #include "ui/framework/dialog.h"
@@ -97,6 +98,5 @@ class CWizardPage : public CNetworkWindow<CSkinnedParent<CDialog>> {
   bool active_ = false;
   std::wstring pageName_;
   FontHandle editFont_;
-  BitmapHandle backgroundBitmap_;
-  std::unique_ptr<MemoryDC> background_;  // after the bitmap: deselects it before it goes
+  CBorrowedBackground background_;
 };

@@ -37,6 +37,20 @@ void UseEveryControl() {
   PumpMessages(10ms);
   dialog.DestroyWindow();
 }
+
+// One address field's whole life inside a living dialog, as its template would give it: the
+// dialog's font, the focus with its caret, typed digits, a painting.
+void UseOneAddressField(const CControlsTestDialog& dialog) {
+  HWND field = CreateWindowExW(0, CGdipIpAddrCtl::kClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 400, 300, 188,
+                               28, dialog.GetSafeHwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(field, nullptr);
+  SendMessageW(field, WM_SETFONT, dialog.SendMessage(WM_GETFONT), FALSE);
+  SetFocus(field);
+  for (wchar_t digit : std::wstring(L"1921681")) SendMessageW(GetFocus(), WM_CHAR, digit, 0);
+  PixelCanvas canvas(188, 28);
+  SendMessageW(field, WM_PRINT, reinterpret_cast<WPARAM>(canvas.Dc()), PRF_CLIENT | PRF_CHILDREN | PRF_ERASEBKGND);
+  DestroyWindow(field);
+}
 }  // namespace
 
 TEST(ControlLeaks, TwelveDialogsLeaveTheObjectCountsWhereTheyBegan) {
@@ -48,4 +62,16 @@ TEST(ControlLeaks, TwelveDialogsLeaveTheObjectCountsWhereTheyBegan) {
   GuiObjectCounts after = CountGuiObjects();
   EXPECT_EQ(after.gdi, before.gdi);
   EXPECT_EQ(after.user, before.user);
+}
+
+TEST(ControlLeaks, FiftyAddressFieldsComeAndGoWithoutLeavingAnObject) {
+  CControlsTestDialog dialog;
+  ASSERT_TRUE(dialog.Open());
+  for (int round = 0; round < 3; ++round) UseOneAddressField(dialog);
+  PumpMessages(20ms);
+  const GuiObjectCounts before = CountGuiObjects();
+  for (int round = 0; round < 50; ++round) UseOneAddressField(dialog);
+  PumpMessages(20ms);
+  EXPECT_EQ(CountGuiObjects(), before);
+  dialog.DestroyWindow();
 }

@@ -41,9 +41,7 @@ void ExpectNoLeak(Arguments... arguments) {
 }
 }  // namespace
 
-// Fails: each skinned IP address field leaves one GDI object behind (five per dialog, 1000 over the
-// run). Enabled again once the field is mended.
-TEST(DialogLeaks, DISABLED_TwoHundredDeviceIpDialogsLeaveTheObjectCountsWhereTheyBegan) {
+TEST(DialogLeaks, TwoHundredDeviceIpDialogsLeaveTheObjectCountsWhereTheyBegan) {
   CFakeNetworkDoor door;
   SearchReplyFields reply{};
   std::strcpy(reply.address, "198.51.100.7");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "res/resource.h"
+#include "skin/skin_button.h"
 #include "ui/dialogs/login_dialog.h"
 #include "ui/framework/tests/support/modal_answerer.h"
 #include "ui/framework/tests/support/ui_test_support.h"
@@ -83,6 +84,29 @@ TEST_F(LoginDialog, RememberedValuesAreShownWithTheBoxTickedAndThePasswordHidden
   EXPECT_TRUE(shown.changeGroupHidden);
   EXPECT_EQ(shown.window.right - shown.window.left, 605);
   EXPECT_EQ(shown.window.bottom - shown.window.top, 397);
+}
+
+TEST_F(LoginDialog, ButtonsShowTheirCaptionsAndTipsAndModifyPasswordOnlyItsImage) {
+  struct Look {
+    std::wstring caption, tip;
+    bool drawsText = true;
+    bool operator==(const Look&) const = default;
+  };
+  std::vector<Look> looks;
+  Run([&looks](HWND window) {
+    for (int id : {IDC_LOGIN_REMEMBER, IDC_LOGIN_OK, IDC_LOGIN_CANCEL, IDC_LOGIN_MODIFY_PASSWORD}) {
+      const auto* button = dynamic_cast<const CSkinButton*>(CWnd::FromHandle(GetDlgItem(window, id)));
+      if (!button) continue;
+      looks.push_back({TextOf(window, id), button->ToolTipText(), button->DrawsText()});
+    }
+    ClickControl(window, IDC_LOGIN_CANCEL);
+  });
+  ASSERT_EQ(looks.size(), 4u);
+  const std::vector<Look> expected = {{L"Remember Me", L"Remember Me", true},
+                                      {L"OK", L"OK", true},
+                                      {L"Cancel", L"Cancel", true},
+                                      {looks[3].caption, L"Modify Password", false}};  // its caption is not drawn
+  EXPECT_TRUE(looks == expected);
 }
 
 TEST_F(LoginDialog, WithoutRememberedValuesTheFieldsAreEmptyAndTheBoxUnticked) {

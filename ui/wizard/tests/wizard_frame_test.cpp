@@ -3,10 +3,13 @@
 // Finish, following the device after a network change, and nothing left behind after many runs.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <vector>
 
 #include "base/messages.h"
+#include "i18n/current_language.h"
+#include "i18n/win_language.h"
 #include "net/answer_records.h"
 #include "net/op_kinds.h"
 #include "net/udp_sockets.h"
@@ -240,6 +243,28 @@ TEST_F(WizardFrame, FinishEndsTheWizard) {
   Press(IDC_WIZARD_STEP_TIME_ZONE);
   Press(IDC_WIZARD_FINISH);
   EXPECT_EQ(frame->GetSafeHwnd(), nullptr);
+}
+
+// The volume step's marker carries the translated "Raid"; the page it opens is named "RAID",
+// which no language translates, so its title stays English.
+TEST(WizardInChinese, TheVolumeMarkerIsTranslatedAndOpensThePageTitledRaid) {
+  ASSERT_TRUE(SetLanguage(kSimplifiedChineseLanguage));
+  {
+    CFakeNetworkDoor door;
+    std::array<CTestPage, 2> pages;
+    CWizardDialog frame(nullptr, true);
+    frame.AddPage(&pages[0], Tr(L"Password"), IDD_WIZARD_PASSWORD, 0);
+    frame.AddPage(&pages[1], Tr(L"RAID"), IDD_WIZARD_PASSWORD, 0);
+    ASSERT_TRUE(frame.Create());
+    EXPECT_EQ(frame.StepMarker(4).GetWindowText(), L"\u78c1\u76d8\u9635\u5217");  // Tr("Raid")
+    frame.SendMessage(WM_COMMAND, IDC_WIZARD_STEP_RAID);
+    EXPECT_EQ(frame.ActivePage(), &pages[1]);
+    wchar_t title[32] = {};
+    GetWindowTextW(frame.GetDlgItem(IDC_WIZARD_PAGE_NAME), title, 32);
+    EXPECT_STREQ(title, L"RAID");
+    frame.DestroyWindow();
+  }
+  SetLanguage(-1);
 }
 
 TEST_F(WizardFrame, AUserWithTwoPagesGetsTwoStepsAndTheMarkersByPosition) {

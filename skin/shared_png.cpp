@@ -27,6 +27,8 @@ std::span<const unsigned char> ResourceBytes(UINT id, const wchar_t* type) {
 std::shared_ptr<CSharedPng> CSharedPng::Find(UINT id, const wchar_t* type) {
   // Weak: an image lives exactly as long as its holders, as a privately decoded one would.
   static std::map<std::pair<UINT, std::wstring>, std::weak_ptr<CSharedPng>> shown;
+  static std::mutex shownLock;
+  const std::lock_guard lock(shownLock);
   const auto key = std::make_pair(id, TypeKey(type));
   if (auto kept = shown[key].lock()) return kept;
 
@@ -42,12 +44,11 @@ std::shared_ptr<CSharedPng> CSharedPng::Find(UINT id, const wchar_t* type) {
 }
 
 Gdiplus::Bitmap* CSharedPng::Bitmap() {
-  if (!decodeTried_) Decode();
+  std::call_once(decoded_, &CSharedPng::Decode, this);
   return bitmap_.get();
 }
 
 void CSharedPng::Decode() {
-  decodeTried_ = true;
   if (!buffer_.Allocate(bytes_.size())) return;
   std::memcpy(buffer_.Data(), bytes_.data(), bytes_.size());
   IStream* stream = nullptr;
@@ -61,4 +62,8 @@ void CSharedPng::Decode() {
     bitmap_.reset();
     buffer_.Free();
   }
+}
+
+CPngPreload::CPngPreload(UINT id, const wchar_t* type) : image_(CSharedPng::Find(id, type)) {
+  if (image_) decoder_ = std::jthread([image = image_] { image->Bitmap(); });
 }

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <thread>
+#include <vector>
 
 #include "res/resource.h"
 #include "skin/gdiplus_bitmap.h"
@@ -71,6 +73,24 @@ TEST(PngHolder, HoldersOfOneImageShareItsBitmapAndKeepItAlone) {
   ASSERT_TRUE(third.Load(skin_test::kSmallGreen));
   EXPECT_EQ(second.Width(), 40);
   EXPECT_EQ(third.Width(), 100);
+}
+
+TEST(PngHolder, ThreadsDecodingOneImageTogetherGetOneBitmap) {
+  std::vector<Gdiplus::Bitmap*> seen(6, nullptr);
+  {
+    CPngPreload preload(skin_test::kGrey);
+    CPngPreload missing(4242);  // nothing to decode, nothing to wait for
+    std::vector<std::jthread> threads;
+    for (Gdiplus::Bitmap*& bitmap : seen) {
+      threads.emplace_back([&bitmap] {
+        CGdiPlusBitmapResource image;
+        if (image.Load(skin_test::kGrey)) bitmap = image.Get();
+        // The holder goes here; the preload keeps the image for the others.
+      });
+    }
+  }
+  ASSERT_NE(seen[0], nullptr);
+  for (Gdiplus::Bitmap* bitmap : seen) EXPECT_EQ(bitmap, seen[0]);
 }
 
 TEST(PngHolder, EveryImageOfTheSkinLoads) {

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "ui/framework/gdi.h"
+#include "skin/shared_png.h"
 
 // Holder of one GDI+ bitmap; empty when nothing is loaded.
 class CGdiPlusBitmap {
@@ -16,28 +16,22 @@ class CGdiPlusBitmap {
   CGdiPlusBitmap& operator=(const CGdiPlusBitmap&) = delete;
   virtual ~CGdiPlusBitmap() = default;
 
-  Gdiplus::Bitmap* Get() const { return bitmap_.get(); }
-  bool IsLoaded() const { return bitmap_ != nullptr; }
-  int Width() const { return bitmap_ ? static_cast<int>(bitmap_->GetWidth()) : 0; }
-  int Height() const { return bitmap_ ? static_cast<int>(bitmap_->GetHeight()) : 0; }
+  // The bitmap, decoded on first use; null when nothing is loaded or the image does not decode.
+  Gdiplus::Bitmap* Get() const { return image_ ? image_->Bitmap() : nullptr; }
+  bool IsLoaded() const { return Get() != nullptr; }
+  // The size the image declares, known without decoding it.
+  int Width() const { return image_ ? image_->Size().width : 0; }
+  int Height() const { return image_ ? image_->Size().height : 0; }
 
  protected:
-  std::unique_ptr<Gdiplus::Bitmap> bitmap_;
+  std::shared_ptr<CSharedPng> image_;
 };
 
-// A bitmap decoded from a resource of the program's own module. GDI+ reads the pixels of a
-// stream-made bitmap lazily from the stream, so the PNG bytes stay in a locked global block for as
-// long as the bitmap exists.
+// A bitmap from a resource of the program's own module, shared with every other holder of the same
+// resource and decoded when it is first drawn.
 class CGdiPlusBitmapResource : public CGdiPlusBitmap {
  public:
-  CGdiPlusBitmapResource() = default;
-  // Frees the bitmap before the block it reads from.
-  ~CGdiPlusBitmapResource() override { Empty(); }
-
-  // Loads resource `id` of type `type` ("PNG"); false, and empty, when it is missing or undecodable.
+  // Loads resource `id` of type `type` ("PNG"); false, and empty, when it is missing or is no PNG.
   bool Load(UINT id, const wchar_t* type = L"PNG");
-  void Empty();
-
- private:
-  GlobalBlock buffer_;
+  void Empty() { image_.reset(); }
 };

@@ -43,11 +43,15 @@ void CSkinButton::SetToolTipText(UINT stringId, bool activate) {
 
 void CSkinButton::SetToolTipText(const std::wstring& text, bool activate) {
   if (text.empty() || !GetSafeHwnd()) return;
-  if (!toolTip_) CreateToolTip();
-  if (!toolTip_ || !toolTip_->GetSafeHwnd()) return;
   tipText_ = text;
-  if (toolTip_->GetToolCount() == 0) toolTip_->AddTool(GetSafeHwnd(), text, GetClientRect());
-  toolTip_->UpdateTipText(GetSafeHwnd(), text);
+  // The tooltip window itself is made when the pointer first rests on the button (OnHover): a
+  // window with twenty buttons took markedly longer to start making twenty tooltips up front.
+  if (toolTip_) FillToolTip(activate);
+}
+
+void CSkinButton::FillToolTip(bool activate) {
+  if (toolTip_->GetToolCount() == 0) toolTip_->AddTool(GetSafeHwnd(), tipText_, GetClientRect());
+  toolTip_->UpdateTipText(GetSafeHwnd(), tipText_);
   toolTip_->SetDelayTime(TTDT_AUTOMATIC, kToolTipDelay);
   toolTip_->Activate(activate);
 }
@@ -150,8 +154,11 @@ void CSkinButton::OnHover() {
   Invalidate(false);
   // A fresh tooltip each time, so it shows again over a button it has timed out on.
   DeleteToolTip();
-  SetToolTipText(std::wstring(tipText_), true);
-  if (toolTip_) toolTip_->Update();
+  if (tipText_.empty()) return;
+  CreateToolTip();
+  if (!toolTip_) return;
+  FillToolTip(true);
+  toolTip_->Update();
 }
 
 void CSkinButton::SetCheckState(bool checked) {

@@ -33,7 +33,8 @@ class CSkinButton : public CSkinMarked<CButton> {
 
   // Tooltip text from the string table.
   virtual void SetToolTipText(UINT stringId, bool activate = true);
-  // Creates the tooltip when needed and shows `text` in it; an empty text is ignored.
+  // Keeps `text` for the tooltip that the pointer resting on the button brings up, and shows it in
+  // a tooltip already up; an empty text is ignored.
   virtual void SetToolTipText(const std::wstring& text, bool activate = true);
   virtual void DeleteToolTip();
   virtual void SetDrawText(bool draw);
@@ -45,6 +46,7 @@ class CSkinButton : public CSkinMarked<CButton> {
   bool DrawsText() const { return drawText_; }
   ButtonKind Kind() const { return kind_; }
   const std::wstring& ToolTipText() const { return tipText_; }
+  // The tooltip window; none before the pointer first rested on the button.
   CSkinToolTip* ToolTip() const { return toolTip_.get(); }
 
  protected:
@@ -75,6 +77,8 @@ class CSkinButton : public CSkinMarked<CButton> {
  private:
   void TrackMouse();
   void OnHover();
+  // Gives the tooltip its one tool, the button, with the kept text.
+  void FillToolTip(bool activate);
   // BM_SETCHECK: push buttons stay unchecked; a checked radio button clears its group.
   void SetCheckState(bool checked);
   void UncheckGroup() const;

@@ -219,6 +219,7 @@ TEST_F(ButtonLooks, BottomIconButtonIsDimUntilPointedAt) {
 }
 
 TEST_F(ButtonLooks, TooltipIsPaintedInTheSkinsColours) {
+  dialog.push.SendMessage(WM_MOUSEHOVER);
   CSkinToolTip* tip = dialog.push.ToolTip();
   ASSERT_NE(tip, nullptr);
   SetWindowPos(tip->GetSafeHwnd(), nullptr, 0, 0, 60, 20, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);

@@ -154,18 +154,28 @@ TEST_F(SkinnedButtons, HidingARepeatingButtonEndsTheRepeat) {
 }
 
 TEST_F(SkinnedButtons, HoverShowsAFreshTooltipWithTheStoredText) {
-  ASSERT_NE(dialog.push.ToolTip(), nullptr);
-  HWND first = dialog.push.ToolTip()->GetSafeHwnd();
+  // No tooltip window before the pointer rests on the button; the text is kept for it.
+  EXPECT_EQ(dialog.push.ToolTip(), nullptr);
+  EXPECT_EQ(dialog.push.ToolTipText(), L"Push");
   dialog.push.SendMessage(WM_MOUSEHOVER, 0, MAKELPARAM(5, 5));
   EXPECT_TRUE(dialog.push.IsHovered());
+  ASSERT_NE(dialog.push.ToolTip(), nullptr);
+  HWND first = dialog.push.ToolTip()->GetSafeHwnd();
+  EXPECT_EQ(dialog.push.ToolTip()->GetToolCount(), 1);
+  EXPECT_EQ(dialog.push.ToolTip()->GetFirstToolText(), L"Push");
+  dialog.push.SendMessage(WM_MOUSELEAVE);
+  EXPECT_FALSE(dialog.push.IsHovered());
+
+  // A text set while the tooltip is up goes into it; the next hover brings a fresh one with it.
+  dialog.push.SetToolTipText(std::wstring(L"Pushed"));
+  EXPECT_EQ(dialog.push.ToolTip()->GetFirstToolText(), L"Pushed");
+  dialog.push.SendMessage(WM_MOUSEHOVER, 0, MAKELPARAM(5, 5));
   ASSERT_NE(dialog.push.ToolTip(), nullptr);
   EXPECT_NE(dialog.push.ToolTip()->GetSafeHwnd(), first);
   EXPECT_FALSE(IsWindow(first));
   EXPECT_EQ(dialog.push.ToolTip()->GetToolCount(), 1);
-  EXPECT_EQ(dialog.push.ToolTipText(), L"Push");
-  dialog.push.SendMessage(WM_MOUSELEAVE);
-  EXPECT_FALSE(dialog.push.IsHovered());
+  EXPECT_EQ(dialog.push.ToolTip()->GetFirstToolText(), L"Pushed");
   // An empty text changes nothing.
   dialog.push.SetToolTipText(std::wstring());
-  EXPECT_EQ(dialog.push.ToolTipText(), L"Push");
+  EXPECT_EQ(dialog.push.ToolTipText(), L"Pushed");
 }

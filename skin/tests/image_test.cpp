@@ -1,9 +1,14 @@
 // The PNG holder and the off-screen buffer.
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <thread>
+#include <vector>
+
 #include "res/resource.h"
 #include "skin/gdiplus_bitmap.h"
 #include "skin/my_mem_dc.h"
+#include "skin/skin_draw.h"
 #include "skin_test_dialog.h"
 #include "ui/framework/tests/support/ui_test_support.h"
 
@@ -29,6 +34,65 @@ TEST(PngHolder, MissingOrUndecodableResourcesLeaveItEmpty) {
   EXPECT_FALSE(image.Load(skin_test::kRed, L"NOSUCHTYPE"));
 }
 
+TEST(PngHolder, APngThatDoesNotDecodeDrawsNothing) {
+  CGdiPlusBitmapResource image;
+  // Its header is sound, so the load succeeds and the size is known; the pixels are missing.
+  ASSERT_TRUE(image.Load(9008));
+  EXPECT_EQ(image.Width(), 40);
+  EXPECT_FALSE(image.IsLoaded());
+  EXPECT_EQ(image.Get(), nullptr);
+  EXPECT_EQ(image.Get(), nullptr);  // a failed decode is not retried into something else
+  PixelCanvas canvas(40, 40, RGB(1, 2, 3));
+  DrawSkinImage(canvas.Dc(), image, 0, 0, 40, 40);
+  EXPECT_EQ(canvas.Pixel(20, 20), RGB(1, 2, 3));
+}
+
+TEST(PngHolder, HoldersOfOneImageShareItsBitmapAndKeepItAlone) {
+  auto first = std::make_unique<CGdiPlusBitmapResource>();
+  CGdiPlusBitmapResource second;
+  CGdiPlusBitmapResource other;
+  ASSERT_TRUE(first->Load(skin_test::kRed));
+  ASSERT_TRUE(second.Load(skin_test::kRed));
+  ASSERT_TRUE(other.Load(skin_test::kBlue));
+  ASSERT_NE(first->Get(), nullptr);
+  EXPECT_EQ(first->Get(), second.Get());
+  EXPECT_NE(first->Get(), other.Get());
+
+  // The image stays whole for the holder left, and emptying one holder leaves the other drawn.
+  first.reset();
+  other.Empty();
+  EXPECT_FALSE(other.IsLoaded());
+  ASSERT_TRUE(second.IsLoaded());
+  PixelCanvas canvas(40, 40, RGB(0, 0, 0));
+  DrawSkinImage(canvas.Dc(), second, 0, 0, 40, 40);
+  EXPECT_EQ(canvas.Pixel(20, 20), RGB(255, 0, 0));
+
+  // Loading another image into a holder leaves the image its former sharers see unchanged.
+  CGdiPlusBitmapResource third;
+  ASSERT_TRUE(third.Load(skin_test::kRed));
+  ASSERT_TRUE(third.Load(skin_test::kSmallGreen));
+  EXPECT_EQ(second.Width(), 40);
+  EXPECT_EQ(third.Width(), 100);
+}
+
+TEST(PngHolder, ThreadsDecodingOneImageTogetherGetOneBitmap) {
+  std::vector<Gdiplus::Bitmap*> seen(6, nullptr);
+  {
+    CPngPreload preload(skin_test::kGrey);
+    CPngPreload missing(4242);  // nothing to decode, nothing to wait for
+    std::vector<std::jthread> threads;
+    for (Gdiplus::Bitmap*& bitmap : seen) {
+      threads.emplace_back([&bitmap] {
+        CGdiPlusBitmapResource image;
+        if (image.Load(skin_test::kGrey)) bitmap = image.Get();
+        // The holder goes here; the preload keeps the image for the others.
+      });
+    }
+  }
+  ASSERT_NE(seen[0], nullptr);
+  for (Gdiplus::Bitmap* bitmap : seen) EXPECT_EQ(bitmap, seen[0]);
+}
+
 TEST(PngHolder, EveryImageOfTheSkinLoads) {
   // Every image the resource header names.
   const UINT ids[] = {
@@ -52,6 +116,10 @@ TEST(PngHolder, EveryImageOfTheSkinLoads) {
   for (UINT id : ids) {
     CGdiPlusBitmapResource image;
     EXPECT_TRUE(image.Load(id)) << "PNG " << id;
+    // The header's size is the decoded one; a load only reads the header.
+    ASSERT_TRUE(image.IsLoaded()) << "PNG " << id;
+    EXPECT_EQ(image.Width(), static_cast<int>(image.Get()->GetWidth())) << "PNG " << id;
+    EXPECT_EQ(image.Height(), static_cast<int>(image.Get()->GetHeight())) << "PNG " << id;
   }
 }
 

@@ -16,6 +16,7 @@
 #include "skin/controls/trans_static.h"
 #include "skin/gdip_button.h"
 #include "skin/gdip_dialog.h"
+#include "skin/shared_png.h"
 #include "skin/shortcut_button.h"
 #include "ui/main/control_states.h"
 #include "ui/main/nas_info_dialog.h"
@@ -86,6 +87,9 @@ class CTamselDlg : public CNetworkWindow<CGdipDialog> {
   void ShowPlayCenter();
   void OpenShare(size_t item);
 
+  // First: the background decodes while the controls are made (the first decode of the process
+  // also loads the image codecs).
+  CPngPreload backgroundPreload_{IDB_MAIN_BACKGROUND};
   CNASInfoDialog popup_;
   std::array<CShortCutButton, 8> shortcuts_;
   std::array<CGdipButton, 7> buttons_;

@@ -36,3 +36,8 @@ bool ApplyRoundedOutline(HWND window, int width, int height, int radius) {
   region.Release();  // the system owns it now
   return true;
 }
+
+bool ApplyWindowShape(HWND window, const WindowShape& shape) {
+  SetWindowPos(window, nullptr, 0, 0, shape.width, shape.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return ApplyRoundedOutline(window, shape.outlineWidth, shape.outlineHeight, shape.radius);
+}

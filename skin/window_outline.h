@@ -10,3 +10,15 @@
 std::vector<POINT> RoundedOutline(int width, int height, int radius);
 // Clips `window` to RoundedOutline; the window owns the region from then on.
 bool ApplyRoundedOutline(HWND window, int width, int height, int radius);
+
+// A skinned window's size and the rounded outline of its background image (which may stop a pixel
+// or two short of the window's edge).
+struct WindowShape {
+  int width;
+  int height;
+  int outlineWidth;
+  int outlineHeight;
+  int radius;
+};
+// Sizes `window` (its position unchanged) and clips it to the shape's outline.
+bool ApplyWindowShape(HWND window, const WindowShape& shape);

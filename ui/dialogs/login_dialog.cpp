@@ -10,9 +10,7 @@
 #include "ui/main/login_rules.h"
 
 namespace {
-constexpr int kWidth = 605;
-constexpr int kHeight = 397;
-constexpr int kOutlineRadius = 14;
+constexpr WindowShape kShape{605, 397, 605, 397, 14};
 
 constexpr ControlPlacement kLayout[] = {
     {IDC_LOGIN_LOGO, {30, 16, 250, 80}},
@@ -50,9 +48,8 @@ void CLoginDialog::SetValues(const std::wstring& userName, const std::wstring& p
 }
 
 BOOL CLoginDialog::OnInitDialog() {
-  SetWindowPos(GetSafeHwnd(), nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ApplyWindowShape(GetSafeHwnd(), kShape);
   PlaceControls(GetSafeHwnd(), kLayout);
-  ApplyRoundedOutline(GetSafeHwnd(), kWidth, kHeight, kOutlineRadius);
   SetUpControls();
   CenterWindow();
   SetBackgroundImage(IDB_LOGIN_BACKGROUND);

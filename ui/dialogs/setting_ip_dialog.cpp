@@ -13,9 +13,7 @@
 #include "ui/network/network_door.h"
 
 namespace {
-constexpr int kWidth = 605;
-constexpr int kHeight = 397;
-constexpr int kOutlineRadius = 14;
+constexpr WindowShape kShape{605, 397, 605, 397, 14};
 
 // The address fields at the size of their frame image (188 x 28).
 constexpr ControlPlacement kLayout[] = {
@@ -47,9 +45,8 @@ constexpr int kFullAddress = CGdipIpAddrCtl::kFieldCount;
 CSettingIpDialog::CSettingIpDialog(HWND owner, int device) : CNetworkWindow(IDD_DEVICE_IP, owner), device_(device) {}
 
 BOOL CSettingIpDialog::OnInitDialog() {
-  SetWindowPos(GetSafeHwnd(), nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ApplyWindowShape(GetSafeHwnd(), kShape);
   PlaceControls(GetSafeHwnd(), kLayout);
-  ApplyRoundedOutline(GetSafeHwnd(), kWidth, kHeight, kOutlineRadius);
   SetUpControls();
   CenterWindow();
   SetBackgroundImage(IDB_LOGIN_BACKGROUND);

@@ -9,9 +9,7 @@
 #include "ui/main/inactivity_watch.h"
 
 namespace {
-constexpr int kWidth = 772;
-constexpr int kHeight = 503;
-constexpr int kOutlineRadius = 17;
+constexpr WindowShape kShape{772, 503, 772, 503, 17};
 
 constexpr ControlPlacement kLayout[] = {
     {IDC_SETTINGS_LOGO, {30, 20, 110, 100}},
@@ -85,9 +83,8 @@ CSettingsDialog::CSettingsDialog(HWND owner) : CGdipDialog(IDD_SETTINGS, owner) 
 
 BOOL CSettingsDialog::OnInitDialog() {
   OpenDialogWindow = GetSafeHwnd();
-  SetWindowPos(GetSafeHwnd(), nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ApplyWindowShape(GetSafeHwnd(), kShape);
   PlaceControls(GetSafeHwnd(), kLayout);
-  ApplyRoundedOutline(GetSafeHwnd(), kWidth, kHeight, kOutlineRadius);
   SetUpControls();
   CenterWindow();
   SetBackgroundImage(IDB_WIZARD_BACKGROUND);

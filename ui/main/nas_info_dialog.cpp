@@ -7,12 +7,8 @@
 #include "skin/window_outline.h"
 
 namespace {
-constexpr int kWidth = 581;
-constexpr int kHeight = 358;
-// The rounded outline the panel is clipped to.
-constexpr int kOutlineWidth = 580;
-constexpr int kOutlineHeight = 355;
-constexpr int kOutlineRadius = 14;
+// The rounded outline the panel is clipped to stops short of its window's edge.
+constexpr WindowShape kShape{581, 358, 580, 355, 14};
 
 constexpr int kLineIds[] = {IDC_INFO_NAME, IDC_INFO_ADDRESS, IDC_INFO_MASK, IDC_INFO_GATEWAY};
 constexpr int kVolumeIds[CNASInfoDialog::kVolumeSlots] = {IDC_INFO_VOLUME_0, IDC_INFO_VOLUME_1, IDC_INFO_VOLUME_2, IDC_INFO_VOLUME_3};
@@ -99,9 +95,8 @@ CVolumeInfoCtrl* CNASInfoDialog::VolumePanel(int slot) const {
 }
 
 BOOL CNASInfoDialog::OnInitDialog() {
-  SetWindowPos(GetSafeHwnd(), nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ApplyWindowShape(GetSafeHwnd(), kShape);
   PlaceControls(GetSafeHwnd(), kLayout);
-  ApplyRoundedOutline(GetSafeHwnd(), kOutlineWidth, kOutlineHeight, kOutlineRadius);
   CenterWindow();
   for (size_t index = 0; index < lines_.size(); ++index) {
     CTransStatic& line = lines_[index];

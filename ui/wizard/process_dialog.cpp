@@ -35,7 +35,7 @@ CProcessDialog::CProcessDialog(const VolumeRequest* plan, HWND owner, int device
 CProcessDialog::~CProcessDialog() = default;
 
 BOOL CProcessDialog::OnInitDialog() {
-  ShapeLikeWizard(GetSafeHwnd());
+  ApplyWindowShape(GetSafeHwnd(), kWizardShape);
   PlaceControls(GetSafeHwnd(), kLayout);
   SetUpControls();
   CenterWindow();

@@ -375,7 +375,7 @@ int CWizardDialog::StepOfPageName(const std::wstring& name) {
 BOOL CWizardDialog::OnInitDialog() {
   // The main window closes the wizard through it (idle logout, device gone from the subnet).
   OpenDialogWindow = GetSafeHwnd();
-  ShapeLikeWizard(GetSafeHwnd());
+  ApplyWindowShape(GetSafeHwnd(), kWizardShape);
   PlaceControls(GetSafeHwnd(), kLayout);
   // The pages borrow the frame's background from their first paint on: it comes first.
   SetBackgroundImage(IDB_WIZARD_BACKGROUND);

@@ -5,10 +5,5 @@
 
 #include "skin/window_outline.h"
 
-// Sizes `window` to 774 x 506 and clips it to the outline of the background's rounded corners.
-inline void ShapeLikeWizard(HWND window) {
-  constexpr int kWidth = 774, kHeight = 506;
-  constexpr int kOutlineWidth = 773, kOutlineHeight = 504, kOutlineRadius = 17;
-  SetWindowPos(window, nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  ApplyRoundedOutline(window, kOutlineWidth, kOutlineHeight, kOutlineRadius);
-}
+// 774 x 506, clipped to the outline of the background's rounded corners.
+inline constexpr WindowShape kWizardShape{774, 506, 773, 504, 17};

@@ -64,6 +64,12 @@ void CSharedPng::Decode() {
   }
 }
 
-CPngPreload::CPngPreload(UINT id, const wchar_t* type) : image_(CSharedPng::Find(id, type)) {
-  if (image_) decoder_ = std::jthread([image = image_] { image->Bitmap(); });
+CPngPreload::CPngPreload(std::span<const UINT> ids, const wchar_t* type) {
+  for (UINT id : ids) {
+    if (auto image = CSharedPng::Find(id, type)) images_.push_back(std::move(image));
+  }
+  if (images_.empty()) return;
+  decoder_ = std::jthread([images = images_] {
+    for (const auto& image : images) image->Bitmap();
+  });
 }

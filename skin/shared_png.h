@@ -8,6 +8,7 @@
 #include <mutex>
 #include <span>
 #include <thread>
+#include <vector>
 
 #include "skin/png_header.h"
 #include "ui/framework/gdi.h"
@@ -45,16 +46,18 @@ class CSharedPng {
   std::unique_ptr<Gdiplus::Bitmap> bitmap_;
 };
 
-// Decodes one image on a thread of its own while the caller goes on, and keeps it while it lives.
-// The first decode of a process loads the platform's image codecs; a window that starts it before
-// building its controls finds its background decoded when it needs it.
+// Decodes images on a thread of its own, in the order given, while the caller goes on, and keeps
+// them while it lives. The first decode of a process loads the platform's image codecs; a window
+// that starts it before building its controls finds its background and the first looks of its
+// controls decoded when it paints them (a window's controls paint one after another, and decoding
+// their images there took most of the first paint).
 class CPngPreload {
  public:
-  explicit CPngPreload(UINT id, const wchar_t* type = L"PNG");
-  // Waits for the decode.
+  explicit CPngPreload(std::span<const UINT> ids, const wchar_t* type = L"PNG");
+  // Waits for the decodes.
   ~CPngPreload() = default;
 
  private:
-  std::shared_ptr<CSharedPng> image_;
-  std::jthread decoder_;  // last: joined before the image is let go
+  std::vector<std::shared_ptr<CSharedPng>> images_;
+  std::jthread decoder_;  // last: joined before the images are let go
 };

@@ -78,8 +78,10 @@ TEST(PngHolder, HoldersOfOneImageShareItsBitmapAndKeepItAlone) {
 TEST(PngHolder, ThreadsDecodingOneImageTogetherGetOneBitmap) {
   std::vector<Gdiplus::Bitmap*> seen(6, nullptr);
   {
-    CPngPreload preload(skin_test::kGrey);
-    CPngPreload missing(4242);  // nothing to decode, nothing to wait for
+    const UINT grey[] = {skin_test::kGrey};
+    const UINT missing[] = {4242};
+    CPngPreload preload(grey);
+    CPngPreload nothing(missing);  // nothing to decode, nothing to wait for
     std::vector<std::jthread> threads;
     for (Gdiplus::Bitmap*& bitmap : seen) {
       threads.emplace_back([&bitmap] {

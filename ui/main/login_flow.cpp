@@ -62,7 +62,7 @@ void CTamselDlg::Connect() {
     ShowProgramMessage(GetSafeHwnd(), Tr(L"Login failed."));
     return;
   }
-  popup_.SetDeviceLines(FromAnsi(device.name), FromAnsi(device.address), FromAnsi(device.mask),
+  Popup().SetDeviceLines(FromAnsi(device.name), FromAnsi(device.address), FromAnsi(device.mask),
                         FromAnsi(device.gateway));
 }
 

@@ -32,16 +32,16 @@ void CTamselDlg::OpenWebApplication(int shortcutId, int application) {
 
 void CTamselDlg::ShowShares() {
   SelectShortcut(IDC_SHORTCUT_FOLDER);
-  if (CFolderListCtrl* shares = popup_.ShareList()) shares->ClearFolders();
+  if (CFolderListCtrl* shares = Popup().ShareList()) shares->ClearFolders();
   ShareList().clear();
   shownShares_.clear();
   SetActiveRequest(NetworkDoor().GetShareInfo(GetSafeHwnd(), selectedDevice_, 1));
   if (ActiveRequest() == 0) ShowProgramMessage(GetSafeHwnd(), Tr(L"GetUSBInfo failed."));
-  popup_.ShowShareView();
+  Popup().ShowShareView();
 }
 
 void CTamselDlg::OnShareInfo() {
-  CFolderListCtrl* shares = popup_.ShareList();
+  CFolderListCtrl* shares = Popup().ShareList();
   if (!shares) return;
   const ShareListRecord& entries = ShareList();
   for (size_t entry = 0; entry < entries.size() && shownShares_.size() < kMaxFolders; ++entry) {
@@ -61,7 +61,7 @@ void CTamselDlg::OpenShare(size_t item) {
 
 void CTamselDlg::ShowPlayCenter() {
   SelectShortcut(IDC_SHORTCUT_PLAY_CENTER);
-  popup_.ShowVolumeView();
+  Popup().ShowVolumeView();
   ShowProgramMessage(GetSafeHwnd(), kPlayCenterText);
 }
 
@@ -73,10 +73,10 @@ void CTamselDlg::OpenWizard() {
   refreshAfterWizard_ = true;
   WizardInfoRecord& info = WizardInfo();
   if (info.hostName[0] != '\0') {
-    popup_.SetDeviceLines(FromAnsi(info.hostName), FromAnsi(info.lan.address), FromAnsi(info.lan.mask),
+    Popup().SetDeviceLines(FromAnsi(info.hostName), FromAnsi(info.lan.address), FromAnsi(info.lan.mask),
                           FromAnsi(info.lan.gateway));
     currentAddress_.assign(info.lan.address, strnlen(info.lan.address, sizeof info.lan.address - 1));
     info = WizardInfoRecord{};
   }
-  popup_.ShowVolumeView();
+  Popup().ShowVolumeView();
 }

@@ -115,6 +115,16 @@ std::wstring ProductTitle() {
   return title;
 }
 
+// The images the window shows as it first appears, the largest first: the background, then the
+// looks of the header buttons, the device column and the shortcuts (hover and pressed looks wait
+// for the pointer).
+std::vector<UINT> FirstLookImages() {
+  std::vector<UINT> images{IDB_MAIN_BACKGROUND, IDB_SHORTCUT, IDB_COMBO, IDB_MAIN_LOGO};
+  for (const ButtonLook& look : kButtons) images.push_back(look.normal);
+  for (const ShortcutLook& look : kShortcuts) images.push_back(look.icon);
+  return images;
+}
+
 const ShortcutLook* WebApplicationOf(int id) {
   for (const ShortcutLook& look : kShortcuts) {
     if (look.id == id && look.application != 0) return &look;
@@ -123,7 +133,7 @@ const ShortcutLook* WebApplicationOf(int id) {
 }
 }  // namespace
 
-CTamselDlg::CTamselDlg() : CNetworkWindow(IDD_MAIN), popup_(nullptr) {}
+CTamselDlg::CTamselDlg() : CNetworkWindow(IDD_MAIN), preload_(FirstLookImages()), popup_(nullptr) {}
 
 CTamselDlg::~CTamselDlg() = default;
 
@@ -135,10 +145,6 @@ BOOL CTamselDlg::OnInitDialog() {
   SetWindowPos(GetSafeHwnd(), nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   PlaceControls(GetSafeHwnd(), kLayout);
   SetUpControls();
-  popup_.SetParentWindow(GetSafeHwnd());
-  popup_.Create();
-  popup_.ShowWindow(SW_HIDE);
-  popup_.MoveWindow(kPopupPlace, false);
 
   CenterWindow();
   SetBackgroundImage(IDB_MAIN_BACKGROUND);
@@ -148,9 +154,24 @@ BOOL CTamselDlg::OnInitDialog() {
   InactivityTimeout = InactivityTimeoutFromSetting(ToU16(stored));
 
   SetControlState(kSearching);
-  popup_.ShowWindow(SW_HIDE);
   StartSearch();
   return TRUE;
+}
+
+CNASInfoDialog& CTamselDlg::Popup() {
+  // Made at its first use: its two dozen windows are not needed to show the main window, and
+  // making them held up the first paint.
+  if (!popup_.GetSafeHwnd()) {
+    popup_.SetParentWindow(GetSafeHwnd());
+    popup_.Create();
+    popup_.ShowWindow(SW_HIDE);
+    popup_.MoveWindow(kPopupPlace, false);
+  }
+  return popup_;
+}
+
+void CTamselDlg::HidePopup() {
+  if (popup_.GetSafeHwnd()) popup_.ShowWindow(SW_HIDE);
 }
 
 void CTamselDlg::SetUpControls() {
@@ -232,13 +253,13 @@ bool CTamselDlg::OnCommand(WORD id, WORD code, HWND control) {
     case IDC_MAIN_HELP: ShowHelp(); return true;
     case IDC_MINIMIZE: SendMessage(WM_SYSCOMMAND, SC_MINIMIZE); return true;
     case IDC_CLOSE: EndDialog(IDOK); return true;
-    case IDC_SELECT_SHORTCUT: popup_.ShowVolumeView(); return true;
+    case IDC_SELECT_SHORTCUT: Popup().ShowVolumeView(); return true;
     case IDC_AUTO_SORTING: return true;
     case IDC_SHORTCUT_WIZARD: OpenWizard(); return true;
     case IDC_SHORTCUT_FOLDER: ShowShares(); return true;
     case IDC_SHORTCUT_PLAY_CENTER: ShowPlayCenter(); return true;
     case IDC_MAIN_NETWORK:
-    case IDC_MAIN_DRIVE_MAPPING: popup_.ShowWindow(SW_HIDE); return true;
+    case IDC_MAIN_DRIVE_MAPPING: HidePopup(); return true;
     default: return CNetworkWindow::OnCommand(id, code, control);
   }
 }
@@ -292,7 +313,7 @@ void CTamselDlg::StartSearch() {
 void CTamselDlg::Refresh() {
   Logout();
   SetControlState(kSearching);
-  popup_.ShowWindow(SW_HIDE);
+  HidePopup();
   StartSearch();
 }
 
@@ -301,9 +322,9 @@ void CTamselDlg::Logout() {
   StopInactivityWatch();
   ShareList().clear();
   shownShares_.clear();
-  popup_.ShowVolumeView();
+  if (popup_.GetSafeHwnd()) popup_.ShowVolumeView();
   SetControlState(kLoggedOut);
-  popup_.ShowWindow(SW_HIDE);
+  HidePopup();
   welcome_.SetText(L"");
 }
 
@@ -311,7 +332,7 @@ void CTamselDlg::OnSearchFinished() {
   std::wstring remembered;
   ReadSetting(kServNameSetting.section, kServNameSetting.key, remembered);
   SetControlState(kLoggedOut);
-  popup_.ShowWindow(SW_HIDE);
+  HidePopup();
 
   deviceList_.ResetContent();
   std::vector<std::u16string> names;
@@ -336,13 +357,13 @@ void CTamselDlg::StartVolumeStatus() {
 
 void CTamselDlg::OnVolumeStatus(VolumeInfoList* first) {
   if (!first) return;
-  popup_.ResetVolumes();
+  Popup().ResetVolumes();
   for (const VolumeInfoList* volume = first; volume && volume->volume != 0; volume = volume->next) {
-    popup_.AddVolume(volume->usedSize >> 20, volume->totalSize >> 20, L"Volume_" + std::to_wstring(volume->volume));
+    Popup().AddVolume(volume->usedSize >> 20, volume->totalSize >> 20, L"Volume_" + std::to_wstring(volume->volume));
   }
   FreeVolumeInfoTail(*first);
   volumeRequests_.remove_if([first](const VolumeInfoList& request) { return &request == first; });
-  popup_.ShowWindow(SW_SHOW);
+  Popup().ShowWindow(SW_SHOW);
 }
 
 void CTamselDlg::ShowHelp() {

@@ -37,7 +37,8 @@ class CTamselDlg : public CNetworkWindow<CGdipDialog> {
   void SelectShortcut(int shortcutId);
 
   // What the window holds, for the dialogs, the wizard and the tests.
-  CNASInfoDialog& Popup() { return popup_; }
+  // The device information popup, made at its first use.
+  CNASInfoDialog& Popup();
   int SelectedDevice() const { return selectedDevice_; }
   const std::string& CurrentDeviceAddress() const { return currentAddress_; }
   const std::wstring& TitleText() const { return titleText_; }
@@ -63,6 +64,7 @@ class CTamselDlg : public CNetworkWindow<CGdipDialog> {
 
  private:
   void SetUpControls();
+  void HidePopup();
   void ApplyControlStates(const ControlStates& states);
 
   // Login state.
@@ -87,9 +89,9 @@ class CTamselDlg : public CNetworkWindow<CGdipDialog> {
   void ShowPlayCenter();
   void OpenShare(size_t item);
 
-  // First: the background decodes while the controls are made (the first decode of the process
-  // also loads the image codecs).
-  CPngPreload backgroundPreload_{IDB_MAIN_BACKGROUND};
+  // First: the background and the controls' first looks decode while the controls are made (the
+  // first decode of the process also loads the image codecs).
+  CPngPreload preload_;
   CNASInfoDialog popup_;
   std::array<CShortCutButton, 8> shortcuts_;
   std::array<CGdipButton, 7> buttons_;

@@ -51,6 +51,33 @@ TEST_F(MainWindowTest, StartsSearchingWithEveryControlDisabledAndThePopupHidden)
   EXPECT_EQ(place.bottom, 600);
 }
 
+namespace {
+// The popup is a child dialog of the main window; its windows are made at its first use.
+HWND PopupWindowOf(const CTamselDlg& window) { return FindWindowExW(window.GetSafeHwnd(), nullptr, L"#32770", nullptr); }
+}  // namespace
+
+TEST_F(MainWindowTest, ThePopupIsMadeAtItsFirstUseInItsPlace) {
+  Open();
+  FinishSearch({{"NAS-01", "192.0.2.10"}});
+  window.SendMessage(WM_COMMAND, IDC_REFRESH);
+  window.SendMessage(WM_COMMAND, IDC_MAIN_NETWORK);
+  EXPECT_EQ(PopupWindowOf(window), nullptr);
+
+  LogInAsAdministrator();
+  FinishVolumeStatus({{1, 8 << 20, 4 << 20, nullptr}});
+  const HWND popup = PopupWindowOf(window);
+  ASSERT_NE(popup, nullptr);
+  EXPECT_EQ(popup, window.Popup().GetSafeHwnd());
+  EXPECT_TRUE(IsWindowVisible(popup));
+  RECT place{};
+  GetWindowRect(popup, &place);
+  MapWindowPoints(nullptr, window.GetSafeHwnd(), reinterpret_cast<POINT*>(&place), 2);
+  EXPECT_EQ(place.left, 300);
+  EXPECT_EQ(place.top, 96);
+  EXPECT_EQ(place.right, 881);
+  EXPECT_EQ(place.bottom, 454);
+}
+
 TEST_F(MainWindowTest, EachLoginStateEnablesExactlyItsControls) {
   Open();
   for (int state : {0, 1, 2, 3, 1, 7, -1}) {

@@ -22,6 +22,12 @@ bool FaceInstalled(const wchar_t* face) {
 void DrawWithAttributes(HDC dc, const CGdiPlusBitmap& image, const Gdiplus::Rect& destination,
                         float alpha) {
   Gdiplus::Graphics graphics(dc);
+  if (alpha >= 1.0f && destination.Width == image.Width() && destination.Height == image.Height()) {
+    // Unscaled and unfaded: nothing to sample beyond the edges, and without attributes GDI+ takes
+    // its direct path (the main background drew four times faster under Wine).
+    graphics.DrawImage(image.Get(), destination.X, destination.Y, destination.Width, destination.Height);
+    return;
+  }
   Gdiplus::ImageAttributes attributes;
   // Scaling samples beyond the image's edge; mirroring there keeps the edges opaque.
   attributes.SetWrapMode(Gdiplus::WrapModeTileFlipXY);

@@ -148,3 +148,25 @@ TEST(MemoryBuffer, ADetachedBufferCopiesNothing) {
   }
   EXPECT_EQ(canvas.Pixel(5, 5), RGB(0, 0, 0));
 }
+
+TEST(SkinImage, DrawsUnscaledIntoExactlyItsRectangleScaledWithinItAndFadedOnRequest) {
+  CGdiPlusBitmapResource red;
+  ASSERT_TRUE(red.Load(skin_test::kRed));  // 40 x 40
+  PixelCanvas unscaled(70, 70, RGB(0, 0, 0));
+  DrawSkinImage(unscaled.Dc(), red, 5, 6, 40, 40);
+  EXPECT_EQ(unscaled.Pixel(5, 6), RGB(255, 0, 0));
+  EXPECT_EQ(unscaled.Pixel(44, 45), RGB(255, 0, 0));
+  for (const POINT outside : {POINT{4, 6}, POINT{5, 5}, POINT{45, 45}, POINT{44, 46}})
+    EXPECT_EQ(unscaled.Pixel(outside.x, outside.y), RGB(0, 0, 0)) << outside.x << "," << outside.y;
+
+  PixelCanvas scaled(70, 70, RGB(0, 0, 0));
+  DrawSkinImage(scaled.Dc(), red, 5, 6, 50, 50);
+  EXPECT_EQ(scaled.Pixel(30, 30), RGB(255, 0, 0));
+  EXPECT_EQ(scaled.Pixel(53, 54), RGB(255, 0, 0));
+  EXPECT_EQ(scaled.Pixel(56, 57), RGB(0, 0, 0));
+
+  PixelCanvas faded(40, 40, RGB(0, 0, 0));
+  DrawSkinImage(faded.Dc(), red, 0, 0, 40, 40, 0.5f);
+  EXPECT_NEAR(GetRValue(faded.Pixel(20, 20)), 128, 2);
+  EXPECT_EQ(GetGValue(faded.Pixel(20, 20)), 0);
+}

@@ -22,12 +22,6 @@ bool FaceInstalled(const wchar_t* face) {
 void DrawWithAttributes(HDC dc, const CGdiPlusBitmap& image, const Gdiplus::Rect& destination,
                         float alpha) {
   Gdiplus::Graphics graphics(dc);
-  if (alpha >= 1.0f && destination.Width == image.Width() && destination.Height == image.Height()) {
-    // Unscaled and unfaded: nothing to sample beyond the edges, and without attributes GDI+ takes
-    // its direct path (the main background drew four times faster under Wine).
-    graphics.DrawImage(image.Get(), destination.X, destination.Y, destination.Width, destination.Height);
-    return;
-  }
   Gdiplus::ImageAttributes attributes;
   // Scaling samples beyond the image's edge; mirroring there keeps the edges opaque.
   attributes.SetWrapMode(Gdiplus::WrapModeTileFlipXY);
@@ -47,6 +41,13 @@ void DrawWithAttributes(HDC dc, const CGdiPlusBitmap& image, const Gdiplus::Rect
 void DrawSkinImage(HDC dc, const CGdiPlusBitmap& image, int x, int y, int width, int height,
                    float alpha) {
   if (!image.IsLoaded() || width <= 0 || height <= 0) return;
+  if (alpha >= 1.0f && width == image.Width() && height == image.Height()) {
+    // Unscaled and unfaded: nothing to sample beyond the edges, and without attributes GDI+ takes
+    // its direct path (the main background drew four times faster under Wine).
+    Gdiplus::Graphics graphics(dc);
+    graphics.DrawImage(image.Get(), x, y, width, height);
+    return;
+  }
   DrawWithAttributes(dc, image, Gdiplus::Rect(x, y, width, height), alpha);
 }
 

@@ -2,8 +2,8 @@
 
 #include <clocale>
 
-#include "i18n/win_language.h"
-#include "ui/framework/ui_runtime.h"
+#include "i18n/win/win_language.h"
+#include "framework/ui_runtime.h"
 #include "ui/main/tamsel_dlg.h"
 
 CTamselApp theApp;

@@ -6,7 +6,7 @@
 
 #include <cstdio>
 
-#include "net/user_message.h"
+#include "net/win/user_message.h"
 
 void PrintLine(std::string_view narrowText) {
   std::fwrite(narrowText.data(), 1, narrowText.size(), stdout);

@@ -4,7 +4,7 @@
 
 #include "ctl/commands.h"
 #include "ctl/console.h"
-#include "i18n/win_language.h"
+#include "i18n/win/win_language.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "base/ansi_text.h"
+#include "base/win/ansi_text.h"
 #include "ctl/console.h"
 #include "net/mailbox.h"
-#include "net/query.h"
+#include "net/win/query.h"
 
 namespace {
 // Eight adapters of 32 polls of 70 ms each, with room to spare.

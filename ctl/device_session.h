@@ -6,8 +6,8 @@
 
 #include "ctl/commands.h"
 #include "net/answer_records.h"
-#include "net/query.h"
-#include "net/result_window.h"
+#include "net/win/query.h"
+#include "net/win/result_window.h"
 
 // "--name value" pairs after the command; nothing when an option is unknown or lacks its value.
 std::optional<std::wstring> OptionValue(const Arguments& args, const std::wstring& name);

@@ -6,13 +6,13 @@
 #include <optional>
 #include <string>
 
-#include "base/ansi_text.h"
+#include "base/win/ansi_text.h"
 #include "base/messages.h"
 #include "ctl/commands.h"
 #include "ctl/console.h"
 #include "ctl/device_session.h"
-#include "ui/wizard/format_sequence.h"
-#include "ui/wizard/volume_plan.h"
+#include "rules/format_sequence.h"
+#include "rules/volume_plan.h"
 
 namespace {
 

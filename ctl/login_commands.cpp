@@ -1,11 +1,11 @@
 // drovikctl login and set-ip: the two UDP exchanges with one device.
 #include <cstring>
 
-#include "base/ansi_text.h"
+#include "base/win/ansi_text.h"
 #include "ctl/commands.h"
 #include "ctl/console.h"
 #include "ctl/device_session.h"
-#include "net/query.h"
+#include "net/win/query.h"
 
 namespace {
 // 301 polls of up to 110 ms.

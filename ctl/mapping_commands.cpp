@@ -5,16 +5,16 @@
 #include <cwctype>
 #include <string>
 
-#include "base/ansi_text.h"
+#include "base/win/ansi_text.h"
 #include "ctl/commands.h"
 #include "ctl/console.h"
 #include "ctl/device_session.h"
-#include "i18n/win_language.h"
+#include "i18n/win/win_language.h"
 #include "net/answer_records.h"
 #include "net/nas_device.h"
 #include "net/op_kinds.h"
-#include "ui/wizard/drive_mapping_rules.h"
-#include "ui/wizard/network_drives.h"
+#include "rules/drive_mapping_rules.h"
+#include "net/win/network_drives.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 #include <memory>
 #include <string>
 
-#include "base/ansi_text.h"
+#include "base/win/ansi_text.h"
 #include "ctl/commands.h"
 #include "ctl/console.h"
 #include "ctl/device_session.h"
-#include "ctl/field_line.h"
+#include "ctl/text/field_line.h"
 #include "net/answer_records.h"
 
 namespace {

@@ -6,10 +6,10 @@
 #include "ctl/commands.h"
 #include "ctl/console.h"
 #include "ctl/device_session.h"
-#include "ctl/field_line.h"
-#include "ctl/search_explanation.h"
+#include "ctl/text/field_line.h"
+#include "ctl/text/search_explanation.h"
 #include "net/search_tally.h"
-#include "net/udp_sockets.h"
+#include "net/win/udp_sockets.h"
 
 namespace {
 

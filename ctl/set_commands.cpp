@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "base/ansi_text.h"
+#include "base/win/ansi_text.h"
 #include "ctl/commands.h"
 #include "ctl/console.h"
 #include "ctl/device_session.h"

@@ -20,4 +20,4 @@ inline constexpr wchar_t kFirstOpenShown[] = L"FALSE";
 // Remembered login of one device. Their section is the device's name as it reported it in
 // discovery, converted from the ANSI code page.
 inline constexpr wchar_t kUserNameKey[] = L"UserName";
-inline constexpr wchar_t kPassWordKey[] = L"PassWord";  // Base64, see settings/stored_password.h
+inline constexpr wchar_t kPassWordKey[] = L"PassWord";  // Base64, see settings/win/stored_password.h

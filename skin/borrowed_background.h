@@ -8,7 +8,7 @@
 
 #include <memory>
 
-#include "ui/framework/gdi.h"
+#include "framework/gdi.h"
 
 class CBorrowedBackground {
  public:

@@ -7,7 +7,7 @@
 #include "skin/gdiplus_bitmap.h"
 #include "skin/my_mem_dc.h"
 #include "skin/skinned_surface.h"
-#include "ui/framework/dialog.h"
+#include "framework/dialog.h"
 
 class CGdipDialog : public CSkinnedParent<CDialog> {
  public:

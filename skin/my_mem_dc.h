@@ -1,7 +1,7 @@
 // The off-screen buffer for flicker-free drawing: callers draw in the target's coordinates and the
 // buffer is copied to the target in one BitBlt when it goes.
 #pragma once
-#include "ui/framework/gdi.h"
+#include "framework/gdi.h"
 
 class CMyMemDC : public CDC {
  public:

@@ -10,8 +10,8 @@
 #include <thread>
 #include <vector>
 
-#include "skin/png_header.h"
-#include "ui/framework/gdi.h"
+#include "skin/geometry/png_header.h"
+#include "framework/gdi.h"
 
 // One PNG resource as a GDI+ bitmap. Windows are built with dozens of images (a button has three
 // looks, the shortcut buttons share their backgrounds), and decoding them all while a window starts

@@ -7,8 +7,8 @@
 
 #include "skin/skin_tooltip.h"
 #include "skin/skinned_surface.h"
-#include "ui/framework/controls.h"
-#include "ui/framework/gdi.h"
+#include "framework/controls.h"
+#include "framework/gdi.h"
 
 enum class ButtonKind { kPush = 0, kCheckBox = 2, kRadio = 4 };
 

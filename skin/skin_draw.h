@@ -6,7 +6,7 @@
 
 #include "base/messages.h"
 #include "skin/gdiplus_bitmap.h"
-#include "ui/framework/gdi.h"
+#include "framework/gdi.h"
 
 // Colours of the skin (COLORREF, 0x00BBGGRR).
 inline constexpr COLORREF kSkinWhite = 0xFFFFFF;

@@ -1,7 +1,7 @@
 // The tooltip of the skinned buttons: the platform tooltip, painted in the skin's colours.
 #pragma once
-#include "ui/framework/controls.h"
-#include "ui/framework/gdi.h"
+#include "framework/controls.h"
+#include "framework/gdi.h"
 
 class CSkinToolTip : public CToolTipCtrl {
  public:

@@ -14,7 +14,7 @@
 
 #include "base/messages.h"
 #include "skin/skin_draw.h"
-#include "ui/framework/gdi.h"
+#include "framework/gdi.h"
 
 template <typename Base>
 class CSkinMarked : public Base {

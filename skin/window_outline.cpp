@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "ui/framework/gdi.h"
+#include "framework/gdi.h"
 
 std::vector<POINT> RoundedOutline(int width, int height, int radius) {
   radius = std::clamp(radius, 0, std::min(width, height) / 2);

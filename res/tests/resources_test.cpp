@@ -11,8 +11,8 @@
 #include "res/resource.h"
 #include "res/version.h"
 #include "skin/gdiplus_bitmap.h"
-#include "ui/framework/dialog.h"
-#include "ui/framework/tests/support/ui_test_support.h"
+#include "framework/dialog.h"
+#include "framework/tests/support/ui_test_support.h"
 
 namespace {
 // The custom controls register their classes elsewhere; plain windows stand in for them here.

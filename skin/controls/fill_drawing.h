@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "skin/controls/gauge_math.h"
+#include "skin/geometry/gauge_math.h"
 #include "skin/gdiplus_bitmap.h"
 
 struct FillImages {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "base/ansi_text.h"
+#include "base/win/ansi_text.h"
 #include "base/messages.h"
 #include "res/resource.h"
 #include "skin/controls/mouse_point.h"

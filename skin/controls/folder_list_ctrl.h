@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/controls/folder_layout.h"
+#include "skin/geometry/folder_layout.h"
 #include "skin/controls/gdip_slider.h"
 #include "skin/controls/owned_window_class.h"
 #include "skin/controls/skinned_window.h"

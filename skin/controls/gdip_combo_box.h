@@ -3,8 +3,8 @@
 #pragma once
 #include "skin/controls/skinned_window.h"
 #include "skin/gdiplus_bitmap.h"
-#include "ui/framework/controls.h"
-#include "ui/framework/gdi.h"
+#include "framework/controls.h"
+#include "framework/gdi.h"
 
 class CGdipComboBox : public CSkinnedWindow<CComboBox> {
  public:

@@ -3,7 +3,7 @@
 // user.
 #pragma once
 #include "skin/controls/skinned_window.h"
-#include "ui/framework/controls.h"
+#include "framework/controls.h"
 
 class CGdipHeaderCtrl : public CSkinnedWindow<CHeaderCtrl> {
  public:

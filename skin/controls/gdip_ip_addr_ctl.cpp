@@ -1,7 +1,7 @@
 #include "skin/controls/gdip_ip_addr_ctl.h"
 
-#include "base/ansi_text.h"
-#include "i18n/win_language.h"
+#include "base/win/ansi_text.h"
+#include "i18n/win/win_language.h"
 #include "res/resource.h"
 #include "skin/controls/control_buffer.h"
 #include "skin/controls/input_alerts.h"

@@ -8,7 +8,7 @@
 #include <array>
 #include <string>
 
-#include "skin/controls/address_rules.h"
+#include "skin/geometry/address_rules.h"
 #include "skin/controls/ip_addr_edit.h"
 #include "skin/controls/owned_window_class.h"
 #include "skin/controls/skinned_window.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "base/messages.h"
-#include "i18n/win_language.h"
+#include "i18n/win/win_language.h"
 #include "skin/controls/gdip_list_combo_box.h"
 #include "skin/controls/mouse_point.h"
 #include "skin/skin_draw.h"

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "skin/controls/cell_formats.h"
+#include "skin/geometry/cell_formats.h"
 #include "skin/controls/gdip_header_ctrl.h"
 #include "skin/controls/skinned_window.h"
 #include "skin/my_mem_dc.h"
-#include "ui/framework/controls.h"
+#include "framework/controls.h"
 
 using CellChoices = std::vector<std::wstring>;
 

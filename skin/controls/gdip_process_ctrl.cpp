@@ -2,7 +2,7 @@
 
 #include "skin/controls/control_buffer.h"
 #include "skin/controls/fill_drawing.h"
-#include "skin/controls/gauge_math.h"
+#include "skin/geometry/gauge_math.h"
 #include "skin/skin_draw.h"
 
 void CGdipProcessCtrl::LoadImages(UINT backgroundId, UINT leftId, UINT middleId, UINT rightId) {

@@ -3,7 +3,7 @@
 #include "res/resource.h"
 #include "skin/controls/control_buffer.h"
 #include "skin/controls/fill_drawing.h"
-#include "skin/controls/gauge_math.h"
+#include "skin/geometry/gauge_math.h"
 #include "skin/controls/mouse_point.h"
 #include "skin/skin_draw.h"
 

@@ -5,7 +5,7 @@
 #pragma once
 #include "skin/controls/skinned_window.h"
 #include "skin/gdiplus_bitmap.h"
-#include "ui/framework/controls.h"
+#include "framework/controls.h"
 
 class CGdipSlider : public CSkinnedWindow<CSliderCtrl> {
  public:

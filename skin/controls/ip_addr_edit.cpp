@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "base/ansi_text.h"
-#include "i18n/win_language.h"
-#include "skin/controls/address_rules.h"
+#include "base/win/ansi_text.h"
+#include "i18n/win/win_language.h"
+#include "skin/geometry/address_rules.h"
 #include "skin/controls/gdip_ip_addr_ctl.h"
 #include "skin/controls/input_alerts.h"
 #include "skin/skin_draw.h"

@@ -3,8 +3,8 @@
 // and the arrow keys at its edges to the control. Pasted text is typed in character by character,
 // under the same rules.
 #pragma once
-#include "ui/framework/controls.h"
-#include "ui/framework/gdi.h"
+#include "framework/controls.h"
+#include "framework/gdi.h"
 
 class CGdipIpAddrCtl;
 

@@ -6,7 +6,7 @@
 #pragma once
 #include <windows.h>
 
-#include "ui/framework/wnd.h"
+#include "framework/wnd.h"
 
 // The base of controls made by their window class.
 class CClassOwnedWnd : public CWnd {

@@ -6,7 +6,7 @@
 
 #include "skin/skin_draw.h"
 #include "skin/skinned_surface.h"
-#include "ui/framework/gdi.h"
+#include "framework/gdi.h"
 
 template <typename Base>
 class CSkinnedWindow : public CSkinMarked<Base> {

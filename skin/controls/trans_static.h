@@ -2,7 +2,7 @@
 // DrawText format flags.
 #pragma once
 #include "skin/controls/skinned_window.h"
-#include "ui/framework/controls.h"
+#include "framework/controls.h"
 
 class CTransStatic : public CSkinnedWindow<CStatic> {
  public:

@@ -1,9 +1,9 @@
 #include "skin/controls/volume_info_ctrl.h"
 
 #include "base/messages.h"
-#include "i18n/win_language.h"
+#include "i18n/win/win_language.h"
 #include "res/resource.h"
-#include "skin/controls/gauge_math.h"
+#include "skin/geometry/gauge_math.h"
 #include "skin/controls/panel_background.h"
 #include "skin/skin_draw.h"
 

@@ -6,8 +6,8 @@
 #include "skin/borrowed_background.h"
 #include "skin/skinned_surface.h"
 #include "skin_test_dialog.h"
-#include "ui/framework/dialog.h"
-#include "ui/framework/tests/support/ui_test_support.h"
+#include "framework/dialog.h"
+#include "framework/tests/support/ui_test_support.h"
 
 using skin_test::CSkinTestDialog;
 

@@ -4,7 +4,7 @@
 
 #include "base/messages.h"
 #include "skin_test_dialog.h"
-#include "ui/framework/tests/support/ui_test_support.h"
+#include "framework/tests/support/ui_test_support.h"
 
 using namespace std::chrono_literals;
 using skin_test::CSkinTestDialog;

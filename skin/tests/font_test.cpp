@@ -4,7 +4,7 @@
 #include <string>
 
 #include "skin/skin_draw.h"
-#include "ui/framework/tests/support/ui_test_support.h"
+#include "framework/tests/support/ui_test_support.h"
 
 namespace {
 // The pixels of `text` drawn white on black in a skin font.

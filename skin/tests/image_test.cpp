@@ -10,7 +10,7 @@
 #include "skin/my_mem_dc.h"
 #include "skin/skin_draw.h"
 #include "skin_test_dialog.h"
-#include "ui/framework/tests/support/ui_test_support.h"
+#include "framework/tests/support/ui_test_support.h"
 
 TEST(PngHolder, LoadsAResourceAndReportsItsSize) {
   CGdiPlusBitmapResource image;

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "skin_test_dialog.h"
-#include "ui/framework/tests/support/ui_test_support.h"
+#include "framework/tests/support/ui_test_support.h"
 
 using skin_test::CSkinTestDialog;
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/window_outline.h"
-#include "ui/framework/gdi.h"
+#include "framework/gdi.h"
 
 TEST(WindowOutline, CutsTheCornersAndKeepsTheEdges) {
   std::vector<POINT> points = RoundedOutline(605, 397, 14);

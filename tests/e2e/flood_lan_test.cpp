@@ -8,9 +8,9 @@
 #include <string>
 
 #include "net/mailbox.h"
-#include "net/query.h"
-#include "net/result_window.h"
-#include "net/user_message.h"
+#include "net/win/query.h"
+#include "net/win/result_window.h"
+#include "net/win/user_message.h"
 
 namespace {
 

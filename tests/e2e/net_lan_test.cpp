@@ -10,9 +10,9 @@
 #include <string>
 
 #include "net/mailbox.h"
-#include "net/query.h"
-#include "net/result_window.h"
-#include "net/udp_sockets.h"
+#include "net/win/query.h"
+#include "net/win/result_window.h"
+#include "net/win/udp_sockets.h"
 
 #include <psapi.h>
 

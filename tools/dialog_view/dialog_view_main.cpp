@@ -10,7 +10,7 @@
 #include "net/nas_device.h"
 #include "ui/dialogs/setting_ip_dialog.h"
 #include "ui/dialogs/settings_dialog.h"
-#include "ui/framework/ui_runtime.h"
+#include "framework/ui_runtime.h"
 
 namespace {
 void AddShownDevice() {

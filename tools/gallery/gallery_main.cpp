@@ -4,7 +4,7 @@
 #include "tools/gallery/button_sections.h"
 #include "tools/gallery/control_sections.h"
 #include "tools/gallery/gallery_dialog.h"
-#include "ui/framework/ui_runtime.h"
+#include "framework/ui_runtime.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   CUiRuntime runtime;

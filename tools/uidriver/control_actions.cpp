@@ -6,7 +6,7 @@
 #include <cwctype>
 #include <thread>
 
-#include "skin/controls/folder_layout.h"
+#include "skin/geometry/folder_layout.h"
 #include "tools/uidriver/target_windows.h"
 
 namespace {

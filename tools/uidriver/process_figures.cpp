@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "ui/framework/gdi_handle_table.h"
+#include "framework/gdi_handle_table.h"
 
 namespace {
 struct HandleCloser {

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "ui/framework/gdi.h"
+#include "framework/gdi.h"
 
 namespace {
 // What a window's rectangle shows on the screen, as the rows of a bottom-up 24-bit BMP.

@@ -1,13 +1,13 @@
 #include "ui/dialogs/login_dialog.h"
 
-#include "base/ansi_text.h"
-#include "i18n/win_language.h"
+#include "base/win/ansi_text.h"
+#include "i18n/win/win_language.h"
 #include "res/resource.h"
 #include "skin/controls/input_alerts.h"
 #include "skin/skin_draw.h"
 #include "skin/window_outline.h"
-#include "ui/dialogs/button_looks.h"
-#include "ui/main/login_rules.h"
+#include "ui/common/button_looks.h"
+#include "rules/login_rules.h"
 
 namespace {
 constexpr WindowShape kShape{605, 397, 605, 397, 14};

@@ -9,8 +9,8 @@
 #include "skin/controls/trans_static.h"
 #include "skin/gdip_button.h"
 #include "skin/gdip_dialog.h"
-#include "ui/framework/controls.h"
-#include "ui/framework/gdi.h"
+#include "framework/controls.h"
+#include "framework/gdi.h"
 
 class CLoginDialog : public CGdipDialog {
  public:

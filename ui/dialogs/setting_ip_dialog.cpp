@@ -3,13 +3,13 @@
 #include <cstdlib>
 #include <optional>
 
-#include "i18n/win_language.h"
+#include "i18n/win/win_language.h"
 #include "net/nas_device.h"
 #include "net/op_kinds.h"
 #include "res/resource.h"
 #include "skin/window_outline.h"
-#include "ui/dialogs/button_looks.h"
-#include "ui/framework/message_box.h"
+#include "ui/common/button_looks.h"
+#include "framework/message_box.h"
 #include "ui/network/network_door.h"
 
 namespace {

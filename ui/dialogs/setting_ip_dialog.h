@@ -15,7 +15,7 @@
 #include "skin/controls/trans_static.h"
 #include "skin/gdip_button.h"
 #include "skin/gdip_dialog.h"
-#include "ui/dialogs/device_ip_entry.h"
+#include "rules/device_ip_entry.h"
 #include "ui/network/network_results.h"
 
 class CSettingIpDialog : public CNetworkWindow<CGdipDialog> {

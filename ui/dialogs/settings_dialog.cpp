@@ -2,11 +2,11 @@
 
 #include <cstdint>
 
-#include "i18n/win_language.h"
+#include "i18n/win/win_language.h"
 #include "res/resource.h"
 #include "skin/window_outline.h"
-#include "ui/dialogs/button_looks.h"
-#include "ui/main/inactivity_watch.h"
+#include "ui/common/button_looks.h"
+#include "ui/common/inactivity_watch.h"
 
 namespace {
 constexpr WindowShape kShape{772, 503, 772, 503, 17};

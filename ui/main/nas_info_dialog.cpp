@@ -1,7 +1,7 @@
 #include "ui/main/nas_info_dialog.h"
 
 #include "base/messages.h"
-#include "i18n/win_language.h"
+#include "i18n/win/win_language.h"
 #include "res/resource.h"
 #include "skin/skin_draw.h"
 #include "skin/window_outline.h"

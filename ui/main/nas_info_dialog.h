@@ -12,8 +12,8 @@
 #include "skin/controls/trans_static.h"
 #include "skin/controls/volume_info_ctrl.h"
 #include "skin/skinned_surface.h"
-#include "ui/framework/dialog.h"
-#include "ui/framework/gdi.h"
+#include "framework/dialog.h"
+#include "framework/gdi.h"
 
 class CNASInfoDialog : public CSkinnedParent<CDialog> {
  public:

@@ -2,13 +2,13 @@
 // folders in the popup and in the file manager, Play Center, and the wizard's button.
 #include <cstring>
 
-#include "base/ansi_text.h"
-#include "i18n/win_language.h"
+#include "base/win/ansi_text.h"
+#include "i18n/win/win_language.h"
 #include "net/answer_records.h"
 #include "net/login_credentials.h"
-#include "ui/framework/message_box.h"
+#include "framework/message_box.h"
 #include "ui/main/shell_open.h"
-#include "ui/main/shortcut_links.h"
+#include "rules/shortcut_links.h"
 #include "ui/main/tamsel_dlg.h"
 #include "ui/network/network_door.h"
 #include "ui/wizard/wizard_runner.h"

@@ -3,18 +3,18 @@
 #include <cstdio>
 #include <vector>
 
-#include "base/ansi_text.h"
+#include "base/win/ansi_text.h"
 #include "base/messages.h"
-#include "i18n/win_language.h"
+#include "i18n/win/win_language.h"
 #include "net/login_credentials.h"
 #include "settings/login_out_time.h"
 #include "settings/setting_names.h"
-#include "settings/settings_file.h"
+#include "settings/win/settings_file.h"
 #include "ui/dialogs/setting_ip_dialog.h"
 #include "ui/dialogs/settings_dialog.h"
-#include "ui/framework/message_box.h"
-#include "ui/main/inactivity_watch.h"
-#include "ui/main/login_rules.h"
+#include "framework/message_box.h"
+#include "ui/common/inactivity_watch.h"
+#include "rules/login_rules.h"
 #include "ui/network/network_door.h"
 
 bool IsAdminUser = false;

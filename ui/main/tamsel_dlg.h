@@ -18,7 +18,7 @@
 #include "skin/gdip_dialog.h"
 #include "skin/shared_png.h"
 #include "skin/shortcut_button.h"
-#include "ui/main/control_states.h"
+#include "rules/control_states.h"
 #include "ui/main/nas_info_dialog.h"
 #include "ui/network/network_results.h"
 

@@ -1,6 +1,6 @@
 #include "ui/network/network_door.h"
 
-#include "net/query.h"
+#include "net/win/query.h"
 
 namespace {
 

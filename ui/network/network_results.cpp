@@ -4,7 +4,7 @@
 
 #include "base/messages.h"
 #include "net/mailbox.h"
-#include "net/query.h"
+#include "net/win/query.h"
 
 bool CNetworkResults::DispatchNetworkMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   const int low = static_cast<int>(wParam);

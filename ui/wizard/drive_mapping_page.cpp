@@ -1,14 +1,14 @@
 #include "ui/wizard/drive_mapping_page.h"
 
-#include "base/ansi_text.h"
+#include "base/win/ansi_text.h"
 #include "base/messages.h"
-#include "i18n/win_language.h"
+#include "i18n/win/win_language.h"
 #include "net/nas_device.h"
 #include "net/op_kinds.h"
 #include "res/resource.h"
-#include "ui/framework/message_box.h"
+#include "framework/message_box.h"
 #include "ui/network/network_door.h"
-#include "ui/wizard/network_drives.h"
+#include "net/win/network_drives.h"
 #include "ui/wizard/time_zone_page.h"
 
 namespace {

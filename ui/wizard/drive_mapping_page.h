@@ -4,7 +4,7 @@
 #include <string>
 
 #include "skin/controls/gdip_list_ctrl.h"
-#include "ui/wizard/drive_mapping_rules.h"
+#include "rules/drive_mapping_rules.h"
 #include "ui/wizard/wizard_page.h"
 
 class CDriveMappingPage : public CWizardPage {

@@ -2,16 +2,16 @@
 
 #include <cstdio>
 
-#include "base/ansi_text.h"
-#include "i18n/win_language.h"
+#include "base/win/ansi_text.h"
+#include "i18n/win/win_language.h"
 #include "net/answer_records.h"
 #include "net/command_bodies.h"
 #include "res/resource.h"
 #include "skin/controls/gdip_ip_addr_ctl.h"
-#include "ui/framework/message_box.h"
-#include "ui/main/dotted_address.h"
+#include "framework/message_box.h"
+#include "rules/dotted_address.h"
 #include "ui/network/network_door.h"
-#include "ui/wizard/page_checks.h"
+#include "rules/page_checks.h"
 
 namespace {
 constexpr ControlPlacement kLayout[] = {

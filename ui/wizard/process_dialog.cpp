@@ -1,10 +1,10 @@
 #include "ui/wizard/process_dialog.h"
 
-#include "i18n/win_language.h"
+#include "i18n/win/win_language.h"
 #include "net/command_bodies.h"
 #include "res/resource.h"
-#include "ui/dialogs/button_looks.h"
-#include "ui/framework/message_box.h"
+#include "ui/common/button_looks.h"
+#include "framework/message_box.h"
 #include "ui/network/network_door.h"
 #include "ui/wizard/wizard_shape.h"
 

@@ -1,4 +1,4 @@
-// The format progress dialog: runs the format sequence (ui/wizard/format_sequence.h) against the
+// The format progress dialog: runs the format sequence (rules/format_sequence.h) against the
 // device, shows the format's progress and, at the end, the success picture. Its buttons are
 // enabled only when the sequence is over, completed or failed; Enter, Escape and closing the window
 // from outside do nothing, so only these buttons end it.
@@ -9,7 +9,7 @@
 #include "skin/gdip_button.h"
 #include "skin/gdip_dialog.h"
 #include "ui/network/network_results.h"
-#include "ui/wizard/format_sequence.h"
+#include "rules/format_sequence.h"
 
 struct VolumeRequest;
 

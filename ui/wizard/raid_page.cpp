@@ -1,9 +1,9 @@
 #include "ui/wizard/raid_page.h"
 
 #include "base/messages.h"
-#include "i18n/win_language.h"
+#include "i18n/win/win_language.h"
 #include "res/resource.h"
-#include "ui/framework/message_box.h"
+#include "framework/message_box.h"
 #include "ui/network/network_door.h"
 #include "ui/wizard/process_dialog.h"
 

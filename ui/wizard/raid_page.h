@@ -8,7 +8,7 @@
 
 #include "net/answer_records.h"
 #include "skin/icon_radio_button.h"
-#include "ui/wizard/volume_plan.h"
+#include "rules/volume_plan.h"
 #include "ui/wizard/wizard_page.h"
 
 class CRaidPage : public CWizardPage {

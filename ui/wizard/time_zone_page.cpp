@@ -1,13 +1,13 @@
 #include "ui/wizard/time_zone_page.h"
 
 #include "base/messages.h"
-#include "base/ansi_text.h"
-#include "i18n/win_language.h"
+#include "base/win/ansi_text.h"
+#include "i18n/win/win_language.h"
 #include "net/answer_records.h"
 #include "res/resource.h"
-#include "ui/framework/message_box.h"
+#include "framework/message_box.h"
 #include "ui/network/network_door.h"
-#include "ui/wizard/time_zones.h"
+#include "rules/time_zones.h"
 
 namespace {
 constexpr ControlPlacement kLayout[] = {

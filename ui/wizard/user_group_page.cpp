@@ -1,14 +1,14 @@
 #include "ui/wizard/user_group_page.h"
 
-#include "base/ansi_text.h"
-#include "i18n/win_language.h"
+#include "base/win/ansi_text.h"
+#include "i18n/win/win_language.h"
 #include "net/answer_records.h"
 #include "net/command_bodies.h"
 #include "res/resource.h"
 #include "skin/controls/input_alerts.h"
-#include "ui/framework/message_box.h"
+#include "framework/message_box.h"
 #include "ui/network/network_door.h"
-#include "ui/wizard/page_checks.h"
+#include "rules/page_checks.h"
 
 namespace {
 constexpr ControlPlacement kLayout[] = {

@@ -1,13 +1,13 @@
 #include "ui/wizard/user_name_page.h"
 
-#include "base/ansi_text.h"
-#include "i18n/win_language.h"
+#include "base/win/ansi_text.h"
+#include "i18n/win/win_language.h"
 #include "res/resource.h"
 #include "skin/controls/input_alerts.h"
-#include "ui/framework/message_box.h"
-#include "ui/main/login_rules.h"
+#include "framework/message_box.h"
+#include "rules/login_rules.h"
 #include "ui/network/network_door.h"
-#include "ui/wizard/page_checks.h"
+#include "rules/page_checks.h"
 
 namespace {
 constexpr ControlPlacement kLayout[] = {

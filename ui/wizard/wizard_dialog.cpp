@@ -1,13 +1,13 @@
 #include "ui/wizard/wizard_dialog.h"
 
 #include "base/messages.h"
-#include "i18n/win_language.h"
+#include "i18n/win/win_language.h"
 #include "net/nas_device.h"
 #include "net/op_kinds.h"
-#include "net/udp_sockets.h"
-#include "ui/framework/message_box.h"
-#include "ui/main/inactivity_watch.h"
-#include "ui/main/login_rules.h"
+#include "net/win/udp_sockets.h"
+#include "framework/message_box.h"
+#include "ui/common/inactivity_watch.h"
+#include "rules/login_rules.h"
 #include "ui/wizard/wizard_shape.h"
 
 namespace {

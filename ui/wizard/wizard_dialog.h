@@ -15,7 +15,7 @@
 #include "skin/process_button.h"
 #include "ui/network/network_results.h"
 #include "ui/wizard/wizard_page.h"
-#include "ui/wizard/wizard_rules.h"
+#include "rules/wizard_rules.h"
 
 // The result of a wizard ended by Finish (the platform's property-sheet value).
 inline constexpr INT_PTR kWizardFinished = 0x3025;

@@ -1,9 +1,9 @@
 #include "ui/wizard/wizard_page.h"
 
-#include "i18n/win_language.h"
+#include "i18n/win/win_language.h"
 #include "net/op_kinds.h"
 #include "skin/skin_draw.h"
-#include "ui/framework/message_box.h"
+#include "framework/message_box.h"
 #include "ui/network/network_door.h"
 
 namespace {

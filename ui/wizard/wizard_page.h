@@ -10,8 +10,8 @@
 #include "skin/borrowed_background.h"
 #include "skin/controls/trans_static.h"
 #include "skin/skinned_surface.h"
-#include "ui/framework/dialog.h"
-#include "ui/framework/gdi.h"
+#include "framework/dialog.h"
+#include "framework/gdi.h"
 #include "ui/network/network_results.h"
 
 class CWizardDialogBase;

@@ -1,6 +1,6 @@
 #include "ui/wizard/wizard_runner.h"
 
-#include "i18n/win_language.h"
+#include "i18n/win/win_language.h"
 #include "res/resource.h"
 #include "ui/wizard/drive_mapping_page.h"
 #include "ui/wizard/network_page.h"

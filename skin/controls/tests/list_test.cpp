@@ -6,7 +6,7 @@
 #include "base/messages.h"
 #include "controls_test_dialog.h"
 #include "skin/controls/gdip_list_combo_box.h"
-#include "ui/framework/tests/support/ui_test_support.h"
+#include "framework/tests/support/ui_test_support.h"
 
 using namespace std::chrono_literals;
 using namespace controls_test;

@@ -9,7 +9,7 @@
 
 #include "controls_test_dialog.h"
 #include "skin/skin_draw.h"
-#include "ui/framework/tests/support/ui_test_support.h"
+#include "framework/tests/support/ui_test_support.h"
 
 using namespace std::chrono_literals;
 using namespace controls_test;

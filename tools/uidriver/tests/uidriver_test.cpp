@@ -16,7 +16,7 @@
 #include "res/resource.h"
 #include "tools/uidriver/driver_session.h"
 #include "tools/uidriver/resource_names.h"
-#include "ui/framework/gdi.h"
+#include "framework/gdi.h"
 
 #include <commctrl.h>
 

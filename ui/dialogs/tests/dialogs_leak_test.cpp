@@ -6,7 +6,7 @@
 #include "net/nas_device.h"
 #include "ui/dialogs/setting_ip_dialog.h"
 #include "ui/dialogs/settings_dialog.h"
-#include "ui/framework/tests/support/ui_test_support.h"
+#include "framework/tests/support/ui_test_support.h"
 #include "ui/network/tests/support/fake_network_door.h"
 
 using namespace std::chrono_literals;

@@ -5,8 +5,8 @@
 #include "res/resource.h"
 #include "skin/skin_button.h"
 #include "ui/dialogs/login_dialog.h"
-#include "ui/framework/tests/support/modal_answerer.h"
-#include "ui/framework/tests/support/ui_test_support.h"
+#include "framework/tests/support/modal_answerer.h"
+#include "framework/tests/support/ui_test_support.h"
 
 namespace {
 std::wstring TextOf(HWND dialog, int id) {

@@ -12,8 +12,8 @@
 #include "res/resource.h"
 #include "skin/controls/gdip_ip_addr_ctl.h"
 #include "ui/dialogs/setting_ip_dialog.h"
-#include "ui/framework/tests/support/modal_answerer.h"
-#include "ui/framework/tests/support/ui_test_support.h"
+#include "framework/tests/support/modal_answerer.h"
+#include "framework/tests/support/ui_test_support.h"
 #include "ui/network/tests/support/fake_network_door.h"
 
 using namespace std::chrono_literals;

@@ -5,9 +5,9 @@
 
 #include "res/resource.h"
 #include "ui/dialogs/settings_dialog.h"
-#include "ui/framework/tests/support/modal_answerer.h"
-#include "ui/framework/tests/support/ui_test_support.h"
-#include "ui/main/inactivity_watch.h"
+#include "framework/tests/support/modal_answerer.h"
+#include "framework/tests/support/ui_test_support.h"
+#include "ui/common/inactivity_watch.h"
 
 using namespace std::chrono_literals;
 

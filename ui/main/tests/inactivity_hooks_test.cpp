@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "base/messages.h"
-#include "ui/framework/tests/support/ui_test_support.h"
-#include "ui/main/inactivity_watch.h"
+#include "framework/tests/support/ui_test_support.h"
+#include "ui/common/inactivity_watch.h"
 
 using namespace std::chrono_literals;
 

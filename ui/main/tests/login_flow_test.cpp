@@ -5,9 +5,9 @@
 
 #include "net/login_credentials.h"
 #include "settings/setting_names.h"
-#include "settings/settings_file.h"
-#include "settings/stored_password.h"
-#include "ui/main/inactivity_watch.h"
+#include "settings/win/settings_file.h"
+#include "settings/win/stored_password.h"
+#include "ui/common/inactivity_watch.h"
 #include "ui/main/tests/main_window_fixture.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include "net/op_kinds.h"
 #include "res/resource.h"
 #include "settings/setting_names.h"
-#include "ui/main/inactivity_watch.h"
+#include "ui/common/inactivity_watch.h"
 #include "ui/main/tests/main_window_fixture.h"
 
 using namespace std::chrono_literals;

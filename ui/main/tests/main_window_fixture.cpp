@@ -3,10 +3,10 @@
 #include <cstring>
 
 #include "net/login_credentials.h"
-#include "net/udp_sockets.h"
+#include "net/win/udp_sockets.h"
 #include "settings/setting_names.h"
-#include "settings/settings_file.h"
-#include "ui/main/inactivity_watch.h"
+#include "settings/win/settings_file.h"
+#include "ui/common/inactivity_watch.h"
 #include "ui/main/shell_open.h"
 
 using namespace std::chrono_literals;

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "net/answer_records.h"
-#include "settings/tests/temp_app_data.h"
-#include "ui/framework/tests/support/modal_answerer.h"
-#include "ui/framework/tests/support/ui_test_support.h"
+#include "settings/win/tests/temp_app_data.h"
+#include "framework/tests/support/modal_answerer.h"
+#include "framework/tests/support/ui_test_support.h"
 #include "ui/main/tamsel_dlg.h"
 #include "ui/network/tests/support/fake_network_door.h"
 

@@ -9,8 +9,8 @@
 #include "net/login_credentials.h"
 #include "res/version.h"
 #include "settings/setting_names.h"
-#include "settings/settings_file.h"
-#include "ui/main/control_states.h"
+#include "settings/win/settings_file.h"
+#include "rules/control_states.h"
 #include "ui/main/tests/main_window_fixture.h"
 
 namespace {

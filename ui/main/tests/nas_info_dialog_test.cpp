@@ -9,7 +9,7 @@
 #include "i18n/current_language.h"
 #include "res/resource.h"
 #include "skin/gdip_dialog.h"
-#include "ui/framework/tests/support/ui_test_support.h"
+#include "framework/tests/support/ui_test_support.h"
 #include "ui/main/nas_info_dialog.h"
 
 using namespace std::chrono_literals;

@@ -11,9 +11,9 @@
 #include "base/messages.h"
 #include "net/mailbox.h"
 #include "net/op_kinds.h"
-#include "net/query.h"
-#include "ui/framework/tests/support/ui_test_support.h"
-#include "ui/framework/wnd.h"
+#include "net/win/query.h"
+#include "framework/tests/support/ui_test_support.h"
+#include "framework/wnd.h"
 #include "ui/network/network_results.h"
 #include "ui/network/tests/support/fake_network_door.h"
 

@@ -7,11 +7,11 @@
 
 #include "base/messages.h"
 #include "res/resource.h"
-#include "ui/framework/tests/support/modal_answerer.h"
-#include "ui/framework/tests/support/ui_test_support.h"
+#include "framework/tests/support/modal_answerer.h"
+#include "framework/tests/support/ui_test_support.h"
 #include "ui/network/tests/support/fake_network_door.h"
 #include "ui/wizard/process_dialog.h"
-#include "ui/wizard/volume_plan.h"
+#include "rules/volume_plan.h"
 
 using namespace std::chrono_literals;
 

@@ -6,8 +6,8 @@
 
 #include "base/messages.h"
 #include "res/resource.h"
-#include "ui/framework/tests/support/modal_answerer.h"
-#include "ui/framework/tests/support/ui_test_support.h"
+#include "framework/tests/support/modal_answerer.h"
+#include "framework/tests/support/ui_test_support.h"
 #include "ui/network/tests/support/fake_network_door.h"
 #include "ui/wizard/raid_page.h"
 #include "ui/wizard/user_name_page.h"

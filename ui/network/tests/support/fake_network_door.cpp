@@ -7,7 +7,7 @@
 #include "base/messages.h"
 #include "net/mailbox.h"
 #include "net/op_kinds.h"
-#include "net/query.h"
+#include "net/win/query.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/wizard/drive_mapping_rules.h"
+#include "rules/drive_mapping_rules.h"
 
 class RecordedDriveConnections : public IDriveConnections {
  public:

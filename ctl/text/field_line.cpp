@@ -1,0 +1,12 @@
+#include "ctl/text/field_line.h"
+
+std::string JoinFields(std::initializer_list<std::string_view> fields) {
+  std::string line;
+  bool first = true;
+  for (std::string_view field : fields) {
+    if (!first) line += '\t';
+    first = false;
+    line += field;
+  }
+  return line;
+}

@@ -1,0 +1,100 @@
+#include "framework/dialog.h"
+
+CDialog::~CDialog() {
+  // A modeless dialog goes with its object; the unbinding in ~CWnd would otherwise leave it alive.
+  if (GetSafeHwnd() && !modal_) ::DestroyWindow(UnsubclassWindow());
+}
+
+INT_PTR CDialog::DoModal() {
+  modal_ = true;
+  INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), parent_,
+                                   DialogProc, reinterpret_cast<LPARAM>(this));
+  modal_ = false;
+  return result;
+}
+
+bool CDialog::Create() {
+  modal_ = false;
+  return CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), parent_,
+                            DialogProc, reinterpret_cast<LPARAM>(this)) != nullptr &&
+         GetSafeHwnd() != nullptr;
+}
+
+bool CDialog::Create(UINT templateId, HWND parent) {
+  templateId_ = templateId;
+  parent_ = parent;
+  return Create();
+}
+
+void CDialog::EndDialog(INT_PTR result) {
+  if (!GetSafeHwnd()) return;
+  if (modal_) {
+    ::EndDialog(GetSafeHwnd(), result);
+  } else {
+    DestroyWindow();
+  }
+}
+
+void CDialog::CenterWindow(HWND alternateOwner) const {
+  HWND owner = alternateOwner ? alternateOwner : ::GetWindow(GetSafeHwnd(), GW_OWNER);
+  if (!owner) owner = GetParent();
+  RECT area{};
+  if (owner && (GetStyle() & WS_CHILD) == 0 && ::IsWindowVisible(owner) && !IsIconic(owner)) {
+    ::GetWindowRect(owner, &area);
+  } else if (owner && (GetStyle() & WS_CHILD) != 0) {
+    ::GetClientRect(owner, &area);
+  } else {
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+  }
+  RECT own = GetWindowRect();
+  int width = own.right - own.left;
+  int height = own.bottom - own.top;
+  int x = area.left + (area.right - area.left - width) / 2;
+  int y = area.top + (area.bottom - area.top - height) / 2;
+  SetWindowPos(GetSafeHwnd(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool CDialog::OnCommand(WORD id, WORD, HWND) {
+  switch (id) {
+    case IDOK:
+      OnOK();
+      return true;
+    case IDCANCEL:
+      OnCancel();
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool CDialog::OnNotify(const NMHDR&, LRESULT&) { return false; }
+
+void CDialog::OnTimer(UINT_PTR) {}
+
+LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (ReflectToChild(message, wParam, lParam, result)) return result;
+  switch (message) {
+    case WM_COMMAND:
+      if (OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam))) return 0;
+      break;
+    case WM_NOTIFY:
+      if (OnNotify(*reinterpret_cast<const NMHDR*>(lParam), result)) return result;
+      break;
+    case WM_TIMER:
+      OnTimer(wParam);
+      return 0;
+    default:
+      break;
+  }
+  return Default(message, wParam, lParam);
+}
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM, LPARAM lParam) {
+  // Only WM_INITDIALOG is handled here: it binds the object, whose WindowProc sees every message
+  // after it ahead of the dialog manager.
+  if (message != WM_INITDIALOG) return FALSE;
+  auto* self = reinterpret_cast<CDialog*>(lParam);
+  if (!self->SubclassWindow(window)) return TRUE;
+  return self->OnInitDialog();
+}

@@ -1,0 +1,128 @@
+// One network operation, run once on a worker thread of its own.
+//
+// Life of a CQuery: a window allocates it with new, one starting call fills in the request and
+// starts the thread, and the worker reports. A result stored in the mailbox (message 2024) belongs
+// from then on to the window that takes it, which deletes it. Every other operation reports by
+// value in the parameters of a posted message and then deletes itself on its worker thread, after
+// the last thing it did; callers therefore never touch a CQuery after its start succeeded. A start
+// that fails leaves the object to the caller, who deletes it (LaunchQuery does both).
+#pragma once
+#include <winsock2.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "base/messages.h"
+#include "net/answer_records.h"
+#include "net/command_bodies.h"
+#include "net/login_datagram.h"
+#include "net/nas_device.h"
+#include "net/op_kinds.h"
+#include "net/win/thread.h"
+
+class CQuery : public CThread {
+public:
+  explicit CQuery(HWND target);
+  ~CQuery() override;
+
+  // Searches every local adapter for devices; 2024 through the mailbox when all are done, with
+  // NasDeviceList holding what answered.
+  int SearchDevices();
+  // Asks the device whether the user name and password are valid: 2024 through the mailbox when
+  // accepted; when not, the credentials are cleared, the user is told, and nothing is posted.
+  int CheckLogin(const std::wstring& userName, const std::wstring& password, int device);
+  // Gives a device on another subnet new IPv4 settings: 2027, wParam 0 answered / 1 no answer.
+  // `settings` must stay valid until this call returns.
+  int SetDeviceIp(int device, const SetIpRequest* settings);
+
+  // Device commands over HTTP. The OpKind 3 family reports every exchange with 2025 (lParam the
+  // command index); the others report only through their answers (2024 through the mailbox,
+  // 2029-2032 by value) and not at all when the exchange failed.
+  int ChangePassword(int device, const std::wstring& newPassword);
+  int GetWizardInfo(int device);
+  int SetDeviceInfo(int device, const DeviceIdentity& identity);
+  int SetTimeZone(int device, int timeZoneIndex);
+  int SetNetwork(int device, const NetworkSettings& settings);
+  int GetLanInfo(int device);
+  int LockSetIp(int device);
+  int GetShareInfo(int device, int usbFlag);
+  int GetDiskInfo(int device);
+  int StopWebFileManager(int device);
+  int CreateVolume(int device, const VolumeRequest* plan);
+  int ReadFormatState(int device);
+  int RemountDisk(int device);
+  int CheckRemountState(int device);
+  int FinishFormat(int device);
+  // `first` is the caller's zero-filled first record; further volumes are linked after it.
+  int GetVolumeStatus(int device, VolumeInfoList* first);
+  int GetUserAccess(int device);
+
+  void Run() override;
+
+  int deviceIndex = -1;
+  int OpKind = 0;
+  int CmdIndex = 0;
+  HWND targetWindow;
+  int RequestToken = 0;
+  unsigned char httpMode = 1;
+  char peerAddress[kDottedTextSize] = {};
+  std::uint16_t peerPort = 0;
+  int expectedReply[3] = {0, 0, 0};
+  SOCKET tcpSocket = INVALID_SOCKET;
+  std::vector<std::uint8_t> request;
+  std::vector<std::uint8_t> receiveBuffer;  // kDatagramCapacity bytes and room for a zero
+  int requestLength = 0;
+  int receiveBufferSize = 0;
+  char deviceAddress[kDottedTextSize] = {};
+  char newPassword[17] = {};
+  int adapterIndex = -1;
+  std::wstring unusedText;
+  std::wstring accessText;
+  const SetIpRequest* setIpRequest = nullptr;  // the caller's, read while the request is built
+  VolumeInfoList* outputList = nullptr;        // the caller's, filled by the volume answer
+
+private:
+  // Gives the operation its token and starts the thread; returns the token, 0 if not started.
+  int StartOperation();
+  // Creates the receive buffer; false when it already existed (the object ran before).
+  bool CreateReceiveBuffer();
+
+  // Copies the device's address and adapter row out of the device list; false beyond its end.
+  bool TakeDeviceRecord(int device, NasDeviceInfo& record);
+  // The request buffer of a UDP operation, holding `datagram`.
+  void SetDatagram(const std::vector<std::uint8_t>& datagram);
+  // Builds the HTTP request of a command; false (and a message) when it cannot be built.
+  bool BuildCgiRequest(const std::string& body, int opKind, int cmdIndex);
+  // Starts a command; a body that could not be built ends it like a request that could not.
+  int StartCgiCommand(int device, int opKind, int cmdIndex, const std::optional<std::string>& body);
+  // Runs the answer's parser and reports what it says; true when the object went to the mailbox.
+  bool ReportAnswer();
+
+  void RunUdp();
+  void RunSearch();
+  void RunLoginCheck();
+  void RunSetIp();
+  void RunHttp();
+  // The steps of one HTTP exchange; each false when it failed.
+  bool OpenTcp();
+  bool ConnectTcp();
+  bool SendRequest();
+  bool ReceiveAnswer();
+  void CloseTcp();
+
+  // The last acts of a worker: after them the object is no longer its own.
+  void ReportThroughMailbox();
+  void ReportByValue(unsigned message, WPARAM wParam, LPARAM lParam);
+  void Dispose();
+};
+
+// Allocates a CQuery for `target`, runs the starting call on it and deletes it again when the
+// operation did not start. Returns the request token (0: not started).
+template <class StartingCall>
+int LaunchQuery(HWND target, StartingCall start) {
+  auto* query = new CQuery(target);
+  const int token = start(*query);
+  if (token == 0) delete query;
+  return token;
+}

@@ -17,7 +17,10 @@ inline constexpr SettingName kServNameSetting{L"Current", L"ServName"};
 inline constexpr SettingName kFirstOpenSetting{L"Used", L"FirstOpen"};
 inline constexpr wchar_t kFirstOpenShown[] = L"FALSE";
 
-// Remembered login of one device. Their section is the device's name as it reported it in
-// discovery, converted from the ANSI code page.
+// Remembered login of one device (settings/win/remembered_login.h). Their section is the device's
+// name as it reported it in discovery, converted from the ANSI code page.
 inline constexpr wchar_t kUserNameKey[] = L"UserName";
-inline constexpr wchar_t kPassWordKey[] = L"PassWord";  // Base64, see settings/win/stored_password.h
+inline constexpr wchar_t kPassWordKey[] = L"PassWord";  // protected, see settings/win/stored_password.h
+// The MAC text ("00:11:22:aa:bb:cc") of the device the login was remembered for; missing in files
+// written before it was kept.
+inline constexpr wchar_t kMacAddressKey[] = L"MacAddress";

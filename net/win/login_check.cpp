@@ -1,6 +1,7 @@
 // The login check and the IP change: one datagram to a device found by the last search, through
 // the adapter it was found on, and a wait for its answer.
 #include <algorithm>
+#include <cstring>
 
 #include "base/win/ansi_text.h"
 #include "i18n/win/win_language.h"
@@ -9,6 +10,7 @@
 #include "net/win/udp_sockets.h"
 #include "net/win/user_message.h"
 #include "settings/setting_names.h"
+#include "settings/win/remembered_login.h"
 #include "settings/win/settings_file.h"
 
 namespace {
@@ -51,11 +53,11 @@ void StampDiscoveryId(std::vector<std::uint8_t>& request) {
   std::copy(id.bytes.begin(), id.bytes.end(), request.begin() + 1);
 }
 
-// A rejected login forgets the user name remembered for the device used last.
-void ForgetRememberedUser() {
+// A rejected login forgets the user name remembered for the device used last, unless it was
+// remembered for another device of that name.
+void ForgetRejectedUser(const char* mac) {
   std::wstring device;
-  if (ReadSetting(kServNameSetting.section, kServNameSetting.key, device))
-    WriteSetting(device, kUserNameKey, L"");
+  if (ReadSetting(kServNameSetting.section, kServNameSetting.key, device)) ForgetRememberedUser(device, FromAnsi(mac));
 }
 
 }  // namespace
@@ -77,6 +79,7 @@ int CQuery::CheckLogin(const std::wstring& userName, const std::wstring& passwor
     ShowMakeSendError();
     return 0;
   }
+  std::memcpy(deviceMac, record.macText, sizeof deviceMac);
   SetDatagram(EncodeLoginRequest(CurrentDiscoveryId(), record.deviceId, credentials.userName,
                                  credentials.password));
   return StartOperation();
@@ -133,7 +136,7 @@ void CQuery::RunLoginCheck() {
     return;
   }
   ClearLoginCredentials();
-  ForgetRememberedUser();
+  ForgetRejectedUser(deviceMac);
   ShowUserMessage(Tr(L"Username or password error."));
   Dispose();
 }

@@ -75,6 +75,8 @@ public:
   int requestLength = 0;
   int receiveBufferSize = 0;
   char deviceAddress[kDottedTextSize] = {};
+  // The login check's device, whose remembered login a rejection may forget.
+  char deviceMac[sizeof NasDeviceInfo::macText] = {};
   char newPassword[17] = {};
   int adapterIndex = -1;
   std::wstring unusedText;

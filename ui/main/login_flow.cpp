@@ -5,8 +5,8 @@
 #include "net/login_credentials.h"
 #include "net/win/udp_sockets.h"
 #include "settings/setting_names.h"
+#include "settings/win/remembered_login.h"
 #include "settings/win/settings_file.h"
-#include "settings/win/stored_password.h"
 #include "ui/dialogs/login_dialog.h"
 #include "framework/message_box.h"
 #include "ui/common/inactivity_watch.h"
@@ -32,12 +32,12 @@ void CTamselDlg::Connect() {
   password_.clear();
   NasDeviceInfo device{};
   const std::wstring section = DeviceAt(selectedDevice_, device) ? FromAnsi(device.name) : std::wstring();
+  const std::wstring mac = FromAnsi(device.macText);
 
   CLoginDialog login(GetSafeHwnd());
-  if (!section.empty() && ReadSetting(section, kUserNameKey, userName_)) {
-    std::wstring stored;
-    ReadSetting(section, kPassWordKey, stored);
-    password_ = DecodeStoredPassword(stored);
+  if (const auto remembered = section.empty() ? std::nullopt : ReadRememberedLogin(section, mac)) {
+    userName_ = remembered->userName;
+    password_ = remembered->password;
     login.SetValues(userName_, password_, true);
   }
   if (login.DoModal() != IDOK) return;
@@ -49,11 +49,9 @@ void CTamselDlg::Connect() {
   WriteSetting(kServNameSetting.section, kServNameSetting.key, section);
   if (!section.empty()) {
     if (login.Remember()) {
-      WriteSetting(section, kUserNameKey, userName_);
-      WriteSetting(section, kPassWordKey, EncodeStoredPassword(password_));
+      RememberLogin(section, mac, {userName_, password_});
     } else {
-      ClearSetting(section, kUserNameKey);
-      ClearSetting(section, kPassWordKey);
+      ForgetLogin(section, mac);
     }
   }
 

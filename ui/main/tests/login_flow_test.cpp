@@ -3,7 +3,13 @@
 // and the first-run prompt.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "base/win/ansi_text.h"
 #include "net/login_credentials.h"
+#include "settings/base64.h"
 #include "settings/setting_names.h"
 #include "settings/win/settings_file.h"
 #include "settings/win/stored_password.h"
@@ -16,6 +22,47 @@ struct LoginDialogContents {
   std::wstring password;
   bool remembered = false;
 };
+
+// Connect, and what the login dialog shows before it is cancelled.
+LoginDialogContents LoginDialogShown(CModalAnswerer& answerer, CTamselDlg& window) {
+  LoginDialogContents shown;
+  answerer.OnDialog(IDC_LOGIN_REMEMBER, [&shown](HWND dialog) {
+    wchar_t text[64] = {};
+    GetWindowTextW(GetDlgItem(dialog, IDC_LOGIN_USER_NAME), text, 64);
+    shown.userName = text;
+    GetWindowTextW(GetDlgItem(dialog, IDC_LOGIN_PASSWORD), text, 64);
+    shown.password = text;
+    shown.remembered = SendMessageW(GetDlgItem(dialog, IDC_LOGIN_REMEMBER), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    ClickControl(dialog, IDC_LOGIN_CANCEL);
+  });
+  window.SendMessage(WM_COMMAND, IDC_CONNECT);
+  return shown;
+}
+
+void SelectDevice(CTamselDlg& window, int index) {
+  SendMessageW(window.GetDlgItem(IDC_DEVICE_LIST), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+// Whether any value of the settings file, or the Base64 behind a prefix ending in ":", holds
+// `password` in the ANSI code page or in UTF-16.
+bool FileRevealsPassword(const std::wstring& path, const std::wstring& password) {
+  std::ifstream in(std::filesystem::path(path), std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  const std::string ansi = ToAnsi(password);
+  const std::string utf16(reinterpret_cast<const char*>(password.data()), password.size() * sizeof(wchar_t));
+  std::istringstream lines(text.str());
+  for (std::string line; std::getline(lines, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::string value = line.substr(line.find('=') + 1);
+    if (value.find(ansi) != std::string::npos) return true;
+    for (const std::string& encoded : {value, value.substr(value.find(':') + 1)}) {
+      const std::string bytes = DecodeBase64(encoded).value_or("");
+      if (bytes.find(ansi) != std::string::npos || bytes.find(utf16) != std::string::npos) return true;
+    }
+  }
+  return false;
+}
 }  // namespace
 
 TEST_F(MainWindowTest, ConnectWithoutADeviceAsksForOneAndStartsNothing) {
@@ -31,21 +78,57 @@ TEST_F(MainWindowTest, RememberedCredentialsFillTheLoginDialog) {
   WriteSetting(L"NAS-01", kPassWordKey, EncodeStoredPassword(L"pa ss"));
   Open();
   FinishSearch({{"NAS-01", "192.0.2.10"}});
-  LoginDialogContents shown;
-  answerer.OnDialog(IDC_LOGIN_REMEMBER, [&shown](HWND dialog) {
-    wchar_t text[64] = {};
-    GetWindowTextW(GetDlgItem(dialog, IDC_LOGIN_USER_NAME), text, 64);
-    shown.userName = text;
-    GetWindowTextW(GetDlgItem(dialog, IDC_LOGIN_PASSWORD), text, 64);
-    shown.password = text;
-    shown.remembered = SendMessageW(GetDlgItem(dialog, IDC_LOGIN_REMEMBER), BM_GETCHECK, 0, 0) == BST_CHECKED;
-    ClickControl(dialog, IDC_LOGIN_CANCEL);
-  });
-  window.SendMessage(WM_COMMAND, IDC_CONNECT);
+  LoginDialogContents shown = LoginDialogShown(answerer, window);
   EXPECT_EQ(shown.userName, L"alice");
   EXPECT_EQ(shown.password, L"pa ss");
   EXPECT_TRUE(shown.remembered);
   EXPECT_EQ(door.Count(DoorCall::kCheckLogin), 0);  // cancelled
+
+  // A stored password that cannot be read (damaged in the file) counts as none.
+  WriteSetting(L"NAS-01", kPassWordKey, std::wstring(kProtectedPasswordPrefix) + L"AQIDBAUGBwg=");
+  shown = LoginDialogShown(answerer, window);
+  EXPECT_EQ(shown.userName, L"alice");
+  EXPECT_EQ(shown.password, L"");
+  EXPECT_TRUE(shown.remembered);
+}
+
+TEST_F(MainWindowTest, AnOldFileStillLogsInAndIsRewrittenProtected) {
+  WriteSetting(L"NAS-01", kUserNameKey, L"alice");
+  WriteSetting(L"NAS-01", kPassWordKey, L"YSZiICMx");  // "a&b #1" as plain Base64
+  Open();
+  FinishSearch({{"NAS-01", "192.0.2.10"}});
+  answerer.OnDialog(IDC_LOGIN_REMEMBER, [](HWND dialog) { ClickControl(dialog, IDC_LOGIN_OK); });
+  window.SendMessage(WM_COMMAND, IDC_CONNECT);
+  EXPECT_EQ(door.Last(DoorCall::kCheckLogin).userName, L"alice");
+  EXPECT_EQ(door.Last(DoorCall::kCheckLogin).password, L"a&b #1");
+  AcceptLogin();
+  EXPECT_FALSE(FileRevealsPassword(appData.SettingsPath(), L"a&b #1"));
+  EXPECT_EQ(Setting(L"NAS-01", kMacAddressKey), L"00:11:22:33:44:00");
+}
+
+TEST_F(MainWindowTest, ARememberedLoginIsOfferedOnlyToTheDeviceItWasMadeWith) {
+  Open();
+  FinishSearch({{"NAS-01", "192.0.2.10"}, {"NAS-01", "192.0.2.11"}});  // one name, two MACs
+  SelectDevice(window, 0);
+  ConnectAs(L"alice", L"a&b #1", true);
+  AcceptLogin();
+
+  // The other device of that name: an empty dialog, and a login to it without Remember Me leaves
+  // the first device's login as it was.
+  SelectDevice(window, 1);
+  const LoginDialogContents other = LoginDialogShown(answerer, window);
+  EXPECT_EQ(other.userName, L"");
+  EXPECT_EQ(other.password, L"");
+  EXPECT_FALSE(other.remembered);
+  ConnectAs(L"bob", L"guess", false);
+  EXPECT_EQ(door.Last(DoorCall::kCheckLogin).device, 1);
+  EXPECT_EQ(Setting(L"NAS-01", kUserNameKey), L"alice");
+
+  SelectDevice(window, 0);
+  const LoginDialogContents own = LoginDialogShown(answerer, window);
+  EXPECT_EQ(own.userName, L"alice");
+  EXPECT_EQ(own.password, L"a&b #1");
+  EXPECT_TRUE(own.remembered);
 }
 
 TEST_F(MainWindowTest, ConnectRemembersTheDeviceAndTheLoginWhenAskedTo) {
@@ -59,6 +142,7 @@ TEST_F(MainWindowTest, ConnectRemembersTheDeviceAndTheLoginWhenAskedTo) {
   EXPECT_EQ(Setting(kServNameSetting.section, kServNameSetting.key), L"NAS-01");
   EXPECT_EQ(Setting(L"NAS-01", kUserNameKey), L"alice");
   EXPECT_EQ(DecodeStoredPassword(Setting(L"NAS-01", kPassWordKey)), L"a&b #1");
+  EXPECT_FALSE(FileRevealsPassword(appData.SettingsPath(), L"a&b #1"));
 }
 
 TEST_F(MainWindowTest, RememberMeUntickedClearsBothKeysButKeepsTheDeviceName) {

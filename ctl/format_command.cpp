@@ -1,7 +1,7 @@
 // drovikctl format: creates and formats the device's volumes the way the wizard's volume page
 // does. It reads the disks, builds the same plan for the chosen type and runs the same sequence,
-// printing the format's percentage as it advances. Exit 0 when the sequence completed without a
-// failure message, 1 otherwise (the message on standard error), 2 for a usage error.
+// printing the format's percentage as it advances. Exit 0 when the sequence succeeded, 1 otherwise
+// (its messages on standard error), 2 for a usage error.
 #include <algorithm>
 #include <optional>
 #include <string>
@@ -24,7 +24,7 @@ class ConsoleFormat final : public FormatSurface {
   ConsoleFormat(ResultWindow& window, int device, const VolumePlan& plan)
       : window_(window), device_(device), plan_(plan) {}
 
-  // Runs the sequence until it is over; true when it completed with no failure said.
+  // Runs the sequence until it is over; true when it succeeded.
   bool Run() {
     Perform(sequence_, sequence_.Start(), *this);
     while (!sequence_.Over()) {
@@ -38,7 +38,7 @@ class ConsoleFormat final : public FormatSurface {
         Perform(sequence_, sequence_.PollTick(), *this);
       }
     }
-    return sequence_.CurrentPhase() == FormatSequence::Phase::kComplete && !failureSaid_;
+    return sequence_.Succeeded();
   }
 
  private:
@@ -70,10 +70,7 @@ class ConsoleFormat final : public FormatSurface {
              }
            }) != 0;
   }
-  void ShowMessage(const wchar_t* english) override {
-    failureSaid_ = true;
-    PrintError(english);
-  }
+  void ShowMessage(const wchar_t* english) override { PrintError(english); }
   void SetPolling(bool on) override {
     nextPoll_ = on ? std::optional<ULONGLONG>(GetTickCount64() + kFormatPollMs) : std::nullopt;
   }
@@ -82,6 +79,8 @@ class ConsoleFormat final : public FormatSurface {
   }
   void ShowProgress(int percent) override { PrintLine(std::to_string(percent) + "%"); }
   void ShowComplete() override { PrintLine("Complete"); }
+  // Every failure has been printed as it was said.
+  void ShowFailed(const wchar_t*) override {}
   void EnableButtons() override {}
 
   ResultWindow& window_;
@@ -90,7 +89,6 @@ class ConsoleFormat final : public FormatSurface {
   FormatSequence sequence_;
   std::optional<ULONGLONG> nextPoll_;
   std::optional<ULONGLONG> watchDeadline_;
-  bool failureSaid_ = false;
 };
 
 }  // namespace

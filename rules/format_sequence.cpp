@@ -2,6 +2,7 @@
 
 namespace {
 constexpr const wchar_t* kSettingFailed = L"setting failed.";
+constexpr const wchar_t* kFormatError = L"format error.";
 }  // namespace
 
 FormatActions FormatSequence::Launch(Phase next, CgiCommand command, const wchar_t* message, bool stopPolling) {
@@ -16,9 +17,11 @@ FormatActions FormatSequence::Launch(Phase next, CgiCommand command, const wchar
 
 FormatActions FormatSequence::Fail(const wchar_t* message, bool stopPolling) {
   phase_ = Phase::kFailed;
+  if (!failure_) failure_ = message;
   FormatActions actions;
   actions.stopPolling = stopPolling;
   actions.message = message;
+  actions.failed = true;
   actions.enableButtons = true;
   return actions;
 }
@@ -51,10 +54,16 @@ FormatActions FormatSequence::StepDone(int cmdIndex, int result) {
       if (phase_ != Phase::kFinishing) return {};
       // A refused finish would otherwise leave the dialog without a way out.
       if (!done) return Fail(kSettingFailed);
-      phase_ = Phase::kComplete;
       FormatActions actions;
-      actions.complete = true;
       actions.enableButtons = true;
+      if (failure_) {
+        // After a format error the finish only hands the disks back; the error was said already.
+        phase_ = Phase::kFailed;
+        actions.failed = true;
+      } else {
+        phase_ = Phase::kComplete;
+        actions.complete = true;
+      }
       return actions;
     }
     default:
@@ -94,8 +103,9 @@ FormatActions FormatSequence::StateRead(int state, int percent) {
     case FormatState::kFinished:
       return Launch(Phase::kRemounting, kRemountDisk, nullptr, true);
     default:
-      // The volumes still get remounted after a failed format.
-      return Launch(Phase::kRemounting, kRemountDisk, L"format error.", true);
+      // The volumes still get remounted after a failed format, but the run has failed.
+      failure_ = kFormatError;
+      return Launch(Phase::kRemounting, kRemountDisk, kFormatError, true);
   }
 }
 
@@ -117,6 +127,7 @@ void Perform(FormatSequence& sequence, const FormatActions& actions, FormatSurfa
   if (actions.startPolling) surface.SetPolling(true);
   if (actions.progress) surface.ShowProgress(*actions.progress);
   if (actions.complete) surface.ShowComplete();
+  if (actions.failed) surface.ShowFailed(sequence.Failure());
   if (actions.enableButtons) surface.EnableButtons();
   if (sequence.Over()) {
     surface.SetWatch(false);

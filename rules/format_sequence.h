@@ -10,6 +10,10 @@
 // answers slowly but answers still finishes. Answers that do not belong to the step under way (a
 // late answer of a step that timed out, a second format state after the format ended) change
 // nothing.
+//
+// The outcome is the sequence's own, for every driver to read: a run succeeds only when every step
+// answered done. A format that reports an error is still remounted and finished (the device wants
+// its disks back), but the run ends failed however those steps go: the volumes were not made.
 #pragma once
 #include <optional>
 
@@ -30,6 +34,7 @@ struct FormatActions {
   bool startPolling = false;
   std::optional<int> progress;  // the new bar position and percentage
   bool complete = false;        // show the success look
+  bool failed = false;          // show the failure look, with the sequence's Failure() kept in view
   bool enableButtons = false;   // the sequence is over: the user may close
   // The watch: restarted when set, else kept running while the sequence goes on and stopped once
   // it is over.
@@ -42,6 +47,11 @@ class FormatSequence {
 
   Phase CurrentPhase() const { return phase_; }
   bool Over() const { return phase_ == Phase::kComplete || phase_ == Phase::kFailed; }
+  // Every step answered done and the format reported no error.
+  bool Succeeded() const { return phase_ == Phase::kComplete; }
+  // The first failure of the run, in English (nullptr while there is none): the one that decided
+  // the outcome, kept in view when the run is over.
+  const wchar_t* Failure() const { return failure_; }
   // The percentage of the last format state answer (the bar moves only while it runs).
   int LastPercent() const { return lastPercent_; }
 
@@ -65,6 +75,7 @@ class FormatSequence {
 
   Phase phase_ = Phase::kIdle;
   int lastPercent_ = 0;
+  const wchar_t* failure_ = nullptr;
 };
 
 // What a driver of the sequence does with the actions.
@@ -79,6 +90,8 @@ class FormatSurface {
   virtual void SetWatch(bool on) = 0;
   virtual void ShowProgress(int percent) = 0;
   virtual void ShowComplete() = 0;
+  // The run failed: `english` (to be translated) says why and stays in view.
+  virtual void ShowFailed(const wchar_t* english) = 0;
   virtual void EnableButtons() = 0;
 };
 

@@ -19,6 +19,7 @@ class RecordingSurface : public FormatSurface {
   void SetWatch(bool on) override { log.push_back(on ? "watch on" : "watch off"); }
   void ShowProgress(int percent) override { log.push_back("progress " + std::to_string(percent)); }
   void ShowComplete() override { log.push_back("complete"); }
+  void ShowFailed(const wchar_t* english) override { log.push_back("failed " + Narrow(english)); }
   void EnableButtons() override { log.push_back("buttons"); }
 
   std::vector<std::string> Take() { return std::exchange(log, {}); }
@@ -66,20 +67,41 @@ TEST_F(Sequence, TheWholeChainToComplete) {
   Do(sequence.StepDone(15, 1));
   EXPECT_EQ(surface.Take(), (Log{"complete", "buttons", "watch off"}));
   EXPECT_EQ(sequence.CurrentPhase(), FormatSequence::Phase::kComplete);
+  EXPECT_TRUE(sequence.Succeeded());
+  EXPECT_EQ(sequence.Failure(), nullptr);
 }
 
 TEST_F(Sequence, AFormatErrorIsSaidWhileNoWatchRunsAndTheRemountStillFollows) {
   ToFormatting();
   Do(sequence.StateRead(0, 37));
   EXPECT_EQ(surface.Take(), (Log{"poll off", "watch off", "message format error.", "launch 13", "watch on"}));
+  // The format error stays the run's failure whatever fails after it.
   Do(sequence.StepDone(13, 0));
-  EXPECT_EQ(surface.Take(), (Log{"watch off", "message Set Remount failed.", "buttons", "watch off"}));
+  EXPECT_EQ(surface.Take(),
+            (Log{"watch off", "message Set Remount failed.", "failed format error.", "buttons", "watch off"}));
+  EXPECT_FALSE(sequence.Succeeded());
+}
+
+TEST_F(Sequence, AFormatErrorFailsTheRunEvenWhenEveryStepAfterItIsDone) {
+  ToFormatting();
+  Do(sequence.StateRead(1, 40));
+  Do(sequence.StateRead(0, 40));
+  for (int step : {13, 14}) Do(sequence.StepDone(step, 1));
+  surface.Take();
+  Do(sequence.StepDone(15, 1));
+  // No second box, and nothing of the success look.
+  EXPECT_EQ(surface.Take(), (Log{"failed format error.", "buttons", "watch off"}));
+  EXPECT_EQ(sequence.CurrentPhase(), FormatSequence::Phase::kFailed);
+  EXPECT_FALSE(sequence.Succeeded());
+  EXPECT_STREQ(sequence.Failure(), L"format error.");
 }
 
 TEST_F(Sequence, LaunchFailuresSayTheirMessageAndFreeTheButtons) {
   surface.failLaunches = true;
   Do(sequence.Start());
-  EXPECT_EQ(surface.Take(), (Log{"launch 10", "watch off", "message setting failed.", "buttons", "watch off"}));
+  EXPECT_EQ(surface.Take(),
+            (Log{"launch 10", "watch off", "message setting failed.", "failed setting failed.", "buttons",
+                 "watch off"}));
 
   // The check's launch has a message of its own (one space).
   FormatSequence checking;
@@ -90,7 +112,9 @@ TEST_F(Sequence, LaunchFailuresSayTheirMessageAndFreeTheButtons) {
   surface.failLaunches = true;
   surface.Take();
   Perform(checking, checking.StepDone(13, 1), surface);
-  EXPECT_EQ(surface.Take(), (Log{"launch 14", "watch off", "message CheckDiskRemountState failed.", "buttons", "watch off"}));
+  EXPECT_EQ(surface.Take(),
+            (Log{"launch 14", "watch off", "message CheckDiskRemountState failed.",
+                 "failed CheckDiskRemountState failed.", "buttons", "watch off"}));
 
   // A poll that cannot be sent ends the polling rather than failing again every second.
   FormatSequence polling;
@@ -100,7 +124,9 @@ TEST_F(Sequence, LaunchFailuresSayTheirMessageAndFreeTheButtons) {
   surface.failLaunches = true;
   surface.Take();
   Perform(polling, polling.PollTick(), surface);
-  EXPECT_EQ(surface.Take(), (Log{"launch 12", "poll off", "watch off", "message setting failed.", "buttons", "watch off"}));
+  EXPECT_EQ(surface.Take(),
+            (Log{"launch 12", "poll off", "watch off", "message setting failed.", "failed setting failed.",
+                 "buttons", "watch off"}));
   Perform(polling, polling.PollTick(), surface);
   EXPECT_EQ(surface.Take(), (Log{"watch off"}));
 }
@@ -108,7 +134,9 @@ TEST_F(Sequence, LaunchFailuresSayTheirMessageAndFreeTheButtons) {
 TEST_F(Sequence, ASilentStepTimesOutAndItsLateAnswerChangesNothing) {
   ToFormatting();
   Do(sequence.WatchExpired());
-  EXPECT_EQ(surface.Take(), (Log{"poll off", "watch off", "message setting failed.", "buttons", "watch off"}));
+  EXPECT_EQ(surface.Take(),
+            (Log{"poll off", "watch off", "message setting failed.", "failed setting failed.", "buttons",
+                 "watch off"}));
   Do(sequence.StateRead(2, 100));
   Do(sequence.PollTick());
   Do(sequence.StepDone(13, 1));
@@ -149,6 +177,7 @@ TEST_F(Sequence, ARefusedFinishLetsTheUserClose) {
   Do(sequence.StepDone(14, 1));
   surface.Take();
   Do(sequence.StepDone(15, 0));
-  EXPECT_EQ(surface.Take(), (Log{"watch off", "message setting failed.", "buttons", "watch off"}));
+  EXPECT_EQ(surface.Take(),
+            (Log{"watch off", "message setting failed.", "failed setting failed.", "buttons", "watch off"}));
 }
 }  // namespace

@@ -147,3 +147,9 @@ void CProcessDialog::ShowComplete() {
   percent_.ShowWindow(SW_HIDE);
   progress_.ShowWindow(SW_HIDE);
 }
+
+void CProcessDialog::ShowFailed(const wchar_t* english) {
+  // The bar and the percentage stay where the run stopped; the plea for patience gives way to the
+  // failure.
+  text_.SetText(Tr(english));
+}

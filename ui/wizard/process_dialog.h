@@ -1,7 +1,8 @@
 // The format progress dialog: runs the format sequence (rules/format_sequence.h) against the
-// device, shows the format's progress and, at the end, the success picture. Its buttons are
-// enabled only when the sequence is over, completed or failed; Enter, Escape and closing the window
-// from outside do nothing, so only these buttons end it.
+// device, shows the format's progress and, at the end, either the success picture or the failure
+// that ended the run, which stays in view. Its buttons are enabled only when the sequence is over,
+// completed or failed; Enter, Escape and closing the window from outside do nothing, so only these
+// buttons end it. The caller reads the outcome from Sequence().
 #pragma once
 #include "skin/controls/gdip_icon_static.h"
 #include "skin/controls/gdip_process_ctrl.h"
@@ -44,6 +45,7 @@ class CProcessDialog : public CNetworkWindow<CGdipDialog>, private FormatSurface
   void SetWatch(bool on) override;
   void ShowProgress(int percent) override;
   void ShowComplete() override;
+  void ShowFailed(const wchar_t* english) override;
   void EnableButtons() override { EnableEndButtons(true); }
 
   const VolumeRequest* plan_;

@@ -107,13 +107,20 @@ bool CRaidPage::Apply() {
     return false;
   }
   plan_ = std::move(result.plan);
-  RunFormat(*plan_);
+  const bool made = RunFormat(*plan_);
   received_ = false;
+  if (!made) {
+    // The dialog has said what failed; the disks may have changed, so another run needs their
+    // answer afresh.
+    LoadPageData();
+    return false;
+  }
   ::PostMessageW(FrameWindow(), WM_CGI_DONE, 0, 0);
   return true;
 }
 
-void CRaidPage::RunFormat(const VolumePlan& plan) {
+bool CRaidPage::RunFormat(const VolumePlan& plan) {
   CProcessDialog dialog(plan.First(), FrameWindow(), DeviceIndex());
   dialog.DoModal();
+  return dialog.Sequence().Succeeded();
 }

@@ -1,7 +1,8 @@
 // The wizard's volume page: how the device's one or two disks become volumes. It reads the disks
 // each time it is shown, offers the volume types the disk count allows and, after a warning, runs
-// the format progress dialog with the plan of the chosen type. The wizard moves on whatever the
-// outcome of the format.
+// the format progress dialog with the plan of the chosen type. The wizard moves on only when the
+// volumes were made; after a failed run the page stays and reads the disks again, so the user may
+// try once more or skip it.
 #pragma once
 #include <array>
 #include <optional>
@@ -29,8 +30,8 @@ class CRaidPage : public CWizardPage {
   void OnDestroyPage() override { plan_.reset(); }
 
  private:
-  // Runs the progress dialog over `plan` until the user closes it.
-  void RunFormat(const VolumePlan& plan);
+  // Runs the progress dialog over `plan` until the user closes it; true when the volumes were made.
+  bool RunFormat(const VolumePlan& plan);
   void EnableOptions(int diskCount);
   // The user agreed to lose what the disks hold.
   bool RebuildConfirmed() const;

@@ -54,6 +54,16 @@ class ProgressDialog : public ::testing::Test {
     return text;
   }
   int BarPosition() const { return static_cast<int>(::SendMessageW(dialog->GetDlgItem(IDC_FORMAT_PROGRESS), PBM_GETPOS, 0, 0)); }
+  // The end of a failed run: the failure stays in view, nothing of the success look, the buttons
+  // free, and the outcome the volume page reads is a failure.
+  void ExpectFailedEnd(const std::wstring& failure) const {
+    EXPECT_EQ(Text(IDC_FORMAT_TITLE), L"Format Hard Drives");
+    EXPECT_EQ(Text(IDC_FORMAT_MESSAGE), failure);
+    EXPECT_FALSE(Shown(IDC_FORMAT_SUCCESS_PICTURE));
+    EXPECT_TRUE(Shown(IDC_FORMAT_PROGRESS));
+    EXPECT_TRUE(ButtonsEnabled());
+    EXPECT_FALSE(dialog->Sequence().Succeeded());
+  }
   std::vector<std::wstring> BoxTexts() const {
     std::vector<std::wstring> texts;
     for (const AnsweredBox& box : answerer.Boxes()) texts.push_back(box.text);
@@ -113,6 +123,20 @@ TEST_F(ProgressDialog, TheWholeSequenceToCompleteWithTheButtonsOnlyAtTheEnd) {
   EXPECT_FALSE(Shown(IDC_FORMAT_PROGRESS));
   EXPECT_TRUE(ButtonsEnabled());
   EXPECT_TRUE(answerer.Boxes().empty());
+  EXPECT_TRUE(dialog->Sequence().Succeeded());
+}
+
+TEST_F(ProgressDialog, AFormatErrorEndsFailedThoughTheRemountAndTheFinishSucceed) {
+  Open();
+  ToFormatting();
+  Answer(WM_FORMAT_STATE, 1, 40);
+  Answer(WM_FORMAT_STATE, 0, 40);
+  for (int step : {13, 14, 15}) StepDone(step, 1);
+  EXPECT_EQ(door.Count(DoorCall::kFinishFormat), 1);
+  EXPECT_EQ(BoxTexts(), (Texts{L"format error."}));
+  ExpectFailedEnd(L"format error.");
+  EXPECT_EQ(Text(IDC_FORMAT_PERCENT), L"40%");
+  EXPECT_EQ(BarPosition(), 40);
 }
 
 TEST_F(ProgressDialog, AFormatErrorStillRemountsAndEachStepSaysItsOwnFailure) {
@@ -124,7 +148,7 @@ TEST_F(ProgressDialog, AFormatErrorStillRemountsAndEachStepSaysItsOwnFailure) {
   EXPECT_FALSE(ButtonsEnabled());
   StepDone(13, 0);
   EXPECT_EQ(BoxTexts(), (Texts{L"format error.", L"Set Remount failed."}));
-  EXPECT_TRUE(ButtonsEnabled());
+  ExpectFailedEnd(L"format error.");
   EXPECT_EQ(door.Count(DoorCall::kCheckRemountState), 0);
 }
 
@@ -135,7 +159,7 @@ TEST_F(ProgressDialog, AFailedRemountCheckKeepsTheDevicesTwoSpaces) {
   StepDone(13, 1);
   StepDone(14, 0);
   EXPECT_EQ(BoxTexts(), (Texts{L"CheckDiskRemountState  failed."}));
-  EXPECT_TRUE(ButtonsEnabled());
+  ExpectFailedEnd(L"CheckDiskRemountState  failed.");
   EXPECT_EQ(door.Count(DoorCall::kFinishFormat), 0);
 }
 
@@ -143,7 +167,7 @@ TEST_F(ProgressDialog, AFailedStopOrCreationEndsWithTheButtonsEnabled) {
   Open();
   StepDone(10, 0);
   EXPECT_EQ(BoxTexts(), (Texts{L"setting failed."}));
-  EXPECT_TRUE(ButtonsEnabled());
+  ExpectFailedEnd(L"setting failed.");
   EXPECT_EQ(door.Count(DoorCall::kCreateVolume), 0);
 
   answerer.ForgetBoxes();
@@ -152,7 +176,7 @@ TEST_F(ProgressDialog, AFailedStopOrCreationEndsWithTheButtonsEnabled) {
   StepDone(10, 1);
   Answer(WM_VOLUME_CREATED, 0, 11, 1200ms);
   EXPECT_EQ(BoxTexts(), (Texts{L"setting failed."}));
-  EXPECT_TRUE(ButtonsEnabled());
+  ExpectFailedEnd(L"setting failed.");
   EXPECT_EQ(door.Count(DoorCall::kReadFormatState), 0);
 }
 
@@ -160,7 +184,7 @@ TEST_F(ProgressDialog, LaunchFailuresSayTheirMessageAndLetTheUserClose) {
   door.FailNext(DoorCall::kStopWebFileManager);
   Open();
   EXPECT_EQ(BoxTexts(), (Texts{L"setting failed."}));
-  EXPECT_TRUE(ButtonsEnabled());
+  ExpectFailedEnd(L"setting failed.");
 
   answerer.ForgetBoxes();
   dialog->DestroyWindow();
@@ -170,7 +194,7 @@ TEST_F(ProgressDialog, LaunchFailuresSayTheirMessageAndLetTheUserClose) {
   door.FailNext(DoorCall::kCheckRemountState);
   StepDone(13, 1);
   EXPECT_EQ(BoxTexts(), (Texts{L"CheckDiskRemountState failed."}));
-  EXPECT_TRUE(ButtonsEnabled());
+  ExpectFailedEnd(L"CheckDiskRemountState failed.");
 }
 
 TEST_F(ProgressDialog, OnlyItsButtonsEndIt) {
@@ -192,7 +216,7 @@ TEST_F(ProgressDialog, ASilentStepTimesOutAndItsLateAnswerIsIgnored) {
   PumpUntil([&] { return !answerer.Boxes().empty(); }, 2000ms);
   PumpMessages(50ms);
   EXPECT_EQ(BoxTexts(), (Texts{L"setting failed."}));
-  EXPECT_TRUE(ButtonsEnabled());
+  ExpectFailedEnd(L"setting failed.");
   const int polls = door.Count(DoorCall::kReadFormatState);
   Answer(WM_FORMAT_STATE, 2, 100, 1200ms);
   EXPECT_EQ(door.Count(DoorCall::kReadFormatState), polls);

@@ -43,6 +43,19 @@ class VolumePage : public ::testing::Test {
   }
   void Choose(int id) { ::SendMessageW(volumes.GetDlgItem(id), BM_SETCHECK, BST_CHECKED, 0); }
   void Next() { frame.SendMessage(WM_COMMAND, IDC_WIZARD_NEXT); }
+  // The device answers each step at once, the format state with `formatState` (2 finished, 0 an
+  // error, which the dialog says in a box first); the dialog's OK is taken once the run is over.
+  void AnswerTheFormatRun(WPARAM formatState) {
+    answerer.OnDialog(IDC_FORMAT_PERCENT, [this, formatState](HWND dialog) {
+      PostMessageW(dialog, WM_DISK_STEP_DONE, 1, 10);
+      PostMessageW(dialog, WM_VOLUME_CREATED, 1, 11);
+      const size_t boxes = answerer.Boxes().size();
+      PostMessageW(dialog, WM_FORMAT_STATE, formatState, 100);
+      if (formatState == 0) answerer.WaitForBoxes(boxes + 1);
+      for (LPARAM step : {13, 14, 15}) PostMessageW(dialog, WM_DISK_STEP_DONE, 1, step);
+      ClickControl(dialog, IDC_FORMAT_OK);
+    });
+  }
 
   CFakeNetworkDoor door;
   CModalAnswerer answerer;
@@ -109,17 +122,10 @@ TEST_F(VolumePage, PlansThatCannotBeSentAreRefusedAfterTheWarning) {
   EXPECT_TRUE(volumes.IsActive());
 }
 
-TEST_F(VolumePage, AFormatRunEndsInTheNextPageWhateverItsOutcome) {
+TEST_F(VolumePage, ACompletedFormatRunEndsInTheNextPage) {
   DisksAnswer(2, "sda", 500, "sdb", 1000);
   Choose(IDC_RAID_0);
-  answerer.OnDialog(IDC_FORMAT_PERCENT, [](HWND dialog) {
-    // The device answers each step at once; OK is taken once the run completed.
-    PostMessageW(dialog, WM_DISK_STEP_DONE, 1, 10);
-    PostMessageW(dialog, WM_VOLUME_CREATED, 1, 11);
-    PostMessageW(dialog, WM_FORMAT_STATE, 2, 100);
-    for (LPARAM step : {13, 14, 15}) PostMessageW(dialog, WM_DISK_STEP_DONE, 1, step);
-    ClickControl(dialog, IDC_FORMAT_OK);
-  });
+  AnswerTheFormatRun(2);
   Next();
   const DoorStart create = door.Last(DoorCall::kCreateVolume);
   ASSERT_EQ(create.plan.size(), 2u);
@@ -131,6 +137,26 @@ TEST_F(VolumePage, AFormatRunEndsInTheNextPageWhateverItsOutcome) {
   // Another run needs a fresh disk answer.
   frame.SendMessage(WM_COMMAND, IDC_WIZARD_STEP_RAID);
   EXPECT_EQ(door.Count(DoorCall::kGetDiskInfo), 2);
+}
+
+TEST_F(VolumePage, AFailedFormatRunKeepsThePageForAnotherTryOrASkip) {
+  DisksAnswer(2, "sda", 500, "sdb", 1000);
+  AnswerTheFormatRun(0);
+  Next();
+  EXPECT_EQ(door.Count(DoorCall::kFinishFormat), 1);  // the disks were handed back all the same
+  PumpMessages(50ms);
+  EXPECT_TRUE(volumes.IsActive());
+  EXPECT_FALSE(volumes.IsBusy());
+  EXPECT_TRUE(::IsWindowVisible(frame.GetDlgItem(IDC_WIZARD_NEXT)));
+  EXPECT_TRUE(::IsWindowVisible(frame.GetDlgItem(IDC_WIZARD_SKIP)));
+  // The disks are read again, and their answer lets the user run the format once more.
+  EXPECT_EQ(door.Count(DoorCall::kGetDiskInfo), 2);
+  DisksAnswer(2, "sda", 500, "sdb", 1000);
+  AnswerTheFormatRun(2);
+  Next();
+  EXPECT_EQ(door.Count(DoorCall::kCreateVolume), 2);
+  PumpMessages(50ms);
+  EXPECT_TRUE(after.IsActive());
 }
 
 TEST_F(VolumePage, AClickedOptionIsTheOnlyOneChosen) {

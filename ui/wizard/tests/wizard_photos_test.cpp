@@ -17,6 +17,7 @@
 #include "net/op_kinds.h"
 #include "res/resource.h"
 #include "skin/controls/gdip_list_combo_box.h"
+#include "framework/tests/support/modal_answerer.h"
 #include "framework/tests/support/ui_test_support.h"
 #include "ui/network/tests/support/fake_network_door.h"
 #include "ui/wizard/drive_mapping_page.h"
@@ -200,5 +201,19 @@ TEST(WizardPhotos, TheVolumePageAndTheFormatProgress) {
   for (const int step : {kRemountDisk, kCheckRemountState, kFinishFormat}) progress.SendMessage(WM_DISK_STEP_DONE, 1, step);
   PumpMessages(600ms);
   SaveWindowBitmap(progress.GetSafeHwnd(), folder + "/format-complete.bmp");
+  progress.DestroyWindow();
+
+  // A format that stopped at 40 % with an error: its disks handed back, the run failed.
+  CModalAnswerer answerer;  // takes the box that says "format error."
+  CProcessDialog failed(plan.plan->First(), frame.GetSafeHwnd(), 0);
+  ASSERT_TRUE(failed.Create());
+  failed.ShowWindow(SW_SHOW);
+  failed.SendMessage(WM_DISK_STEP_DONE, 1, kStopWebFileManager);
+  failed.SendMessage(WM_VOLUME_CREATED, 1, kCreateVolume);
+  failed.SendMessage(WM_FORMAT_STATE, 1, 40);
+  failed.SendMessage(WM_FORMAT_STATE, 0, 40);
+  for (const int step : {kRemountDisk, kCheckRemountState, kFinishFormat}) failed.SendMessage(WM_DISK_STEP_DONE, 1, step);
+  PumpMessages(600ms);
+  SaveWindowBitmap(failed.GetSafeHwnd(), folder + "/format-failed.bmp");
 }
 }  // namespace

@@ -57,6 +57,18 @@ Set Remount failed." "$(cat "$TESTLAN_TMP/err")"
   expect_eq "the volumes were created" "1	928	0" "$(drovikctl pc volumes "${LOGIN[@]}")"
 }
 
+# The issue's case: the format stops at 40 %, and the remount, its check and the finish all succeed;
+# the run has failed all the same.
+a_format_error_with_the_disks_handed_back() {
+  nas_one disk=sda:931 disk=sdb:931 format.fail_at=40
+  local status=0
+  format raid1 >"$TESTLAN_TMP/out" 2>"$TESTLAN_TMP/err" || status=$?
+  expect_eq "exit status" 1 "$status"
+  expect_eq "message" "format error." "$(cat "$TESTLAN_TMP/err")"
+  grep -q "format finished" "$TESTLAN_TMP/dev1.log" || fail "the disks were not handed back"
+  ! grep -q Complete "$TESTLAN_TMP/out" || fail "a failed format printed Complete"
+}
+
 a_refused_creation() {
   nas_one disk=sda:500 disk=sdb:1000 fault.cgi_FMT_Create_DiskMGR=res:0
   local status=0
@@ -151,6 +163,7 @@ answer OK
 window has=IDC_FORMAT_PERCENT
 await EEE enabled IDC_FORMAT_OK IDC_FORMAT_CANCEL IDC_FORMAT_CLOSE
 text IDC_FORMAT_TITLE
+text IDC_FORMAT_MESSAGE
 visible IDC_FORMAT_SUCCESS_PICTURE
 click IDC_FORMAT_CANCEL
 wait-gone
@@ -161,17 +174,53 @@ SCRIPT
 format error.
 Set Remount failed.
 Format Hard Drives
+format error.
 -" "$answers"
   expect_eq "no finish" 0 "$(grep -c 'format finished' "$TESTLAN_TMP/dev1.log" || true)"
+}
+
+# A format error whose remount and finish succeed: the dialog still ends failed, and OK leaves the
+# wizard on the volume page.
+program_format_error_with_the_disks_handed_back() {
+  nas_one disk=sda:931 disk=sdb:931 format.fail_at=40
+  wizard_apply_volumes IDC_RAID_1 EEEE
+  local answers
+  answers=$(DRIVE_TIMEOUT_MS=40000 drive <<SCRIPT
+message
+answer OK
+window has=IDC_FORMAT_PERCENT
+message
+answer OK
+window has=IDC_FORMAT_PERCENT
+await EEE enabled IDC_FORMAT_OK IDC_FORMAT_CANCEL IDC_FORMAT_CLOSE
+text IDC_FORMAT_TITLE
+text IDC_FORMAT_MESSAGE
+visible IDC_FORMAT_SUCCESS_PICTURE
+click IDC_FORMAT_OK
+wait-gone
+window has=IDC_WIZARD_NEXT
+visible IDC_RAID_STANDARD
+SCRIPT
+)
+  expect_eq "the warning, the failure, the failed end, the volume page again" \
+    "It will rebuild you disk, be sure you want to do it and press \"OK\" button to continue...
+format error.
+Format Hard Drives
+format error.
+-
+V" "$answers"
+  grep -q "format finished" "$TESTLAN_TMP/dev1.log" || fail "the disks were not handed back"
 }
 
 run_case "raid 0 on unequal disks" raid0_on_unequal_disks
 run_case "one disk, and a mirror it cannot make" one_disk_and_mirrors
 run_case "a format that fails part way" formats_that_fail_part_way
+run_case "a format error with the disks handed back" a_format_error_with_the_disks_handed_back
 run_case "a refused creation" a_refused_creation
 if [ -e "$PROGRAM_WIN_BIN/drovik.exe" ]; then
   run_case "the wizard: raid 0 on unequal disks" program_raid0_on_unequal_disks
   run_case "the wizard: one disk" program_one_disk
   run_case "the wizard: a format that fails part way" program_format_failing_part_way
+  run_case "the wizard: a format error with the disks handed back" program_format_error_with_the_disks_handed_back
 fi
 finish

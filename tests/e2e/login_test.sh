@@ -49,6 +49,21 @@ rejection_in_the_chosen_language() {
   expect_eq "Traditional Chinese" "使用者名稱或密碼錯誤。" "$out"
 }
 
+# A rejected login forgets the remembered user name only when it was remembered for the rejecting
+# device (by its MAC), not for another device of the same name.
+rejection_forgets_only_its_own_devices_user() {
+  one_device
+  drovikctl pc search >/dev/null  # makes the prefix of the computer
+  local ini=$TESTLAN_TMP/wine-pc/drive_c/users/root/AppData/Roaming/Tamsel/Tamsel.ini
+  mkdir -p "$(dirname "$ini")"
+  printf '[Current]\r\nServName=NAS-ONE\r\n[NAS-ONE]\r\nUserName=alice\r\nMacAddress=00:11:22:33:44:99\r\n' >"$ini"
+  login wrong >/dev/null 2>&1 || true
+  tr -d '\r' <"$ini" | grep -qx 'UserName=alice' || fail "another device's rejection erased the user name"
+  sed -i 's/44:99/44:01/' "$ini"
+  login wrong >/dev/null 2>&1 || true
+  tr -d '\r' <"$ini" | grep -qx 'UserName=' || fail "the device's own rejection kept the user name"
+}
+
 answer_of_another_device_does_not_end_the_wait() {
   # NAS-ONE turns the password down late; NAS-TWO answers every login at once, as accepted, but
   # with its own address.
@@ -122,6 +137,7 @@ http_exchanges() {
 
 run_case "accepted and rejected logins" accepted_and_rejected_logins
 run_case "rejection in Traditional Chinese" rejection_in_the_chosen_language
+run_case "a rejection forgets only its own device's user" rejection_forgets_only_its_own_devices_user
 run_case "another device's login answer" answer_of_another_device_does_not_end_the_wait
 run_case "silent device" silent_device_rejects_the_login
 run_case "device moved by set-ip" device_moved_to_a_new_address

@@ -1,6 +1,6 @@
 // The program's own window messages: the one table of their numbers. Below every module: the
 // network layer posts them, the windows and the skinned controls receive them.
-// Results of network operations (2024-2033) and the skinned controls' protocol (31024-31029).
+// Results of network operations (2024-2034) and the skinned controls' protocol (31024-31029).
 // There is deliberately no 2028.
 #pragma once
 
@@ -14,6 +14,8 @@ enum ProgramMessage : unsigned {
   WM_VOLUME_CREATED = 2031,  // wParam answer value, lParam CmdIndex (11)
   WM_FORMAT_STATE = 2032,    // wParam 0 error / 1 running / 2 finished, lParam percent
   WM_SUBNET_CHANGED = 2033,  // wizard -> main window: device left the local subnet
+  WM_SEARCH_ENTRY = 2034,    // search worker while it listens: wParam = SearchEntry* owned by the
+                             // receiver, lParam = the search's request token
   WM_GROUP_UNCHECK = 31024,  // radio button -> the other buttons of its group
   WM_LIST_SCROLLED = 31025,  // skinned list -> parent: position may have changed
   WM_DRAW_PARENT_BG = 31026, // skinned control -> parent (sent): wParam HDC, lParam asking HWND

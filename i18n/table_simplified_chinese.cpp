@@ -202,4 +202,19 @@ const char16_t kSimplifiedChineseTable[] =
     u"|Error||错误|\t\t   "
     u"|%dG Used/%dG Available||%dG 已使用/%dG 总容量|\t\t   "
     u"|All Rights Reserved.||版权所有。|\t\t   "
-    u"|Username or password error.||用户名或密码错误。|";
+    u"|Username or password error.||用户名或密码错误。|\t\t   "
+    // The search as the main window shows it
+    u"|other subnet||其他子网|\t\t   "
+    u"|Search again||重新搜索|\t\t   "
+    u"|No NAS was found.||未找到NAS。|\t\t   "
+    u"|No network adapter with IPv4 took part in the search.||没有带IPv4地址的网络适配器参与搜索。|\t\t   "
+    u"|Adapter %s (mask %s): the search could not be sent.||适配器 %s（子网掩码 %s）：无法发送搜索。|\t\t   "
+    u"|Adapter %s (mask %s): search sent, %d datagrams heard, %d ignored.||适配器 %s（子网掩码 %s）：已发送搜索，收到 %d 个数据包，忽略 %d 个。|\t\t   "
+    u"|Ignored: %d of another product, %d answering another search, %d cut short or malformed, %d not a search answer.||已忽略：%d 个来自其他产品，%d 个回应其他搜索，%d 个不完整或格式错误，%d 个不是搜索回应。|\t\t   "
+    u"|Adapters left out, more than the search uses: %d.||略过的适配器（超出搜索使用的数量）：%d 个。|\t\t   "
+    u"|Nothing at all was heard. Likely causes:||没有收到任何回应。可能的原因：|\t\t   "
+    u"|a firewall on this computer blocks inbound UDP port 13579, where the devices answer||本计算机上的防火墙阻止了入站UDP端口13579，设备在此端口回应|\t\t   "
+    u"|the adapter is a VPN adapter that does not carry multicast (224.0.0.1), so the search never reached the devices||该适配器是不传送组播（224.0.0.1）的VPN适配器，搜索未能到达设备|\t\t   "
+    u"|the device is still starting: search again in a minute||设备仍在启动中：请一分钟后再次搜索|\t\t   "
+    u"|Datagrams were heard, but none was a NAS of this kind answering this search.||收到了数据包，但没有一个是此类NAS对本次搜索的回应。|\t\t   "
+    u"|Every NAS found is on another subnet: logging in as admin offers to move it to this subnet.||找到的所有NAS都在其他子网：以admin登录后可将其移到本子网。|";

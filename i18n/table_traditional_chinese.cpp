@@ -202,4 +202,19 @@ const char16_t kTraditionalChineseTable[] =
     u"|Error||錯誤|\t\t   "
     u"|%dG Used/%dG Available||%dG 已使用/%dG 總容量|\t\t   "
     u"|All Rights Reserved.||版權所有。|\t\t   "
-    u"|Username or password error.||使用者名稱或密碼錯誤。|";
+    u"|Username or password error.||使用者名稱或密碼錯誤。|\t\t   "
+    // The search as the main window shows it
+    u"|other subnet||其他子網路|\t\t   "
+    u"|Search again||重新搜尋|\t\t   "
+    u"|No NAS was found.||未找到NAS。|\t\t   "
+    u"|No network adapter with IPv4 took part in the search.||沒有帶IPv4位址的網路介面卡參與搜尋。|\t\t   "
+    u"|Adapter %s (mask %s): the search could not be sent.||介面卡 %s（子網路遮罩 %s）：無法傳送搜尋。|\t\t   "
+    u"|Adapter %s (mask %s): search sent, %d datagrams heard, %d ignored.||介面卡 %s（子網路遮罩 %s）：已傳送搜尋，收到 %d 個封包，忽略 %d 個。|\t\t   "
+    u"|Ignored: %d of another product, %d answering another search, %d cut short or malformed, %d not a search answer.||已忽略：%d 個來自其他產品，%d 個回應其他搜尋，%d 個不完整或格式錯誤，%d 個不是搜尋回應。|\t\t   "
+    u"|Adapters left out, more than the search uses: %d.||略過的介面卡（超出搜尋使用的數量）：%d 個。|\t\t   "
+    u"|Nothing at all was heard. Likely causes:||沒有收到任何回應。可能的原因：|\t\t   "
+    u"|a firewall on this computer blocks inbound UDP port 13579, where the devices answer||本電腦上的防火牆封鎖了輸入UDP連接埠13579，裝置在此連接埠回應|\t\t   "
+    u"|the adapter is a VPN adapter that does not carry multicast (224.0.0.1), so the search never reached the devices||該介面卡是不傳送多點傳送（224.0.0.1）的VPN介面卡，搜尋未能到達裝置|\t\t   "
+    u"|the device is still starting: search again in a minute||裝置仍在啟動中：請一分鐘後再次搜尋|\t\t   "
+    u"|Datagrams were heard, but none was a NAS of this kind answering this search.||收到了封包，但沒有一個是此類NAS對本次搜尋的回應。|\t\t   "
+    u"|Every NAS found is on another subnet: logging in as admin offers to move it to this subnet.||找到的所有NAS都在其他子網路：以admin登入後可將其移到本子網路。|";

@@ -50,6 +50,9 @@
 #define IDC_MAIN_TITLE 1150
 #define IDC_MAIN_WELCOME 1151
 #define IDC_MAIN_LOGO 1152
+#define IDC_SEARCH_PROGRESS 1154     // shown while a search runs
+#define IDC_SEARCH_EXPLANATION 1155  // why a search listed no device
+#define IDC_SEARCH_AGAIN 1156        // "Search again", beside the explanation
 
 // ---------------------------------------------------------------- login dialog (IDD_LOGIN)
 #define IDC_LOGIN_USER_NAME 1018

@@ -10,6 +10,9 @@
 // The narrow text of `text` in the thread's ANSI code page.
 std::string ToAnsi(std::wstring_view text);
 std::wstring FromAnsi(std::string_view text);
+// The text of a device's name (or other text it sends): UTF-8 when its bytes are UTF-8 beyond
+// ASCII, else the thread's ANSI code page (see base/device_text.h).
+std::wstring FromDeviceText(std::string_view text);
 
 // Converts `text` into a fixed slot of `slotSize` bytes: zero-filled, at most slotSize - 1 bytes
 // copied, always terminated. Returns false when the text did not fit whole (the slot then holds

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <iterator>
+
+#include "net/search_report.h"
 
 namespace {
 
@@ -51,11 +54,9 @@ void ExplainAdapter(std::vector<std::string>& lines, int row, const ListedAdapte
 
 void AdviseOnSilence(std::vector<std::string>& lines) {
   lines.push_back("nothing at all was heard. Likely causes:");
-  lines.push_back("  - a firewall on this computer blocks inbound UDP port 13579, where the "
-                  "devices answer;");
-  lines.push_back("  - the adapter is a VPN adapter that does not carry multicast (224.0.0.1), "
-                  "so the search never reached the devices;");
-  lines.push_back("  - the device is still starting: search again in a minute.");
+  for (std::size_t i = 0; i < std::size(kSilenceCauses); ++i)
+    lines.push_back("  - " + std::string(kSilenceCauses[i]) +
+                    (i + 1 < std::size(kSilenceCauses) ? ";" : "."));
 }
 
 }  // namespace

@@ -2,10 +2,12 @@
 // the receive sockets of all adapters are read together.
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <vector>
 
 #include "net/datagram.h"
 #include "net/win/query.h"
+#include "net/search_report.h"
 #include "net/search_tally.h"
 #include "net/win/udp_sockets.h"
 
@@ -19,7 +21,27 @@ constexpr ULONGLONG kListenWindowMs = 32 * 70;
 constexpr int kPollMs = 70;
 constexpr int kMaxRoundsAfterWindow = 4096;
 
+std::vector<ListedAdapter> ListedRows(const AdapterTable& adapters) {
+  std::vector<ListedAdapter> rows;
+  for (int row = 0; row < adapters.count; ++row)
+    rows.push_back({adapters.rows[row].address, adapters.rows[row].mask});
+  return rows;
+}
+
 }  // namespace
+
+void CQuery::PostNewEntry(const AdapterTable& adapters) {
+  auto entry = std::make_unique<SearchEntry>();
+  entry->index = NasDeviceList::Instance().Count() - 1;
+  if (!NasDeviceList::Instance().CopyAt(entry->index, entry->device)) return;
+  entry->device.next = nullptr;
+  entry->otherSubnet = OffEveryAdapterSubnet(ListedRows(adapters), entry->device);
+  // Posted under this search's token: the window drops it unread when another request has
+  // overtaken the search, as it drops the final result. A window that is gone cannot take it.
+  if (PostMessageW(targetWindow, WM_SEARCH_ENTRY, reinterpret_cast<WPARAM>(entry.get()),
+                   static_cast<LPARAM>(RequestToken)))
+    entry.release();
+}
 
 int CQuery::SearchDevices() {
   OpKind = kOpDiscovery;
@@ -64,9 +86,11 @@ void CQuery::RunSearch() {
         SearchReplyFields reply;
         if (verdict == SearchReplyVerdict::kAccepted &&
             DecodeSearchReply(receiveBuffer.data(), static_cast<std::size_t>(length), id, expected,
-                              reply))
-          NasDeviceList::Instance().Merge(reply, row, adapters.rows[row].address,
-                                          adapters.rows[row].mask);
+                              reply) &&
+            NasDeviceList::Instance().Merge(reply, row, adapters.rows[row].address,
+                                            adapters.rows[row].mask) ==
+                NasDeviceList::MergeResult::kAdded)
+          PostNewEntry(adapters);
       }
     };
     const ULONGLONG deadline = GetTickCount64() + kListenWindowMs;

@@ -21,6 +21,8 @@
 #include "net/op_kinds.h"
 #include "net/win/thread.h"
 
+struct AdapterTable;
+
 class CQuery : public CThread {
 public:
   explicit CQuery(HWND target);
@@ -103,6 +105,8 @@ private:
 
   void RunUdp();
   void RunSearch();
+  // Posts the device the search has just added to the list, while the search goes on.
+  void PostNewEntry(const AdapterTable& adapters);
   void RunLoginCheck();
   void RunSetIp();
   void RunHttp();

@@ -9,6 +9,9 @@ namespace {
 constexpr int kFieldHeight = 24;
 constexpr int kFontHeight = 16;
 constexpr COLORREF kTextColour = 0x323232;
+constexpr COLORREF kDetailColour = 0x8C8C8C;
+// Between the end of an item's text and its detail.
+constexpr int kDetailGap = 8;
 constexpr float kDisabledAlpha = 0.5f;
 // The selected text keeps clear of the edges and of the drop button in the right 32 pixels.
 constexpr int kTextInset = 6;
@@ -21,6 +24,38 @@ bool CGdipComboBox::LoadFaceImage(UINT id) {
   bool loaded = face_.Load(id);
   if (GetSafeHwnd()) Invalidate(false);
   return loaded;
+}
+
+void CGdipComboBox::SetItemDetail(int index, const std::wstring& detail) {
+  if (index < 0) return;
+  if (details_.size() <= static_cast<size_t>(index)) details_.resize(static_cast<size_t>(index) + 1);
+  details_[static_cast<size_t>(index)] = detail;
+  if (GetSafeHwnd()) Invalidate(false);
+}
+
+std::wstring CGdipComboBox::ItemDetail(int index) const {
+  return index >= 0 && static_cast<size_t>(index) < details_.size() ? details_[static_cast<size_t>(index)]
+                                                                      : std::wstring();
+}
+
+LRESULT CGdipComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == CB_RESETCONTENT) details_.clear();
+  return CSkinnedWindow::WindowProc(message, wParam, lParam);
+}
+
+void CGdipComboBox::DrawItemTexts(HDC dc, RECT area, int index, COLORREF colour, COLORREF detailColour) const {
+  CDC target(dc);
+  const std::wstring detail = ItemDetail(index);
+  if (!detail.empty()) {
+    RECT measured = area;
+    target.DrawText(detail, measured, DT_SINGLELINE | DT_CALCRECT | DT_NOPREFIX, detailColour);
+    RECT detailArea = area;
+    detailArea.left = std::max<LONG>(area.left, area.right - RectWidth(measured));
+    target.DrawText(detail, detailArea, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS,
+                    detailColour);
+    area.right = std::max<LONG>(area.left, detailArea.left - kDetailGap);
+  }
+  target.DrawText(GetLBText(index), area, DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS, colour);
 }
 
 void CGdipComboBox::OnAttached() {
@@ -70,12 +105,11 @@ void CGdipComboBox::Paint(HDC target) {
   int selection = GetCurSel();
   if (selection < 0) return;
   SelectGuard font(dc, font_.Get());
-  CDC(dc).DrawText(GetLBText(selection), text, DT_VCENTER | DT_SINGLELINE, colour);
+  DrawItemTexts(dc, text, selection, colour, colour == kTextColour ? kDetailColour : colour);
 }
 
 void CGdipComboBox::DrawListItem(const DRAWITEMSTRUCT& item) const {
   if (!IsWindowEnabled() || item.itemID == static_cast<UINT>(-1)) return;
-  CDC dc(item.hDC);
   if (item.itemAction & (ODA_DRAWENTIRE | ODA_SELECT)) {
     bool selected = (item.itemState & ODS_SELECTED) != 0;
     COLORREF fill = GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW);
@@ -88,9 +122,10 @@ void CGdipComboBox::DrawListItem(const DRAWITEMSTRUCT& item) const {
     }
     RECT text = item.rcItem;
     text.left += kTextInset;
+    text.right -= kTextInset;
     SelectGuard font(item.hDC, font_.Get());
-    dc.DrawText(GetLBText(static_cast<int>(item.itemID)), text, DT_VCENTER | DT_SINGLELINE,
-                selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : kTextColour);
+    const COLORREF colour = selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : kTextColour;
+    DrawItemTexts(item.hDC, text, static_cast<int>(item.itemID), colour, selected ? colour : kDetailColour);
   }
   if (item.itemAction & ODA_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);
 }

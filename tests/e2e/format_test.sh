@@ -85,6 +85,7 @@ wizard_apply_volumes() { # option-id expected-enabled-options
   program_start
   drive >/dev/null <<SCRIPT
 await 1 count IDC_DEVICE_LIST
+$SEARCH_ENDED
 pick IDC_DEVICE_LIST NAS-ONE
 $(login_lines admin admin)
 message

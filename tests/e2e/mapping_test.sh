@@ -99,6 +99,7 @@ page_maps_remaps_and_removes() {
   local answers
   answers=$(drive <<SCRIPT
 await 3 count IDC_DEVICE_LIST
+$SEARCH_ENDED
 pick IDC_DEVICE_LIST HomeNAS
 $(login_lines admin 'a&b #1')
 answer CANCEL

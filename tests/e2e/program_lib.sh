@@ -159,13 +159,16 @@ STATE_CONTROLS="IDC_SELECT_SHORTCUT IDC_AUTO_SORTING IDC_SHORTCUT_WIZARD IDC_SHO
 IDC_SHORTCUT_FILE_CENTER IDC_SHORTCUT_MANAGEMENT_CENTER IDC_SHORTCUT_DOWNLOAD_CENTER IDC_SHORTCUT_BACKUP_CENTER IDC_MAIN_NETWORK \
 IDC_MAIN_DRIVE_MAPPING IDC_SHORTCUT_SURVEILLANCE_CENTER IDC_CONNECT IDC_REFRESH IDC_LOGOUT IDC_SETTINGS \
 IDC_DEVICE_LIST"
-STATE_SEARCHING=-----------------
+STATE_SEARCHING=----------------E  # the device list fills while the search listens
 STATE_LOGGED_OUT=------------EE--E
+# The list fills while the search listens: a count of entries says nothing about its end, the bar
+# under the list does (hidden once the search has ended).
+SEARCH_ENDED="await - visible IDC_SEARCH_PROGRESS"
 STATE_ADMINISTRATOR=EEEEEEEEEEEEEEEEE
 
-# Connect to the selected device through the login dialog.
+# Connect to the selected device through the login dialog, once the search has ended.
 login_lines() { # user password
-  printf 'click IDC_CONNECT\nwindow has=IDC_LOGIN_OK\ntype IDC_LOGIN_USER_NAME "%s"\n' "$1"
+  printf '%s\nclick IDC_CONNECT\nwindow has=IDC_LOGIN_OK\ntype IDC_LOGIN_USER_NAME "%s"\n' "$SEARCH_ENDED" "$1"
   printf 'type IDC_LOGIN_PASSWORD "%s"\nclick IDC_LOGIN_OK\nwindow has=IDC_CONNECT\n' "$2"
 }
 

@@ -16,7 +16,7 @@ state() { drive <<<"enabled $STATE_CONTROLS"; }
 
 startup_lists_the_devices_and_selects_the_last_used() {
   expect_eq "devices in first-answer order" $'HomeNAS\nAttic\nWorkshop' \
-    "$(drive <<<"await 3 count IDC_DEVICE_LIST"$'\n'"items IDC_DEVICE_LIST")"
+    "$(drive <<<"await 3 count IDC_DEVICE_LIST"$'\n'"$SEARCH_ENDED"$'\n'"items IDC_DEVICE_LIST")"
   expect_eq "ServName matched without regard to case" "Attic" "$(drive <<<'selected IDC_DEVICE_LIST')"
   expect_eq "state after the search" "$STATE_LOGGED_OUT" "$(state)"
 }
@@ -132,6 +132,7 @@ text IDC_CONNECT
 text IDC_REFRESH
 text IDC_SELECT_NAS_LABEL
 await 3 count IDC_DEVICE_LIST
+$SEARCH_ENDED
 pick IDC_DEVICE_LIST Workshop
 $(login_lines alice wonderland)
 message

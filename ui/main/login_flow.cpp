@@ -31,7 +31,7 @@ void CTamselDlg::Connect() {
   userName_.clear();
   password_.clear();
   NasDeviceInfo device{};
-  const std::wstring section = DeviceAt(selectedDevice_, device) ? FromAnsi(device.name) : std::wstring();
+  const std::wstring section = DeviceAt(selectedDevice_, device) ? FromDeviceText(device.name) : std::wstring();
   const std::wstring mac = FromAnsi(device.macText);
 
   CLoginDialog login(GetSafeHwnd());
@@ -60,7 +60,7 @@ void CTamselDlg::Connect() {
     ShowProgramMessage(GetSafeHwnd(), Tr(L"Login failed."));
     return;
   }
-  Popup().SetDeviceLines(FromAnsi(device.name), FromAnsi(device.address), FromAnsi(device.mask),
+  Popup().SetDeviceLines(FromDeviceText(device.name), FromAnsi(device.address), FromAnsi(device.mask),
                         FromAnsi(device.gateway));
 }
 

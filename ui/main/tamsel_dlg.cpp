@@ -7,6 +7,9 @@
 #include "base/messages.h"
 #include "i18n/win/win_language.h"
 #include "net/login_credentials.h"
+#include "net/search_report.h"
+#include "net/win/udp_sockets.h"
+#include "rules/search_advice.h"
 #include "settings/login_out_time.h"
 #include "settings/setting_names.h"
 #include "settings/win/settings_file.h"
@@ -48,6 +51,10 @@ constexpr ControlPlacement kLayout[] = {
     {IDC_SELECT_SHORTCUT, {316, 476, 576, 496}},
     {IDC_AUTO_SORTING, {620, 476, 865, 496}},
     {IDC_MAIN_COPYRIGHT, {300, 562, 881, 580}},
+    // Between the closed list and Connect; the explanation sits where the popup would.
+    {IDC_SEARCH_PROGRESS, {32, 163, 276, 166}},
+    {IDC_SEARCH_EXPLANATION, {316, 110, 865, 416}},
+    {IDC_SEARCH_AGAIN, {316, 424, 426, 458}},
 };
 
 // The buttons of the header and of the device column: caption (none: images only, the text is
@@ -66,6 +73,7 @@ constexpr ButtonLook kButtons[] = {
     {IDC_MAIN_HELP, nullptr, L"Help", IDB_HELP_NORMAL, IDB_HELP_HOVER, IDB_HELP_PRESSED},
     {IDC_MINIMIZE, nullptr, L"Minimize", IDB_MINIMIZE_NORMAL, IDB_MINIMIZE_HOVER, IDB_MINIMIZE_PRESSED},
     {IDC_CLOSE, nullptr, L"Close", IDB_CLOSE_NORMAL, IDB_CLOSE_HOVER, IDB_CLOSE_PRESSED},
+    {IDC_SEARCH_AGAIN, L"Search again", L"Search NAS", IDB_BUTTON, IDB_BUTTON_ACTIVE, IDB_BUTTON_ACTIVE},
 };
 
 // The shortcut column: caption (also the tooltip), icon, lit icon, and the web application's
@@ -93,6 +101,7 @@ constexpr COLORREF kGreyText = RGB(144, 144, 144);
 constexpr int kSelectLabelFontHeight = 24;
 constexpr int kTitleFontHeight = 13;
 constexpr int kWelcomeFontHeight = 17;
+constexpr int kExplanationFontHeight = 15;
 constexpr wchar_t kCopyright[] = L"Copyright \x00A9 2026 Drovik. All rights reserved.";
 
 // "Drovik ( 1.0.0.10 )" with the product version of this program's version block.
@@ -123,6 +132,22 @@ std::vector<UINT> FirstLookImages() {
   for (const ButtonLook& look : kButtons) images.push_back(look.normal);
   for (const ShortcutLook& look : kShortcuts) images.push_back(look.icon);
   return images;
+}
+
+// The adapters of the last search, as the portable rules take them.
+std::vector<ListedAdapter> SearchAdapters() {
+  const AdapterTable& table = Adapters();
+  std::vector<ListedAdapter> rows;
+  for (int row = 0; row < table.count; ++row) rows.push_back({table.rows[row].address, table.rows[row].mask});
+  return rows;
+}
+
+// What a list entry shows after the device's name: its address, and whether it sits on another
+// subnet than every adapter (logging in then offers to move it, or is refused).
+std::wstring DeviceDetail(const NasDeviceInfo& device, bool otherSubnet) {
+  std::wstring detail = FromAnsi(device.address);
+  if (otherSubnet) detail += L" (" + ToWide(OtherSubnetMark()) + L")";
+  return detail;
 }
 
 const ShortcutLook* WebApplicationOf(int id) {
@@ -225,6 +250,9 @@ void CTamselDlg::SetUpControls() {
   logo_.SetImage(IDB_MAIN_LOGO);
   deviceList_.SubclassDlgItem(IDC_DEVICE_LIST, GetSafeHwnd());
   deviceList_.LoadFaceImage(IDB_COMBO);
+  searchProgress_.SubclassDlgItem(IDC_SEARCH_PROGRESS, GetSafeHwnd());
+  searchExplanation_.SubclassDlgItem(IDC_SEARCH_EXPLANATION, GetSafeHwnd());
+  searchExplanation_.SetFontHeight(kExplanationFontHeight);
   SelectShortcut(0);
 }
 
@@ -255,6 +283,11 @@ bool CTamselDlg::OnCommand(WORD id, WORD code, HWND control) {
     case IDC_CLOSE: EndDialog(IDOK); return true;
     case IDC_SELECT_SHORTCUT: Popup().ShowVolumeView(); return true;
     case IDC_AUTO_SORTING: return true;
+    case IDC_SEARCH_AGAIN: Refresh(); return true;
+    case IDC_DEVICE_LIST:
+      // Only the user's own choice sends this (a selection the window makes does not).
+      if (code == CBN_SELCHANGE && searchProgress_.Running()) userChoseDevice_ = true;
+      return CNetworkWindow::OnCommand(id, code, control);
     case IDC_SHORTCUT_WIZARD: OpenWizard(); return true;
     case IDC_SHORTCUT_FOLDER: ShowShares(); return true;
     case IDC_SHORTCUT_PLAY_CENTER: ShowPlayCenter(); return true;
@@ -302,12 +335,71 @@ void CTamselDlg::OnPaint(HDC dc) {
 }
 
 void CTamselDlg::StartSearch() {
+  HideSearchExplanation();
   SetActiveRequest(NetworkDoor().SearchDevices(GetSafeHwnd()));
-  if (ActiveRequest() != 0) return;
-  // Without a running search nothing would ever enable a control again: the user is told, and
-  // Refresh stays at hand.
-  ShowProgramMessage(GetSafeHwnd(), Tr(L"Refresh NAS list failed."));
-  SetControlState(kLoggedOut);
+  if (ActiveRequest() == 0) {
+    // Without a running search nothing would ever enable a control again: the user is told, and
+    // Refresh stays at hand.
+    searchProgress_.Stop();
+    ShowProgramMessage(GetSafeHwnd(), Tr(L"Refresh NAS list failed."));
+    SetControlState(kLoggedOut);
+    return;
+  }
+  // The list fills as the devices answer; the other controls keep the searching state until the
+  // search has ended (a login now would share the search's sockets and device list).
+  rememberedDevice_.clear();
+  ReadSetting(kServNameSetting.section, kServNameSetting.key, rememberedDevice_);
+  userChoseDevice_ = false;
+  deviceList_.ResetContent();
+  ::EnableWindow(GetDlgItem(IDC_DEVICE_LIST), TRUE);
+  searchProgress_.Start();
+}
+
+void CTamselDlg::ListDevice(int index, const NasDeviceInfo& device, bool otherSubnet) {
+  deviceList_.InsertString(index, FromDeviceText(device.name));
+  deviceList_.SetItemDetail(index, DeviceDetail(device, otherSubnet));
+}
+
+void CTamselDlg::OnSearchEntry(const SearchEntry& entry) {
+  // Entries come in list order; one already listed (or out of step) waits for the final list.
+  if (entry.index != deviceList_.GetCount()) return;
+  ListDevice(entry.index, entry.device, entry.otherSubnet);
+  SelectWhileSearching();
+}
+
+void CTamselDlg::SelectWhileSearching() {
+  if (userChoseDevice_) return;
+  std::vector<std::u16string> names;
+  for (int index = 0; index < deviceList_.GetCount(); ++index) names.push_back(ToU16(deviceList_.GetLBText(index)));
+  const int chosen = ChooseDevice(names, ToU16(rememberedDevice_));
+  if (chosen >= 0 && chosen != deviceList_.GetCurSel()) deviceList_.SetCurSel(chosen);
+}
+
+void CTamselDlg::ExplainSearchOutcome(const std::vector<NasDeviceInfo>& devices) {
+  const std::vector<ListedAdapter> adapters = SearchAdapters();
+  switch (ReadSearchOutcome(adapters, LastSearchTally(), devices)) {
+    case SearchOutcome::kNothingHeard:
+    case SearchOutcome::kAllIgnored:
+      ShowSearchExplanation(ToWide(ExplainEmptySearch(adapters, LastSearchTally())), true);
+      break;
+    case SearchOutcome::kOnlyOtherSubnets:
+      ShowSearchExplanation(ToWide(OtherSubnetHint()), false);
+      break;
+    case SearchOutcome::kDevicesFound:
+      HideSearchExplanation();
+      break;
+  }
+}
+
+void CTamselDlg::ShowSearchExplanation(const std::wstring& text, bool offerSearchAgain) {
+  searchExplanation_.SetText(text);
+  searchExplanation_.ShowWindow(SW_SHOWNA);
+  ::ShowWindow(GetDlgItem(IDC_SEARCH_AGAIN), offerSearchAgain ? SW_SHOWNA : SW_HIDE);
+}
+
+void CTamselDlg::HideSearchExplanation() {
+  searchExplanation_.ShowWindow(SW_HIDE);
+  ::ShowWindow(GetDlgItem(IDC_SEARCH_AGAIN), SW_HIDE);
 }
 
 void CTamselDlg::Refresh() {
@@ -331,20 +423,29 @@ void CTamselDlg::Logout() {
 void CTamselDlg::OnSearchFinished() {
   std::wstring remembered;
   ReadSetting(kServNameSetting.section, kServNameSetting.key, remembered);
+  const int userChoice = userChoseDevice_ ? deviceList_.GetCurSel() : -1;
+  searchProgress_.Stop();
   SetControlState(kLoggedOut);
   HidePopup();
 
+  // The whole list again, as the search merged it: the entries shown early are the same ones in
+  // the same order, so a choice the user made meanwhile keeps its index.
   deviceList_.ResetContent();
+  const std::vector<ListedAdapter> adapters = SearchAdapters();
+  std::vector<NasDeviceInfo> devices;
   std::vector<std::u16string> names;
   NasDeviceInfo device{};
   for (int index = 0; NasDeviceList::Instance().CopyAt(index, device); ++index) {
-    const std::wstring name = FromAnsi(device.name);
-    deviceList_.InsertString(index, name);
-    names.push_back(ToU16(name));
+    ListDevice(index, device, OffEveryAdapterSubnet(adapters, device));
+    names.push_back(ToU16(deviceList_.GetLBText(index)));
+    devices.push_back(device);
   }
-  const int chosen = ChooseDevice(names, ToU16(remembered));
+  const int chosen = userChoice >= 0 && userChoice < static_cast<int>(names.size())
+                         ? userChoice
+                         : ChooseDevice(names, ToU16(remembered));
   if (chosen >= 0) deviceList_.SetCurSel(chosen);
   if (CFolderListCtrl* shares = popup_.ShareList()) shares->ClearFolders();
+  ExplainSearchOutcome(devices);
 }
 
 void CTamselDlg::StartVolumeStatus() {
@@ -363,6 +464,7 @@ void CTamselDlg::OnVolumeStatus(VolumeInfoList* first) {
   }
   FreeVolumeInfoTail(*first);
   volumeRequests_.remove_if([first](const VolumeInfoList& request) { return &request == first; });
+  HideSearchExplanation();
   Popup().ShowWindow(SW_SHOW);
 }
 

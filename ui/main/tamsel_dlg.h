@@ -13,6 +13,7 @@
 #include "skin/bottom_icon_button.h"
 #include "skin/controls/gdip_combo_box.h"
 #include "skin/controls/gdip_icon_static.h"
+#include "skin/controls/search_progress_bar.h"
 #include "skin/controls/trans_static.h"
 #include "skin/gdip_button.h"
 #include "skin/gdip_dialog.h"
@@ -52,6 +53,7 @@ class CTamselDlg : public CNetworkWindow<CGdipDialog> {
   void OnPaint(HDC dc) override;
 
   // Results of the network operations this window starts.
+  void OnSearchEntry(const SearchEntry& entry) override;
   void OnSearchFinished() override;
   void OnLoginAccepted() override;
   void OnVolumeStatus(VolumeInfoList* first) override;
@@ -67,8 +69,16 @@ class CTamselDlg : public CNetworkWindow<CGdipDialog> {
   void HidePopup();
   void ApplyControlStates(const ControlStates& states);
 
-  // Login state.
+  // The search as the user sees it: the list filling, the progress mark, and why nothing (or
+  // nothing on this subnet) was found.
   void StartSearch();
+  void ListDevice(int index, const NasDeviceInfo& device, bool otherSubnet);
+  void SelectWhileSearching();
+  void ExplainSearchOutcome(const std::vector<NasDeviceInfo>& devices);
+  void ShowSearchExplanation(const std::wstring& text, bool offerSearchAgain);
+  void HideSearchExplanation();
+
+  // Login state.
   void Refresh();
   void Logout();
   void StartVolumeStatus();
@@ -94,7 +104,7 @@ class CTamselDlg : public CNetworkWindow<CGdipDialog> {
   CPngPreload preload_;
   CNASInfoDialog popup_;
   std::array<CShortCutButton, 8> shortcuts_;
-  std::array<CGdipButton, 7> buttons_;
+  std::array<CGdipButton, 8> buttons_;
   CBottomIconButton selectShortcut_;
   CBottomIconButton autoSorting_;
   CTransStatic selectLabel_;
@@ -103,9 +113,15 @@ class CTamselDlg : public CNetworkWindow<CGdipDialog> {
   CTransStatic copyright_;
   CGdipIconStatic logo_;
   CGdipComboBox deviceList_;
+  CSearchProgressBar searchProgress_;
+  CTransStatic searchExplanation_;
   HICON icon_ = nullptr;  // shared resource icon: not destroyed
 
   int selectedDevice_ = -1;
+  // While a search runs: the device used last ("ServName"), and whether the user picked a device
+  // meanwhile (then neither the early entries nor the final list change the choice).
+  std::wstring rememberedDevice_;
+  bool userChoseDevice_ = false;
   std::wstring userName_;
   std::wstring password_;
   std::wstring titleText_;

@@ -31,6 +31,11 @@ bool CNetworkResults::DispatchNetworkMessage(UINT message, WPARAM wParam, LPARAM
     case WM_FORMAT_STATE:
       OnFormatState(low, high);
       return true;
+    case WM_SEARCH_ENTRY: {
+      const std::unique_ptr<SearchEntry> entry(reinterpret_cast<SearchEntry*>(wParam));
+      if (entry && high == activeRequest_ && activeRequest_ != 0) OnSearchEntry(*entry);
+      return true;
+    }
     default:
       return false;
   }

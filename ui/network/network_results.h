@@ -4,7 +4,8 @@
 // window's ActiveRequest the window hears of it through the typed handler of its operation kind,
 // otherwise (an older request that was overtaken) it is dropped unread. Either way the operation
 // object is deleted here. The results that travel by value (WM_CGI_DONE, WM_SETIP_DONE and
-// WM_DISK_INFO to WM_FORMAT_STATE) are unpacked into typed handlers as well.
+// WM_DISK_INFO to WM_FORMAT_STATE) are unpacked into typed handlers as well, and so are the entries
+// a search posts while it listens (WM_SEARCH_ENTRY), which carry the search's token.
 //
 // A window derives from CNetworkWindow<its base> and overrides only the handlers it needs; the
 // others do nothing (a disk information record nobody wants is freed all the same).
@@ -15,6 +16,7 @@
 #include <string>
 
 #include "net/answer_records.h"
+#include "net/search_report.h"
 
 class CNetworkResults {
  public:
@@ -31,6 +33,10 @@ class CNetworkResults {
   // Mailbox results, each only for the active request. The shared records they refer to
   // (NasDeviceList, ShareList) are complete when the handler runs.
   virtual void OnSearchFinished() {}
+  // A device the active search has just listed, while it still listens (WM_SEARCH_ENTRY, by
+  // value under the search's token; another token's entries are dropped unread). The final
+  // OnSearchFinished follows with the whole list.
+  virtual void OnSearchEntry(const SearchEntry& /*entry*/) {}
   virtual void OnLoginAccepted() {}
   // `first` is the record the window handed to GetVolumeStatus, now filled, with the further
   // volumes linked after it (the window frees them: FreeVolumeInfoTail).

@@ -29,13 +29,16 @@ std::vector<int> EnabledIn(const ControlStates& states) {
   }
   return enabled;
 }
+
+// While a search runs only the device list is usable: it fills as the devices answer.
+const std::vector<int> kEnabledWhileSearching{IDC_DEVICE_LIST};
 }  // namespace
 
-TEST_F(MainWindowTest, StartsSearchingWithEveryControlDisabledAndThePopupHidden) {
+TEST_F(MainWindowTest, StartsSearchingWithOnlyTheDeviceListUsableAndThePopupHidden) {
   Open();
   EXPECT_EQ(door.Count(DoorCall::kSearchDevices), 1);
   EXPECT_EQ(door.Last(DoorCall::kSearchDevices).target, window.GetSafeHwnd());
-  EXPECT_TRUE(EnabledOf(window).empty());
+  EXPECT_EQ(EnabledOf(window), kEnabledWhileSearching);
   EXPECT_FALSE(window.Popup().IsWindowVisible());
   EXPECT_FALSE(Visible(IDC_AUTO_SORTING));
   EXPECT_FALSE(Visible(IDC_SHORTCUT_PLAY_CENTER));
@@ -158,7 +161,7 @@ TEST_F(MainWindowTest, AResultOfAnOvertakenRequestIsDroppedUnread) {
   door.Finish(first);
   Deliver();
   EXPECT_EQ(SendMessageW(window.GetDlgItem(IDC_DEVICE_LIST), CB_GETCOUNT, 0, 0), 0);
-  EXPECT_TRUE(EnabledOf(window).empty());  // still searching
+  EXPECT_EQ(EnabledOf(window), kEnabledWhileSearching);  // still searching
 
   door.Finish(door.Last(DoorCall::kSearchDevices));
   Deliver();
@@ -169,7 +172,7 @@ TEST_F(MainWindowTest, RefreshWhileLoggedInLogsOutAndDisablesEverythingUntilTheL
   LogInAsAdministrator();
   FinishVolumeStatus({{1, 8 << 20, 4 << 20, nullptr}});
   window.SendMessage(WM_COMMAND, IDC_REFRESH);
-  EXPECT_TRUE(EnabledOf(window).empty());
+  EXPECT_EQ(EnabledOf(window), kEnabledWhileSearching);
   EXPECT_FALSE(window.Popup().IsWindowVisible());
   EXPECT_STREQ(LoginCredentials().userName, "");
   EXPECT_EQ(Text(IDC_MAIN_WELCOME), L"");

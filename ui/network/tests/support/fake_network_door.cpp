@@ -77,6 +77,11 @@ void CFakeNetworkDoor::Finish(const DoorStart& start, const std::function<void(C
   PostMessageW(start.target, WM_QUERY_RESULT, 0, CMsg::ParamFromId(id));
 }
 
+void CFakeNetworkDoor::PostSearchEntry(const DoorStart& start, const SearchEntry& entry, int token) const {
+  PostMessageW(start.target, WM_SEARCH_ENTRY, reinterpret_cast<WPARAM>(new SearchEntry(entry)),
+               token == -1 ? start.token : token);
+}
+
 void CFakeNetworkDoor::FinishVolumeStatus(const DoorStart& start, const std::vector<VolumeInfoList>& volumes) const {
   VolumeInfoList* record = start.volumes;
   for (size_t index = 0; record && index < volumes.size(); ++index) {

@@ -19,6 +19,7 @@
 #include "net/answer_records.h"
 #include "net/command_bodies.h"
 #include "net/login_datagram.h"
+#include "net/search_report.h"
 #include "ui/network/network_door.h"
 
 class CQuery;
@@ -86,6 +87,9 @@ class CFakeNetworkDoor final : public INetworkDoor {
   void FinishVolumeStatus(const DoorStart& start, const std::vector<VolumeInfoList>& volumes) const;
   // GetUserAccess with the device's access text.
   void FinishUserAccess(const DoorStart& start, const std::wstring& accessText) const;
+
+  // A device a search lists while it still listens, posted under the start's token (or `token`).
+  void PostSearchEntry(const DoorStart& start, const SearchEntry& entry, int token = -1) const;
 
   // Results by value, posted to the start's window.
   void Post(const DoorStart& start, UINT message, WPARAM wParam, LPARAM lParam) const;

@@ -70,7 +70,7 @@ void CGdipComboBox::Paint(HDC target) {
   int selection = GetCurSel();
   if (selection < 0) return;
   SelectGuard font(dc, font_.Get());
-  CDC(dc).DrawText(GetLBText(selection), text, DT_VCENTER | DT_SINGLELINE, colour);
+  CDC(dc).DrawText(GetLBText(selection), text, DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX, colour);
 }
 
 void CGdipComboBox::DrawListItem(const DRAWITEMSTRUCT& item) const {
@@ -89,7 +89,7 @@ void CGdipComboBox::DrawListItem(const DRAWITEMSTRUCT& item) const {
     RECT text = item.rcItem;
     text.left += kTextInset;
     SelectGuard font(item.hDC, font_.Get());
-    dc.DrawText(GetLBText(static_cast<int>(item.itemID)), text, DT_VCENTER | DT_SINGLELINE,
+    dc.DrawText(GetLBText(static_cast<int>(item.itemID)), text, DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX,
                 selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : kTextColour);
   }
   if (item.itemAction & ODA_FOCUS) DrawFocusRect(item.hDC, &item.rcItem);

@@ -23,9 +23,9 @@ std::vector<OptionSpec> WithLogin(std::vector<OptionSpec> own) {
 }
 
 std::vector<CommandSpec> MakeSpecs() {
-  const std::wstring_view readEnd =
-      L"Logs in first. Exits 0, or 1 with a message on standard error when the login or the read "
-      L"failed.";
+  const std::wstring_view commandEnd =
+      L"Logs in first. Exits 0, or 1 with a message on standard error when the login or the "
+      L"command failed.";
   return {
       {L"search", {}, {{L"--explain", L"", L"then say what each adapter sent and heard"}, kJson},
        L"list the devices that answer on the local network",
@@ -40,7 +40,7 @@ std::vector<CommandSpec> MakeSpecs() {
        L"Prints \"answered\" (exit 0) or \"no answer\" (exit 1)."},
       {L"info", {}, WithLogin({kJson}), L"print the device's settings",
        L"One line: address, mask, gateway, DHCP flag, DNS 1, DNS 2, name, workgroup, description, "
-       L"time zone. "},
+       L"time zone."},
       {L"volumes", {}, WithLogin({kJson}), L"print the device's volumes",
        L"One line per volume: number, total GB, used GB."},
       {L"disks", {}, WithLogin({kJson}), L"print the device's disks",
@@ -48,24 +48,24 @@ std::vector<CommandSpec> MakeSpecs() {
       {L"shares", {}, WithLogin({kJson}), L"print the user's shares", L"One share name per line."},
       {L"access", {}, WithLogin({kJson}), L"print the user's access flags",
        L"One line of \"0\"/\"1\" flags."},
-      {L"passwd", {L"NEW"}, WithLogin({}), L"change the logged-in user's password to NEW", readEnd},
+      {L"passwd", {L"NEW"}, WithLogin({}), L"change the logged-in user's password to NEW", commandEnd},
       {L"set-timezone", {L"N"}, WithLogin({}), L"set the device's time zone to number N (1-96)",
-       readEnd},
+       commandEnd},
       {L"set-name", {},
        WithLogin({{L"--name", L"N", L"the device's name", true},
                   {L"--workgroup", L"W", L"its workgroup", true},
                   {L"--description", L"D", L"its description", true}}),
-       L"set the device's name, workgroup and description", readEnd},
+       L"set the device's name, workgroup and description", commandEnd},
       {L"set-network", {},
        WithLogin({kDhcp, kIp, kMask, kGateway, {L"--dns1", L"D", L"the first DNS server"},
                   {L"--dns2", L"D", L"the second DNS server"}}),
-       L"set the device's network (--dhcp, or --ip --mask --gateway)", readEnd},
+       L"set the device's network (--dhcp, or --ip --mask --gateway)", commandEnd},
       {L"mappings", {}, WithLogin({kJson}),
        L"print the user's shares with the drive letters they are mapped to",
        L"One line per share: name, letter (empty when none)."},
       {L"map", {L"SHARE", L"LETTER"}, WithLogin({}), L"map a share to a drive letter (Y, y or Y:)",
-       readEnd},
-      {L"unmap", {L"LETTER"}, WithLogin({}), L"remove the mapping of a drive letter", readEnd},
+       commandEnd},
+      {L"unmap", {L"LETTER"}, WithLogin({}), L"remove the mapping of a drive letter", commandEnd},
       {L"format", {},
        WithLogin({{L"--level", L"standard|linear|raid0|raid1", L"the volume type", true}}),
        L"create and format the device's volumes (destroys what the disks hold)",

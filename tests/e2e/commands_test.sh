@@ -85,7 +85,7 @@ json_and_help() {
   expect_eq "shares as JSON" '[{"name":"Music"},{"name":"Family Photos"}]' "$(ctl shares --json)"
   expect_eq "search as JSON" '"name":"NAS-ONE","address":"192.0.2.21"' \
     "$(drovikctl pc search --json | grep -o '"name":"NAS-ONE","address":"192.0.2.21"')"
-  drovikctl pc --help | grep -q "set-network --dhcp" || fail "the help does not list set-network's options"
+  drovikctl pc --help | grep -q "set-network \[--dhcp\]" || fail "the help does not list set-network's options"
   drovikctl pc map --help | grep -q "LETTER" || fail "map --help does not describe LETTER"
   local status=0
   drovikctl pc volumes --bogus >/dev/null 2>&1 || status=$?

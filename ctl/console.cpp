@@ -6,10 +6,15 @@
 
 #include <cstdio>
 
+#include "base/win/ansi_text.h"
 #include "net/win/user_message.h"
 
-void PrintLine(std::string_view narrowText) {
-  std::fwrite(narrowText.data(), 1, narrowText.size(), stdout);
+namespace {
+bool jsonOutput = false;
+}  // namespace
+
+void PrintLine(std::string_view utf8Text) {
+  std::fwrite(utf8Text.data(), 1, utf8Text.size(), stdout);
   std::fputc('\n', stdout);
   std::fflush(stdout);
 }
@@ -25,7 +30,7 @@ std::string ToUtf8(std::wstring_view text) {
 }
 
 void PrintError(std::wstring_view text) {
-  const std::string utf8 = ToUtf8(text);
+  const std::string utf8 = PrintableText(ToU16(text));
   std::fwrite(utf8.data(), 1, utf8.size(), stderr);
   std::fputc('\n', stderr);
   std::fflush(stderr);
@@ -39,4 +44,24 @@ void UsePlainLineEnds() {
 
 void UseConsoleForUserMessages() {
   SetUserMessageSink([](const std::wstring& text) { PrintError(text); });
+}
+
+RecordField DeviceField(std::string name, const char* ansiText) {
+  return TextField(std::move(name), ToU16(FromAnsi(ansiText)));
+}
+
+void UseJsonOutput(bool json) { jsonOutput = json; }
+
+bool JsonOutput() { return jsonOutput; }
+
+void PrintRecord(const Record& record) {
+  PrintLine(jsonOutput ? RecordJson(record) : RecordLine(record));
+}
+
+void PrintRecords(const std::vector<Record>& records) {
+  if (jsonOutput) {
+    PrintLine(RecordsJson(records));
+    return;
+  }
+  for (const Record& record : records) PrintLine(RecordLine(record));
 }

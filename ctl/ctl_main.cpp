@@ -4,6 +4,7 @@
 
 #include "ctl/commands.h"
 #include "ctl/console.h"
+#include "ctl/text/command_line.h"
 #include "i18n/win/win_language.h"
 
 namespace {
@@ -32,10 +33,16 @@ const std::map<std::wstring, Command>& CommandTable() {
   return table;
 }
 
-int Usage() {
-  std::wstring text = L"usage: drovikctl COMMAND [options]\ncommands:";
-  for (const auto& [name, command] : CommandTable()) text += L" " + name;
-  PrintError(text);
+// Help goes to standard output as it is written: it is the program's own text.
+int Help(const CommandLine& line) {
+  PrintLine(ToUtf8(line.command ? CommandHelp(*line.command) : GeneralHelp()));
+  return 0;
+}
+
+int UsageError(const CommandLine& line) {
+  PrintError(line.error);
+  PrintError(line.command ? L"usage: " + Synopsis(*line.command)
+                          : std::wstring(L"usage: drovikctl COMMAND [options]; drovikctl --help lists the commands"));
   return 2;
 }
 
@@ -45,8 +52,11 @@ int wmain(int argc, wchar_t** argv) {
   UsePlainLineEnds();
   UseConsoleForUserMessages();
   ApplyLanguageSetting();
-  if (argc < 2) return Usage();
-  const auto found = CommandTable().find(argv[1]);
-  if (found == CommandTable().end()) return Usage();
-  return found->second(Arguments(argv + 2, argv + argc));
+  const CommandLine line = ParseCommandLine(Arguments(argv + 1, argv + argc));
+  if (line.help) return Help(line);
+  if (!line.error.empty()) return UsageError(line);
+  const auto found = CommandTable().find(std::wstring(line.command->name));
+  if (found == CommandTable().end()) return UsageError(line);
+  UseJsonOutput(line.json);
+  return found->second(line.CommandArguments());
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cwctype>
 #include <string>
+#include <vector>
 
 #include "base/win/ansi_text.h"
 #include "ctl/commands.h"
@@ -116,10 +117,12 @@ int RunMappingsCommand(const Arguments& args) {
   MappedShares shares;
   if (!shares.Read(*login)) return 1;
   const std::u16string select = SelectText();
+  std::vector<Record> mappings;
   for (const ShareEntry& share : ShareList()) {
     const std::u16string letter = share.label == select ? u"" : share.label;
-    PrintLine(ToUtf8(ToWide(share.name)) + "\t" + ToUtf8(ToWide(letter)));
+    mappings.push_back({TextField("share", share.name), TextField("letter", letter)});
   }
+  PrintRecords(mappings);
   return 0;
 }
 

@@ -1,14 +1,16 @@
-// drovikctl commands that print what the device reports, one record per line, tab-separated.
-// Each logs in first. Commands reported through 2025 wait up to 60 s; the volume and access
-// answers report only when they arrive, so those wait 30 s and then say the device did not answer.
+// drovikctl commands that print what the device reports, one record per line, tab-separated, or
+// with --json as one JSON document with the same fields.
+// Each logs in first. Commands reported through 2025 wait up to 60 s; the volume read reports its
+// answer or its failure, the access answer only when it arrives, so those wait 30 s and then say
+// the device did not answer.
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "base/win/ansi_text.h"
 #include "ctl/commands.h"
 #include "ctl/console.h"
 #include "ctl/device_session.h"
-#include "ctl/text/field_line.h"
 #include "net/answer_records.h"
 
 namespace {
@@ -39,9 +41,12 @@ int RunInfoCommand(const Arguments& args) {
   const int token = LaunchQuery(window.Handle(), [&](CQuery& q) { return q.GetWizardInfo(*device); });
   if (!WaitForCgiDone(window, token, 2)) return 1;
   const WizardInfoRecord& info = WizardInfo();
-  PrintLine(JoinFields({info.lan.address, info.lan.mask, info.lan.gateway, std::to_string(info.dhcpFlag),
-                    info.dns1, info.dns2, info.hostName, info.workgroup, info.description,
-                    std::to_string(info.timeZoneIndex)}));
+  PrintRecord({DeviceField("address", info.lan.address), DeviceField("mask", info.lan.mask),
+               DeviceField("gateway", info.lan.gateway), NumberField("dhcp", info.dhcpFlag),
+               DeviceField("dns1", info.dns1), DeviceField("dns2", info.dns2),
+               DeviceField("name", info.hostName), DeviceField("workgroup", info.workgroup),
+               DeviceField("description", info.description),
+               NumberField("timeZone", info.timeZoneIndex)});
   return 0;
 }
 
@@ -51,10 +56,21 @@ int RunVolumesCommand(const Arguments& args) {
   if (!device) return 1;
   VolumeInfoList first{};
   const int token = LaunchQuery(window.Handle(), [&](CQuery& q) { return q.GetVolumeStatus(*device, &first); });
-  if (!TakeMailboxResult(window, token, kMailboxWaitMs)) return NoAnswer();
-  for (const VolumeInfoList* v = &first; v; v = v->next)
-    PrintLine(JoinFields({std::to_string(v->volume), std::to_string(v->totalSize >> 20), std::to_string(v->usedSize >> 20)}));
+  const std::unique_ptr<CQuery> done = TakeMailboxResult(window, token, kMailboxWaitMs);
+  if (!done) return NoAnswer();
+  if (done->readFailed) {
+    FreeVolumeInfoTail(first);
+    PrintError(done->deviceStatus ? L"the command failed (HTTP " + std::to_wstring(done->deviceStatus) + L")"
+                                  : std::wstring(L"the command failed"));
+    return 1;
+  }
+  // The list ends at a record without a volume, as the main window's panels do.
+  std::vector<Record> volumes;
+  for (const VolumeInfoList* v = &first; v && v->volume != 0; v = v->next)
+    volumes.push_back({NumberField("volume", v->volume), NumberField("totalGB", v->totalSize >> 20),
+                       NumberField("usedGB", v->usedSize >> 20)});
   FreeVolumeInfoTail(first);
+  PrintRecords(volumes);
   return 0;
 }
 
@@ -64,9 +80,17 @@ int RunDisksCommand(const Arguments& args) {
   if (!device) return 1;
   const std::unique_ptr<DiskInfoResult> disks = ReadDisks(window, *device);
   if (!disks) return 1;
+  std::vector<Record> listed;
+  if (disks->diskCount >= 1)
+    listed.push_back({DeviceField("name", disks->firstName), NumberField("sizeGB", disks->firstSizeGiB)});
+  if (disks->diskCount >= 2)
+    listed.push_back({DeviceField("name", disks->secondName), NumberField("sizeGB", disks->secondSizeGiB)});
+  if (JsonOutput()) {
+    PrintLine("{\"count\":" + std::to_string(disks->diskCount) + ",\"disks\":" + RecordsJson(listed) + "}");
+    return 0;
+  }
   PrintLine(std::to_string(disks->diskCount));
-  if (disks->diskCount >= 1) PrintLine(JoinFields({disks->firstName, std::to_string(disks->firstSizeGiB)}));
-  if (disks->diskCount >= 2) PrintLine(JoinFields({disks->secondName, std::to_string(disks->secondSizeGiB)}));
+  PrintRecords(listed);
   return 0;
 }
 
@@ -77,7 +101,9 @@ int RunSharesCommand(const Arguments& args) {
   ShareList().clear();
   const int token = LaunchQuery(window.Handle(), [&](CQuery& q) { return q.GetShareInfo(*device, 0); });
   if (!WaitForCgiDone(window, token, 8)) return 1;
-  for (const ShareEntry& share : ShareList()) PrintLine(ToUtf8(ToWide(share.name)));
+  std::vector<Record> shares;
+  for (const ShareEntry& share : ShareList()) shares.push_back({TextField("name", share.name)});
+  PrintRecords(shares);
   return 0;
 }
 
@@ -88,6 +114,6 @@ int RunAccessCommand(const Arguments& args) {
   const int token = LaunchQuery(window.Handle(), [&](CQuery& q) { return q.GetUserAccess(*device); });
   const std::unique_ptr<CQuery> done = TakeMailboxResult(window, token, kMailboxWaitMs);
   if (!done) return NoAnswer();
-  PrintLine(ToUtf8(done->accessText));
+  PrintRecord({TextField("access", ToU16(done->accessText))});
   return 0;
 }

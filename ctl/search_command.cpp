@@ -1,25 +1,28 @@
-// drovikctl search [--explain]: one line per device found, in the order they first answered; with
-// --explain, then what each adapter sent and heard.
+// drovikctl search [--explain] [--json]: one line per device found, in the order they first
+// answered; with --explain, then what each adapter sent and heard. With --json the devices are one
+// JSON array, or with --explain an object of the devices and the adapters' counts.
 #include <string>
 #include <vector>
 
 #include "ctl/commands.h"
 #include "ctl/console.h"
 #include "ctl/device_session.h"
-#include "ctl/text/field_line.h"
+#include "base/win/ansi_text.h"
 #include "ctl/text/search_explanation.h"
 #include "net/search_tally.h"
 #include "net/win/udp_sockets.h"
 
 namespace {
 
-std::string DeviceLine(const NasDeviceInfo& device) {
+Record DeviceRecord(const NasDeviceInfo& device) {
   const AdapterTable& adapters = Adapters();
   const char* adapter = device.adapterIndex >= 0 && device.adapterIndex < adapters.count
                             ? adapters.rows[device.adapterIndex].address
                             : "";
-  return JoinFields({device.name, device.address, device.mask, device.gateway, device.dhcpFlag,
-                     device.macText, adapter});
+  return {DeviceField("name", device.name),       DeviceField("address", device.address),
+          DeviceField("mask", device.mask),       DeviceField("gateway", device.gateway),
+          DeviceField("dhcp", device.dhcpFlag),   DeviceField("mac", device.macText),
+          DeviceField("adapter", adapter)};
 }
 
 std::vector<ListedAdapter> AdapterRows() {
@@ -42,11 +45,22 @@ int RunSearchCommand(const Arguments& args) {
     return 1;
   }
   std::vector<NasDeviceInfo> devices;
+  std::vector<Record> records;
   NasDeviceInfo device;
-  for (int i = 0; NasDeviceList::Instance().CopyAt(i, device); ++i) devices.push_back(device);
-  for (const NasDeviceInfo& found : devices) PrintLine(DeviceLine(found));
-  if (HasFlag(args, L"--explain"))
-    for (const std::string& line : ExplainSearch(AdapterRows(), LastSearchTally(), devices))
+  for (int i = 0; NasDeviceList::Instance().CopyAt(i, device); ++i) {
+    devices.push_back(device);
+    records.push_back(DeviceRecord(device));
+  }
+  const bool explain = HasFlag(args, L"--explain");
+  if (JsonOutput() && explain) {
+    PrintLine("{\"devices\":" + RecordsJson(records) + ",\"adapters\":" +
+              RecordsJson(AdapterRecords(AdapterRows(), LastSearchTally())) + "}");
+    return 0;
+  }
+  PrintRecords(records);
+  if (explain)
+    for (const std::string& line :
+         ExplainSearch(AdapterRows(), LastSearchTally(), devices, ThreadAnsiCodePage()))
       PrintLine(line);
   return 0;
 }

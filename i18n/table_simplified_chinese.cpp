@@ -202,6 +202,9 @@ const char16_t kSimplifiedChineseTable[] =
     u"|Error||错误|\t\t   "
     u"|%dG Used/%dG Available||%dG 已使用/%dG 总容量|\t\t   "
     u"|All Rights Reserved.||版权所有。|\t\t   "
+    u"|Reading the volumes failed.||读取卷信息失败。|\t\t   "
+    u"|Reading the shares failed.||读取共享文件夹失败。|\t\t   "
+    u"|The device answered HTTP %d.||设备的回应为 HTTP %d。|\t\t   "
     u"|Username or password error.||用户名或密码错误。|\t\t   "
     // The search as the main window shows it
     u"|other subnet||其他子网|\t\t   "

@@ -202,6 +202,9 @@ const char16_t kTraditionalChineseTable[] =
     u"|Error||錯誤|\t\t   "
     u"|%dG Used/%dG Available||%dG 已使用/%dG 總容量|\t\t   "
     u"|All Rights Reserved.||版權所有。|\t\t   "
+    u"|Reading the volumes failed.||讀取磁碟區資訊失敗。|\t\t   "
+    u"|Reading the shares failed.||讀取共用資料夾失敗。|\t\t   "
+    u"|The device answered HTTP %d.||裝置的回應為 HTTP %d。|\t\t   "
     u"|Username or password error.||使用者名稱或密碼錯誤。|\t\t   "
     // The search as the main window shows it
     u"|other subnet||其他子網路|\t\t   "

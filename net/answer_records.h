@@ -42,11 +42,12 @@ struct DiskInfoResult {
 
 // One volume of the device. The caller of GetVolumeStatus supplies the first record, zero-filled;
 // the answer appends the others (allocated with new) and the caller frees them with
-// FreeVolumeInfoTail.
+// FreeVolumeInfoTail. A listed record's volume number is 1-255 and its sizes (KiB) are never
+// negative: the answer leaves out items that are not; a record with volume 0 holds no volume.
 struct VolumeInfoList {
   std::int32_t volume;
-  std::int32_t totalSize;
-  std::int32_t usedSize;
+  std::int64_t totalSize;  // KiB: a volume of 4 TiB and more does not fit 32 bits
+  std::int64_t usedSize;
   VolumeInfoList* next;
 };
 

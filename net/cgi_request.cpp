@@ -109,6 +109,18 @@ bool StatusLineAccepted(const std::uint8_t* data, std::size_t length) {
   return status && *status == "200";
 }
 
+std::optional<int> AnswerStatusCode(std::string_view answer) {
+  if (answer.substr(0, 5) != "HTTP/") return std::nullopt;
+  const std::size_t space = answer.find(' ');
+  if (space == std::string_view::npos || space > 16) return std::nullopt;
+  const std::string_view code = answer.substr(space + 1, 3);
+  const bool digits = code.size() == 3 && std::all_of(code.begin(), code.end(), [](char c) {
+    return c >= '0' && c <= '9';
+  });
+  if (!digits) return std::nullopt;
+  return (code[0] - '0') * 100 + (code[1] - '0') * 10 + (code[2] - '0');
+}
+
 AnswerReader::State AnswerReader::Take(std::string_view bytes) {
   if (state_ != State::kReading) return state_;
   if (bytes.size() > kMaxAnswerSize - received_.size()) return state_ = State::kFailed;

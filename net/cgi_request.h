@@ -25,6 +25,9 @@ std::optional<std::string> FormatCgiRequest(std::string_view path, std::string_v
 // one character after it to the next space (so "200" right before the line end fails). Only the
 // first bytes are looked at.
 bool StatusLineAccepted(const std::uint8_t* data, std::size_t length);
+// The status code of an answer's status line ("HTTP/1.1 401 ..." gives 401), to tell the user what
+// the device said when a read failed; nothing when there is no line of that form.
+std::optional<int> AnswerStatusCode(std::string_view answer);
 
 // Reads a device's answer as it arrives, in the pieces the receive calls return, and says when
 // it is whole. An answer with a Content-Length is whole when its body has arrived (bytes after it
@@ -58,3 +61,8 @@ private:
 };
 // Answers beyond this size are refused rather than read on.
 constexpr std::size_t kMaxAnswerSize = 1 << 20;
+// How long an answer may take to arrive, from the first wait for it: the time of 101 polls of
+// 70 ms with their 10 ms pauses. It is time, not a count of receive calls, so a quick device's
+// answer of any size up to kMaxAnswerSize is read whole, while a device that drips its answer (or
+// never sends one) still ends the exchange within it.
+constexpr unsigned kAnswerTimeMs = 101 * (70 + 10);

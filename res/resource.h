@@ -107,6 +107,7 @@
 #define IDC_INFO_ADDRESS 1130
 #define IDC_INFO_MASK 1131
 #define IDC_INFO_GATEWAY 1132
+#define IDC_INFO_NOTICE 1142
 // The volume panels by slot: not in id order.
 #define IDC_INFO_VOLUME_0 1139
 #define IDC_INFO_VOLUME_1 1138

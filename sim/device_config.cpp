@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "sim/device_numbering.h"
+#include "sim/http_response.h"
 #include "sim/text_numbers.h"
 
 namespace {
@@ -219,6 +220,8 @@ const std::map<std::string, Setter>& Keys() {
       {"http.fault", SetHttpFault},
       {"http.split_ms", Number([](DeviceState& d) -> int& { return d.http.splitMs; })},
       {"http.oversize", Flag([](DeviceState& d) -> bool& { return d.http.oversize; })},
+      {"http.pad_bytes", Number([](DeviceState& d) -> int& { return d.http.padBytes; }, 0,
+                                kMaxPadBytes)},
       {"network.readdress", Flag([](DeviceState& d) -> bool& { return d.network.readdress; })},
       {"network.release_ms", Number([](DeviceState& d) -> int& { return d.network.releaseMs; })},
       {"format.seconds", Number([](DeviceState& d) -> int& { return d.format.seconds; }, 0,

@@ -47,6 +47,7 @@
 //                               status line says "HTTP/1.0"
 //   http.split_ms=200           sends each answer in 3 pieces, 200 ms apart
 //   http.oversize=1             pads each XML body to 10000 bytes
+//   http.pad_bytes=497664       pads each XML body to that many bytes (at most 2097152)
 //   fault.COMMAND=FAULT         repeatable, the faults add up: spoils the answer to one command,
 //                               named by its form cmd (fault.cgi_FMT_Create_DiskMGR) or, for the
 //                               XML files, by the file name (fault.dm_read_state.xml). FAULT is

@@ -45,6 +45,7 @@ struct HttpFaults {
   HttpFault fault = HttpFault::kNone;
   int splitMs = 0;        // sends each answer in pieces, this long apart
   bool oversize = false;  // pads each XML body beyond what one 4096-byte read can hold
+  int padBytes = 0;       // pads each XML body to this many bytes (0: as it is)
 };
 
 // How a change of the network settings over the web moves the simulator's own interface.

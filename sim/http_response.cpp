@@ -27,9 +27,9 @@ std::string PadInsideRoot(std::string body, std::size_t size) {
 }  // namespace
 
 std::string RenderResponse(const WebAnswer& answer, const HttpFaults& faults) {
-  const std::string body = answer.status == 200 && faults.oversize
-                               ? PadInsideRoot(answer.body, kOversizeBodyBytes)
-                               : answer.body;
+  const std::size_t padTo = std::max<std::size_t>(faults.oversize ? kOversizeBodyBytes : 0,
+                                                  static_cast<std::size_t>(faults.padBytes));
+  const std::string body = answer.status == 200 ? PadInsideRoot(answer.body, padTo) : answer.body;
   std::string out = faults.fault == HttpFault::kHttp10 ? "HTTP/1.0 " : "HTTP/1.1 ";
   out += std::to_string(answer.status) + " " + Reason(answer.status) + "\r\n";
   if (answer.status == 401) out += "WWW-Authenticate: Basic realm=\"NAS\"\r\n";

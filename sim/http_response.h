@@ -15,6 +15,8 @@ struct WebAnswer {
 
 // What an oversized answer's body is padded to: far more than one 4096-byte read takes.
 constexpr std::size_t kOversizeBodyBytes = 10000;
+// The most a body may be padded to: twice the largest answer the program reads.
+constexpr int kMaxPadBytes = 2 << 20;
 
 // Status line, Content-Type, Content-Length, "Connection: close", the body. The http10
 // fault changes the status line's version, the oversize fault pads a 200 body with blanks inside

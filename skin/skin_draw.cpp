@@ -72,7 +72,7 @@ void DrawSkinText(HDC dc, std::wstring_view text, RECT rect, UINT format, int he
                   COLORREF colour) {
   FontHandle font = CreateSkinFont(height, weight);
   SelectGuard selected(dc, font.Get());
-  CDC(dc).DrawText(text, rect, format, colour);
+  CDC(dc).DrawText(text, rect, format | DT_NOPREFIX, colour);
 }
 
 void PaintParentBackground(HWND control, HDC dc) {

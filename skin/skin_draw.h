@@ -30,7 +30,9 @@ const wchar_t* SkinFontFace();
 // A font of the skin: the face above, pitch-and-family 32 (FF_SWISS), character set 0.
 FontHandle CreateSkinFont(int height, int weight = FW_THIN);
 
-// Draws `text` in a skin font of `height` and `weight`, transparent, in `colour`.
+// Draws `text` in a skin font of `height` and `weight`, transparent, in `colour`. The text is drawn
+// as it is: the skin has no keyboard mnemonics, so an "&" (in a device or share name) is a
+// character like any other.
 void DrawSkinText(HDC dc, std::wstring_view text, RECT rect, UINT format, int height, int weight,
                   COLORREF colour);
 

@@ -1,6 +1,6 @@
 #include "ctl/text/field_line.h"
 
-std::string JoinFields(std::initializer_list<std::string_view> fields) {
+std::string JoinFields(const std::vector<std::string_view>& fields) {
   std::string line;
   bool first = true;
   for (std::string_view field : fields) {

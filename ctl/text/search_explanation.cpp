@@ -11,15 +11,16 @@ namespace {
 // Long device lists are cut: the counts say how many there are, the names only help to recognise.
 constexpr std::size_t kNamesShown = 8;
 
-std::string Named(const NasDeviceInfo& device) {
-  const std::string name = device.name[0] ? device.name : "(no name)";
-  return name + " " + device.address;
+std::string Named(const NasDeviceInfo& device, const AnsiCodePage& codePage) {
+  const std::string name = device.name[0] ? PrintableText(codePage.ToText(device.name)) : "(no name)";
+  return name + " " + PrintableText(codePage.ToText(device.address));
 }
 
-std::string DeviceCount(const std::vector<const NasDeviceInfo*>& devices) {
+std::string DeviceCount(const std::vector<const NasDeviceInfo*>& devices,
+                        const AnsiCodePage& codePage) {
   std::string text = std::to_string(devices.size());
   for (std::size_t i = 0; i < devices.size() && i < kNamesShown; ++i)
-    text += (i == 0 ? " (" : ", ") + Named(*devices[i]);
+    text += (i == 0 ? " (" : ", ") + Named(*devices[i], codePage);
   if (devices.size() > kNamesShown)
     text += ", and " + std::to_string(devices.size() - kNamesShown) + " more";
   if (!devices.empty()) text += ")";
@@ -27,7 +28,8 @@ std::string DeviceCount(const std::vector<const NasDeviceInfo*>& devices) {
 }
 
 void ExplainAdapter(std::vector<std::string>& lines, int row, const ListedAdapter& adapter,
-                    const AdapterTally& tally, const std::vector<NasDeviceInfo>& devices) {
+                    const AdapterTally& tally, const std::vector<NasDeviceInfo>& devices,
+                    const AnsiCodePage& codePage) {
   std::vector<const NasDeviceInfo*> reached, elsewhere;
   for (const NasDeviceInfo& device : devices) {
     if (device.adapterIndex != row) continue;
@@ -45,8 +47,8 @@ void ExplainAdapter(std::vector<std::string>& lines, int row, const ListedAdapte
                   ", as an answer to another search: " + std::to_string(tally.otherSearch) +
                   ", as too short or malformed: " + std::to_string(tally.tooShort) +
                   ", as not a search answer: " + std::to_string(tally.notAReply));
-  lines.push_back("  devices found through it: " + DeviceCount(reached));
-  std::string otherSubnet = "  devices found on another subnet: " + DeviceCount(elsewhere);
+  lines.push_back("  devices found through it: " + DeviceCount(reached, codePage));
+  std::string otherSubnet = "  devices found on another subnet: " + DeviceCount(elsewhere, codePage);
   if (!elsewhere.empty())
     otherSubnet += "; logging in as administrator offers to move them to this subnet";
   lines.push_back(otherSubnet);
@@ -63,15 +65,40 @@ void AdviseOnSilence(std::vector<std::string>& lines) {
 
 std::vector<std::string> ExplainSearch(const std::vector<ListedAdapter>& adapters,
                                        const SearchTally& tally,
-                                       const std::vector<NasDeviceInfo>& devices) {
+                                       const std::vector<NasDeviceInfo>& devices,
+                                       const AnsiCodePage& codePage) {
   std::vector<std::string> lines;
   const std::size_t rows = std::min(adapters.size(), tally.adapters.size());
   if (rows == 0) lines.push_back("no network adapter with IPv4 took part in the search");
   for (std::size_t row = 0; row < rows; ++row)
-    ExplainAdapter(lines, static_cast<int>(row), adapters[row], tally.adapters[row], devices);
+    ExplainAdapter(lines, static_cast<int>(row), adapters[row], tally.adapters[row], devices,
+                   codePage);
   for (const ListedAdapter& adapter : tally.leftOut)
     lines.push_back("adapter left out: " + adapter.address + " mask " + adapter.mask +
                     " (more adapters than the search uses)");
   if (tally.Heard() == 0) AdviseOnSilence(lines);
   return lines;
+}
+
+std::vector<Record> AdapterRecords(const std::vector<ListedAdapter>& adapters,
+                                   const SearchTally& tally) {
+  const auto text = [](const std::string& ascii) { return std::u16string(ascii.begin(), ascii.end()); };
+  std::vector<Record> records;
+  const std::size_t rows = std::min(adapters.size(), tally.adapters.size());
+  for (std::size_t row = 0; row < rows; ++row) {
+    const AdapterTally& counts = tally.adapters[row];
+    records.push_back({TextField("address", text(adapters[row].address)),
+                       TextField("mask", text(adapters[row].mask)),
+                       NumberField("searchSent", counts.searchSent ? 1 : 0),
+                       NumberField("heard", counts.heard), NumberField("accepted", counts.accepted),
+                       NumberField("ignored", counts.Ignored()),
+                       NumberField("otherProduct", counts.otherProduct),
+                       NumberField("otherSearch", counts.otherSearch),
+                       NumberField("tooShort", counts.tooShort),
+                       NumberField("notAReply", counts.notAReply)});
+  }
+  for (const ListedAdapter& adapter : tally.leftOut)
+    records.push_back({TextField("address", text(adapter.address)), TextField("mask", text(adapter.mask)),
+                       NumberField("leftOut", 1)});
+  return records;
 }

@@ -73,6 +73,17 @@ uninstall_entries() {
     END { for (k in named) print version[k] "\t" publisher[k] }'
 }
 
+# Where the entry named Drovik says it is installed and how large it is (KiB, as reg shows it):
+# EstimatedSize, which the list of programs shows, or else the Size that ARPSIZE is published as.
+uninstall_place() {
+  registry_values 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' | awk -F'\t' '
+    $2 == "DisplayName" && $3 == "Drovik" { named[$1] = 1 }
+    $2 == "InstallLocation" { place[$1] = $3 }
+    $2 == "EstimatedSize" { estimated[$1] = $3 }
+    $2 == "Size" { size[$1] = $3 }
+    END { for (k in named) print place[k] "\t" (k in estimated ? estimated[k] : size[k]) }'
+}
+
 # The product's icon as the installer recorded it for the list of installed programs.
 product_icon() {
   registry_values 'HKLM\Software\Classes\Installer\Products' | awk -F'\t' '
@@ -195,6 +206,14 @@ test_install_upgrade_uninstall() {
   tr -d '\0' <"$shortcut" | grep -c 'Program Files\\Drovik\\drovik.exe' >/dev/null ||
     fail "the shortcut does not lead to the program"
   expect_eq "uninstall entry" "$current"$'\t'"Drovik" "$(uninstall_entries)"
+  # "Apps" shows the folder and the programs' size (their KiB, rounded up each).
+  local place kib=0 program
+  for program in drovik.exe drovikctl.exe; do
+    kib=$((kib + ($(stat -c %s "$work/current/unpacked/drovik-$current/$program") + 1023) / 1024))
+  done
+  place=$(uninstall_place)
+  expect_eq "install location" 'C:\Program Files\Drovik\' "${place%%$'\t'*}"
+  expect_eq "estimated size" "$kib" "$((${place#*$'\t'}))"
   local icon; icon=$(product_icon)
   [ -n "$icon" ] && [ -s "$drive_c/$(sed 's|^C:\\||; s|\\|/|g' <<<"$icon")" ] ||
     fail "no icon in the list of installed programs: '$icon'"

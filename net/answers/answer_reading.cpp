@@ -52,17 +52,25 @@ std::u16string DecodeShareText(std::string_view bytes) {
   return out;
 }
 
-std::int32_t NumberFromText(std::u16string_view text) {
+std::int64_t LongNumberFromText(std::u16string_view text) {
   std::size_t at = 0;
   while (at < text.size() && IsWhiteSpace(text[at])) ++at;
   bool negative = false;
   if (at < text.size() && (text[at] == u'-' || text[at] == u'+')) negative = text[at++] == u'-';
-  constexpr std::int64_t kLimit = std::numeric_limits<std::int32_t>::max() + std::int64_t{1};
-  std::int64_t value = 0;
+  // The magnitude stops at 2^63, the most negative value; a positive one stops one below.
+  constexpr std::uint64_t kLimit = std::uint64_t{1} << 63;
+  std::uint64_t value = 0;
   for (; at < text.size() && text[at] >= u'0' && text[at] <= u'9'; ++at)
-    value = std::min(value * 10 + (text[at] - u'0'), kLimit);
-  if (negative) return static_cast<std::int32_t>(-value);
-  return static_cast<std::int32_t>(std::min<std::int64_t>(value, kLimit - 1));
+    value = value > (kLimit - (text[at] - u'0')) / 10 ? kLimit : value * 10 + (text[at] - u'0');
+  if (negative) return value == kLimit ? std::numeric_limits<std::int64_t>::min()
+                                       : -static_cast<std::int64_t>(value);
+  return static_cast<std::int64_t>(std::min(value, kLimit - 1));
+}
+
+std::int32_t NumberFromText(std::u16string_view text) {
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+      LongNumberFromText(text), std::numeric_limits<std::int32_t>::min(),
+      std::numeric_limits<std::int32_t>::max()));
 }
 
 std::optional<std::u16string> NextChildText(XmlNavigator& reader, std::u16string_view name) {
@@ -73,6 +81,11 @@ std::optional<std::u16string> NextChildText(XmlNavigator& reader, std::u16string
 std::int32_t NextChildNumber(XmlNavigator& reader, std::u16string_view name) {
   const auto text = NextChildText(reader, name);
   return text ? NumberFromText(*text) : 0;
+}
+
+std::int64_t NextChildLongNumber(XmlNavigator& reader, std::u16string_view name) {
+  const auto text = NextChildText(reader, name);
+  return text ? LongNumberFromText(*text) : 0;
 }
 
 bool StoreInField(const AnsiCodePage& codePage, std::u16string_view text, char* field,

@@ -26,6 +26,8 @@ std::u16string DecodeShareText(std::string_view bytes);
 // leading white space and a sign allowed, digits up to the first other character, 0 for none.
 // Values beyond the 32-bit range stop at its ends.
 std::int32_t NumberFromText(std::u16string_view text);
+// The same read into 64 bits, stopping at their ends.
+std::int64_t LongNumberFromText(std::u16string_view text);
 
 // The text of the next child named `name` of the main element (the search continues after the
 // child found last); nothing when there is none, so a missing element cannot hand out the text
@@ -33,6 +35,7 @@ std::int32_t NumberFromText(std::u16string_view text);
 std::optional<std::u16string> NextChildText(XmlNavigator& reader, std::u16string_view name);
 // Its number; 0 when the child is missing.
 std::int32_t NextChildNumber(XmlNavigator& reader, std::u16string_view name);
+std::int64_t NextChildLongNumber(XmlNavigator& reader, std::u16string_view name);
 
 // Stores `text` in the ANSI code page into a field of `size` bytes: zero-filled, and cut at a
 // character boundary so that the text and its zero fit. True when the whole text fitted.

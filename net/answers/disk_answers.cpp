@@ -28,6 +28,13 @@ std::optional<std::int32_t> ResultValue(std::string_view answer, const AnsiCodeP
   return NextChildNumber(reader, u"res");
 }
 
+// A volume the panels can show: a number the device can have and sizes that are not negative. A
+// device that answers otherwise gets no panel for that item rather than a made-up one.
+bool IsPlausibleVolume(const VolumeInfoList& volume) {
+  return volume.volume >= 1 && volume.volume <= 255 && volume.totalSize >= 0 &&
+         volume.usedSize >= 0;
+}
+
 }  // namespace
 
 AnswerReport ParseDiskAnswer(std::string_view answer, const AnsiCodePage& codePage, int cmdIndex) {
@@ -100,6 +107,12 @@ AnswerReport ParseVolumeAnswer(std::string_view answer, const AnsiCodePage& code
   VolumeInfoList* last = &first;  // the list's end once `current` has run past it
   VolumeInfoList* current = &first;
   while (reader.FindChildElement(u"item")) {
+    reader.EnterElement();
+    const VolumeInfoList read{NextChildNumber(reader, u"volume"),
+                              NextChildLongNumber(reader, u"total_size"),
+                              NextChildLongNumber(reader, u"use_size"), nullptr};
+    reader.LeaveElement();
+    if (!IsPlausibleVolume(read)) continue;
     if (!current) {
       current = new (std::nothrow) VolumeInfoList{};
       if (!current) {
@@ -109,11 +122,9 @@ AnswerReport ParseVolumeAnswer(std::string_view answer, const AnsiCodePage& code
       }
       last->next = current;
     }
-    reader.EnterElement();
-    current->volume = NextChildNumber(reader, u"volume");
-    current->totalSize = NextChildNumber(reader, u"total_size");
-    current->usedSize = NextChildNumber(reader, u"use_size");
-    reader.LeaveElement();
+    current->volume = read.volume;
+    current->totalSize = read.totalSize;
+    current->usedSize = read.usedSize;
     last = current;
     current = current->next;
   }

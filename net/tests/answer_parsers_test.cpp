@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <sstream>
 
 #include "base/messages.h"
@@ -76,6 +79,11 @@ TEST(AnswerReading, NumbersStopAtTheFirstNonDigit) {
   EXPECT_EQ(NumberFromText(u"GiB 5"), 0);
   EXPECT_EQ(NumberFromText(u"99999999999999999999"), 2147483647);
   EXPECT_EQ(NumberFromText(u"-99999999999999999999"), -2147483647 - 1);
+  EXPECT_EQ(LongNumberFromText(u"4294967296"), 4294967296LL);
+  EXPECT_EQ(LongNumberFromText(u"9223372036854775807"), std::numeric_limits<std::int64_t>::max());
+  EXPECT_EQ(LongNumberFromText(u"9223372036854775808"), std::numeric_limits<std::int64_t>::max());
+  EXPECT_EQ(LongNumberFromText(u"-9223372036854775808"), std::numeric_limits<std::int64_t>::min());
+  EXPECT_EQ(LongNumberFromText(u"-99999999999999999999x"), std::numeric_limits<std::int64_t>::min());
 }
 
 TEST(AnswerReading, FieldsAreCutAtACharacterBoundary) {
@@ -413,15 +421,15 @@ TEST(VolumeAnswer, TheCallersRecordTakesTheFirstVolumeAndNewOnesFollow) {
   EXPECT_EQ(first.next, nullptr);
 }
 
-TEST(VolumeAnswer, RecordsAlreadyLinkedAreReusedAndMissingValuesReadZero) {
+TEST(VolumeAnswer, RecordsAlreadyLinkedAreReusedAndMissingSizesReadZero) {
   VolumeInfoList second{9, 9, 9, nullptr};
   VolumeInfoList first{9, 9, 9, &second};
-  ParseVolumeAnswer(Answer("<c><item><volume>1</volume></item><item><use_size>5</use_size></item>"
-                           "<item><volume>3</volume></item></c>"),
+  ParseVolumeAnswer(Answer("<c><item><volume>1</volume></item><item><volume>2</volume>"
+                           "<use_size>5</use_size></item><item><volume>3</volume></item></c>"),
                     kCodePage, first);
   EXPECT_EQ(first.volume, 1);
   EXPECT_EQ(first.totalSize, 0);
-  EXPECT_EQ(second.volume, 0);
+  EXPECT_EQ(second.volume, 2);
   EXPECT_EQ(second.usedSize, 5);
   ASSERT_NE(second.next, nullptr);
   EXPECT_EQ(second.next->volume, 3);
@@ -434,6 +442,38 @@ TEST(VolumeAnswer, RecordsAlreadyLinkedAreReusedAndMissingValuesReadZero) {
   EXPECT_EQ(ParseVolumeAnswer(Answer("<c></c>"), kCodePage, untouched).delivery,
             AnswerReport::Delivery::kMailbox);
   EXPECT_EQ(untouched.next, nullptr);
+}
+
+// Sizes in KiB beyond 32 bits are kept whole; an item the panels could not show truthfully (a
+// negative size, a volume number outside 1-255 or none) is left out, and the next one takes its
+// place.
+TEST(VolumeAnswer, LargeSizesReadWholeAndImpossibleItemsLeftOut) {
+  VolumeInfoList first{};
+  ParseVolumeAnswer(
+      Answer("<c><item><volume>1</volume><total_size>4294967296</total_size>"
+             "<use_size>2147483648</use_size></item>"
+             "<item><volume>2</volume><total_size>-1</total_size><use_size>0</use_size></item>"
+             "<item><volume>3</volume><total_size>10</total_size><use_size>-2048</use_size></item>"
+             "<item><volume>-2147483648</volume><total_size>10</total_size></item>"
+             "<item><volume>256</volume><total_size>10</total_size></item>"
+             "<item><total_size>10</total_size></item>"
+             "<item><volume>255</volume><total_size>99999999999999999999999</total_size></item>"
+             "</c>"),
+      kCodePage, first);
+  EXPECT_EQ(first.volume, 1);
+  EXPECT_EQ(first.totalSize >> 20, 4096);
+  EXPECT_EQ(first.usedSize >> 20, 2048);
+  ASSERT_NE(first.next, nullptr);
+  EXPECT_EQ(first.next->volume, 255);
+  EXPECT_EQ(first.next->totalSize, std::numeric_limits<std::int64_t>::max());
+  EXPECT_EQ(first.next->next, nullptr);
+  FreeVolumeInfoTail(first);
+
+  VolumeInfoList none{};
+  ParseVolumeAnswer(Answer("<c><item><volume>0</volume><total_size>10</total_size></item></c>"),
+                    kCodePage, none);
+  EXPECT_EQ(none.volume, 0);  // the caller's record holds no volume: no panel
+  EXPECT_EQ(none.next, nullptr);
 }
 
 TEST(AccessAnswer, TheAuthorityTextThroughTheMailbox) {

@@ -86,6 +86,16 @@ const std::string kHead = "HTTP/1.1 200 OK\r\nContent-Type: text/xml\r\nContent-
 
 }  // namespace
 
+TEST(CgiRequest, StatusCodeOfAFailedRead) {
+  EXPECT_EQ(AnswerStatusCode("HTTP/1.1 401 Unauthorized\r\n"), 401);
+  EXPECT_EQ(AnswerStatusCode("HTTP/1.0 302 Found\r\nLocation: x"), 302);
+  EXPECT_EQ(AnswerStatusCode("HTTP/1.1 500\r\n"), 500);
+  EXPECT_EQ(AnswerStatusCode(""), std::nullopt);
+  EXPECT_EQ(AnswerStatusCode("HTTP/1.1 5x0 Odd"), std::nullopt);
+  EXPECT_EQ(AnswerStatusCode("<xml>HTTP/1.1 200</xml>"), std::nullopt);
+  EXPECT_EQ(AnswerStatusCode("HTTP/1.1 20"), std::nullopt);
+}
+
 TEST(AnswerReader, WholeWhenTheCountedBodyArrivedInAnyPieces) {
   for (const std::size_t pieceSize : {1u, 2u, 3u, 7u, 4096u}) {
     AnswerReader reader;

@@ -1,5 +1,7 @@
 // The HTTP exchange of a device command: open, connect, send, receive, check the status line,
-// close, report. Every wait is a poll of at most 70 ms followed by a 10 ms pause, 101 at most.
+// close, report. Every wait is a poll of at most 70 ms followed by a 10 ms pause, 101 at most for
+// the connection and the request; the answer has the same time (kAnswerTimeMs) however many
+// pieces it arrives in.
 #include <ws2tcpip.h>
 
 #include <cstring>
@@ -77,6 +79,15 @@ void CQuery::RunHttp() {
   if (passed && ReportAnswer()) return;
   if (OpKind == kOpCgiCommand) {
     ReportByValue(WM_CGI_DONE, passed ? 0 : 1, CmdIndex);
+    return;
+  }
+  if (OpKind == kOpShareList || OpKind == kOpVolumeStatus) {
+    // Refused, cut short, too large, unreadable or never answered: a failure, not an empty list.
+    readFailed = true;
+    const auto status = AnswerStatusCode(std::string_view(
+        reinterpret_cast<const char*>(receiveBuffer.data()), static_cast<std::size_t>(receiveBufferSize)));
+    deviceStatus = passed ? 0 : status.value_or(0);  // an unreadable 200 answer has no status to tell
+    ReportThroughMailbox();
     return;
   }
   Dispose();  // the other kinds report through their answers only
@@ -164,14 +175,15 @@ bool CQuery::SendRequest() {
   return false;
 }
 
-// Reads until the answer is whole (its Content-Length arrived, or the device closed), within the
-// same 101 polls; a short or malformed answer fails the exchange. The buffer keeps a zero after
+// Reads until the answer is whole (its Content-Length arrived, or the device closed), within
+// kAnswerTimeMs; a short or malformed answer fails the exchange. The buffer keeps a zero after
 // the answer for the status check and the parsers.
 bool CQuery::ReceiveAnswer() {
   AnswerReader reader;
   char chunk[kReceiveChunk];
-  for (int polls = 0; reader.Current() == AnswerReader::State::kReading; ++polls) {
-    if (polls == kPolls || StopRequested()) {
+  const ULONGLONG deadline = GetTickCount64() + kAnswerTimeMs;
+  while (reader.Current() == AnswerReader::State::kReading) {
+    if (GetTickCount64() >= deadline || StopRequested()) {
       reader.TakeEnd();
       break;
     }

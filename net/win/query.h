@@ -85,6 +85,11 @@ public:
   std::wstring accessText;
   const SetIpRequest* setIpRequest = nullptr;  // the caller's, read while the request is built
   VolumeInfoList* outputList = nullptr;        // the caller's, filled by the volume answer
+  // A share list or volume read (kOpShareList, kOpVolumeStatus) that failed still reaches the
+  // mailbox, so that the window can say so instead of showing nothing; deviceStatus is the
+  // device's HTTP status when it answered with one (401, 500, 302, ...), else 0.
+  bool readFailed = false;
+  int deviceStatus = 0;
 
 private:
   // Gives the operation its token and starts the thread; returns the token, 0 if not started.

@@ -103,6 +103,9 @@ TEST(HttpResponse, StatusLineHeadersAndFaults) {
   EXPECT_EQ(paddedBody.substr(0, rootEnd), body.substr(0, rootEnd));
   EXPECT_EQ(paddedBody.substr(paddedBody.size() - (body.size() - rootEnd)), body.substr(rootEnd));
   EXPECT_NE(RenderResponse({401, {}}, big).find("Content-Length: 0\r\n"), std::string::npos);
+  HttpFaults large;
+  large.padBytes = 497664;
+  EXPECT_NE(RenderResponse(ok, large).find("Content-Length: 497664\r\n"), std::string::npos);
 
   const auto pieces = SplitIntoPieces(padded, 3);
   ASSERT_EQ(pieces.size(), 3u);

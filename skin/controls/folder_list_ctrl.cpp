@@ -146,7 +146,8 @@ void CFolderListCtrl::Paint(HDC target) {
     DrawSkinImage(dc, folderImage_, cell.left + inset, cell.top + inset, kFolderIconSize, kFolderIconSize);
     RECT name{cell.left, cell.top, cell.right, cell.bottom - kNameLift};
     SelectGuard selectedFont(dc, font.Get());
-    CDC(dc).DrawText(items_[index].displayText, name, DT_CENTER | DT_BOTTOM | DT_SINGLELINE, kSkinWhite);
+    CDC(dc).DrawText(items_[index].displayText, name, DT_CENTER | DT_BOTTOM | DT_SINGLELINE | DT_NOPREFIX,
+                     kSkinWhite);
   }
   ::BitBlt(target, 0, 0, width, RectHeight(client), dc, 0, scrollY_, SRCCOPY);
   // The rows stop short of the scroll bar; while it is hidden, the background shows there.

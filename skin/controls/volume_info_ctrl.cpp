@@ -1,6 +1,7 @@
 #include "skin/controls/volume_info_ctrl.h"
 
 #include "base/messages.h"
+#include "i18n/number_fields.h"
 #include "i18n/win/win_language.h"
 #include "res/resource.h"
 #include "skin/geometry/gauge_math.h"
@@ -31,10 +32,11 @@ constexpr int kInitialPosition = 50;
 }  // namespace
 
 
-void CVolumeInfoCtrl::SetVolumeInfo(int totalGB, const std::wstring& name, int usedGB) {
+void CVolumeInfoCtrl::SetVolumeInfo(std::int64_t totalGB, const std::wstring& name,
+                                    std::int64_t usedGB) {
   hasData_ = true;
   name_.SetText(name);
-  sizes_.SetText(TrFormat(L"%dG Used/%dG Available", usedGB, totalGB));
+  sizes_.SetText(FillNumberFields(Tr(L"%dG Used/%dG Available"), {usedGB, totalGB}));
   int percent = UsagePercent(usedGB, totalGB);
   percent_.SetText(TrFormat(L"%d%%", percent));
   bar_.SetPos(percent);

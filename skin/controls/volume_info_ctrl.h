@@ -2,6 +2,7 @@
 // volume's name, its used and total size, the percentage used, and a usage bar.
 #pragma once
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "skin/controls/gdip_process_ctrl.h"
@@ -17,7 +18,7 @@ class CVolumeInfoCtrl : public CSkinnedWindow<CClassOwnedWnd> {
   static CVolumeInfoCtrl* FromWindow(HWND window);
 
   // Shows a volume of `totalGB` of which `usedGB` are used; the panel then holds data.
-  void SetVolumeInfo(int totalGB, const std::wstring& name, int usedGB);
+  void SetVolumeInfo(std::int64_t totalGB, const std::wstring& name, std::int64_t usedGB);
   // Empties the three texts; the panel holds no data any more.
   void ClearVolumeInfo();
   bool HasData() const { return hasData_; }

@@ -39,7 +39,7 @@ int SliderPositionAt(int coordinate, int channelStart, int channelEnd, int min, 
   return static_cast<int>(std::clamp(position, low, high));
 }
 
-int UsagePercent(int usedGB, int totalGB) {
+int UsagePercent(std::int64_t usedGB, std::int64_t totalGB) {
   if (totalGB <= 0) return 0;
   double percent = static_cast<double>(usedGB) * 100.0 / totalGB + 0.5;
   return static_cast<int>(std::clamp(percent, 0.0, 100.0));

@@ -1,6 +1,7 @@
 // The arithmetic of the skin's bars and gauges: how much of a bar a position fills, which image
 // pieces make up the fill, where a point on a slider lands, and the usage percentage of a volume.
 #pragma once
+#include <cstdint>
 #include <vector>
 
 // The filled length of a bar `length` pixels long at `position` in the range low..high, rounded to
@@ -36,4 +37,4 @@ int SliderPositionAt(int coordinate, int channelStart, int channelEnd, int min, 
 // How full a volume is, in percent: used * 100 / total, rounded with halves going up. A total of
 // 0 GB (a volume below 1 GB) shows 0%; sizes that do not fit together (more used than there is, or
 // negative) are kept within 0..100.
-int UsagePercent(int usedGB, int totalGB);
+int UsagePercent(std::int64_t usedGB, std::int64_t totalGB);

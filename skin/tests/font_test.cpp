@@ -42,3 +42,25 @@ TEST(SkinFont, ChineseTextsGetRealGlyphs) {
   EXPECT_NE(first, missing);
   EXPECT_NE(first.find(L'#'), std::wstring::npos);
 }
+
+TEST(SkinFont, AnAmpersandIsDrawnAsItIs) {
+  // A device named "R&D NAS" or a share "Tom & Jerry": the "&" is a character, not the mark of
+  // an underlined mnemonic.
+  PixelCanvas canvas(120, 24);
+  const auto platform = [&](const std::wstring& text, UINT prefix) {
+    CDC(canvas.Dc()).FillSolidRect(RECT{0, 0, canvas.Width(), canvas.Height()}, RGB(0, 0, 0));
+    FontHandle font = CreateSkinFont(18, FW_THIN);
+    SelectGuard selected(canvas.Dc(), font.Get());
+    RECT rect{0, 0, canvas.Width(), canvas.Height()};
+    CDC(canvas.Dc()).DrawText(text, rect, DT_SINGLELINE | prefix, RGB(255, 255, 255));
+    std::wstring pixels;
+    for (int y = 0; y < canvas.Height(); ++y)
+      for (int x = 0; x < canvas.Width(); ++x) pixels.push_back(canvas.Pixel(x, y) == RGB(0, 0, 0) ? L'.' : L'#');
+    return pixels;
+  };
+  for (const std::wstring text : {L"R&D NAS", L"Tom & Jerry"}) {
+    const std::wstring drawn = Render(text, canvas);
+    EXPECT_EQ(drawn, platform(text, DT_NOPREFIX));
+    EXPECT_NE(drawn, platform(text, 0));
+  }
+}

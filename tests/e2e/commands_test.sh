@@ -49,10 +49,10 @@ failures_are_reported() {
   # An error code in the answer still is a finished exchange: the set command reports success.
   status=0; ctl set-timezone 5 >/dev/null 2>&1 || status=$?
   expect_eq "res error code" 0 "$status"
-  # A malformed volume answer reports nothing; the tool gives up and says so.
+  # A malformed volume answer is a failed read, said at once.
   status=0; ctl volumes >/dev/null 2>"$TESTLAN_TMP/err" || status=$?
   expect_eq "malformed answer" 1 "$status"
-  grep -q "did not answer in time" "$TESTLAN_TMP/err" || fail "no message for the missing answer"
+  grep -q "the command failed" "$TESTLAN_TMP/err" || fail "no message for the failed read"
   # An answer slower than the exchange's waits is a failed exchange.
   status=0; ctl info >/dev/null 2>&1 || status=$?
   expect_eq "slow answer" 1 "$status"
@@ -78,7 +78,46 @@ format_job_to_the_end() {
   expect_eq "the new volume" "1	500	0" "$(drovikctl pc volumes --device NAS-ONE --user admin --password admin)"
 }
 
+json_and_help() {
+  nas_one
+  expect_eq "volumes as JSON" '[{"volume":1,"totalGB":450,"usedGB":120},{"volume":2,"totalGB":900,"usedGB":5}]' \
+    "$(ctl volumes --json)"
+  expect_eq "shares as JSON" '[{"name":"Music"},{"name":"Family Photos"}]' "$(ctl shares --json)"
+  expect_eq "search as JSON" '"name":"NAS-ONE","address":"192.0.2.21"' \
+    "$(drovikctl pc search --json | grep -o '"name":"NAS-ONE","address":"192.0.2.21"')"
+  drovikctl pc --help | grep -q "set-network \[--dhcp\]" || fail "the help does not list set-network's options"
+  drovikctl pc map --help | grep -q "LETTER" || fail "map --help does not describe LETTER"
+  local status=0
+  drovikctl pc volumes --bogus >/dev/null 2>&1 || status=$?
+  expect_eq "unknown option" 2 "$status"
+}
+
+# An answer of 486 KiB from a quick device is read whole (the limit is 1 MiB).
+large_answers() {
+  nas_one http.pad_bytes=497664
+  expect_eq "shares from a large answer" "Music
+Family Photos" "$(ctl shares)"
+  expect_eq "volumes from a large answer" "1	450	120
+2	900	5" "$(ctl volumes)"
+}
+
+refused_share_read() {
+  nas_one http.fault=unauthorized
+  local status=0
+  ctl shares >"$TESTLAN_TMP/out" 2>"$TESTLAN_TMP/err" || status=$?
+  expect_eq "refused share read" 1 "$status"
+  [ ! -s "$TESTLAN_TMP/out" ] || fail "a refused share read printed shares"
+  grep -q "the command failed" "$TESTLAN_TMP/err" || fail "no message for the refused share read"
+  status=0; ctl volumes >/dev/null 2>"$TESTLAN_TMP/err" || status=$?
+  expect_eq "refused volume read" 1 "$status"
+  grep -q "the command failed (HTTP 401)" "$TESTLAN_TMP/err" || fail "the device's status is not told"
+}
+
 run_case "read commands" read_commands
+run_case "JSON and help" json_and_help
+run_case "large answers" large_answers
+# A share read the device refuses fails with a message instead of listing no shares.
+run_case "refused share read" refused_share_read
 run_case "set commands read back" set_commands_read_back
 run_case "failures" failures_are_reported
 run_case "network change moves the device" network_change_moves_the_device

@@ -22,6 +22,7 @@ constexpr ControlPlacement kLayout[] = {
     {IDC_INFO_VOLUME_1, {31, 185, 550, 235}},
     {IDC_INFO_VOLUME_2, {31, 235, 550, 285}},
     {IDC_INFO_VOLUME_3, {31, 285, 550, 335}},
+    {IDC_INFO_NOTICE, {31, 135, 550, 185}},
 };
 constexpr int kNameFontHeight = 26;
 constexpr int kLineFontHeight = 16;
@@ -42,6 +43,12 @@ void VeilAndSeparate(HDC dc, const RECT& client) {
 }
 }  // namespace
 
+std::wstring ReadFailureNotice(const wchar_t* englishText, int deviceStatus) {
+  std::wstring text = Tr(englishText);
+  if (deviceStatus != 0) text += L" " + TrFormat(L"The device answered HTTP %d.", deviceStatus);
+  return text;
+}
+
 CNASInfoDialog::CNASInfoDialog(HWND parent) : CSkinnedParent(IDD_INFO_POPUP, parent), background_(&VeilAndSeparate) {}
 CNASInfoDialog::~CNASInfoDialog() = default;
 
@@ -61,7 +68,7 @@ void CNASInfoDialog::ResetVolumes() {
   }
 }
 
-void CNASInfoDialog::AddVolume(int usedGB, int totalGB, const std::wstring& name) {
+void CNASInfoDialog::AddVolume(std::int64_t usedGB, std::int64_t totalGB, const std::wstring& name) {
   if (volumeCount_ >= kVolumeSlots) return;
   CVolumeInfoCtrl* panel = VolumePanel(volumeCount_);
   if (!panel) return;
@@ -77,6 +84,7 @@ void CNASInfoDialog::ShowVolumeView() {
     if (CVolumeInfoCtrl* panel = VolumePanel(slot)) panel->ShowWindow(panel->HasData() ? SW_SHOW : SW_HIDE);
   }
   if (CFolderListCtrl* shares = ShareList()) shares->ShowWindow(SW_HIDE);
+  ApplyNotice();
 }
 
 void CNASInfoDialog::ShowShareView() {
@@ -85,6 +93,25 @@ void CNASInfoDialog::ShowShareView() {
     if (CVolumeInfoCtrl* panel = VolumePanel(slot)) panel->ShowWindow(SW_HIDE);
   }
   if (CFolderListCtrl* shares = ShareList()) shares->ShowWindow(SW_SHOW);
+  ApplyNotice();
+}
+
+void CNASInfoDialog::SetVolumeNotice(const std::wstring& text) {
+  volumeNotice_ = text;
+  ApplyNotice();
+}
+
+void CNASInfoDialog::SetShareNotice(const std::wstring& text) {
+  shareNotice_ = text;
+  ApplyNotice();
+}
+
+const std::wstring& CNASInfoDialog::ShownNotice() const { return volumeView_ ? volumeNotice_ : shareNotice_; }
+
+void CNASInfoDialog::ApplyNotice() {
+  if (!notice_.GetSafeHwnd()) return;
+  notice_.SetText(ShownNotice());
+  notice_.ShowWindow(ShownNotice().empty() ? SW_HIDE : SW_SHOW);
 }
 
 CFolderListCtrl* CNASInfoDialog::ShareList() const { return CFolderListCtrl::FromWindow(GetDlgItem(IDC_INFO_SHARE_LIST)); }
@@ -105,6 +132,9 @@ BOOL CNASInfoDialog::OnInitDialog() {
     line.SetFormat(kLineFormat);
   }
   ApplyLines();
+  notice_.SubclassDlgItem(IDC_INFO_NOTICE, GetSafeHwnd());
+  notice_.SetFontHeight(kLineFontHeight);
+  notice_.SetFormat(kLineFormat | DT_VCENTER);
   ShowVolumeView();
   return TRUE;
 }

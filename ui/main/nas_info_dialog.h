@@ -4,6 +4,7 @@
 // switches the views; the popup has no buttons and never ends itself.
 #pragma once
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "res/resource.h"
@@ -14,6 +15,10 @@
 #include "skin/skinned_surface.h"
 #include "framework/dialog.h"
 #include "framework/gdi.h"
+
+// The notice of a failed read: the translated `englishText` ("Reading the shares failed."), then
+// what the device answered when it gave an HTTP status.
+std::wstring ReadFailureNotice(const wchar_t* englishText, int deviceStatus);
 
 class CNASInfoDialog : public CSkinnedParent<CDialog> {
  public:
@@ -30,11 +35,16 @@ class CNASInfoDialog : public CSkinnedParent<CDialog> {
   // Empties and hides every volume panel.
   void ResetVolumes();
   // Fills the next volume panel, up to four; further volumes are ignored.
-  void AddVolume(int usedGB, int totalGB, const std::wstring& name);
+  void AddVolume(std::int64_t usedGB, std::int64_t totalGB, const std::wstring& name);
   // The panels that hold data, without the share list.
   void ShowVolumeView();
   // The share list, without the panels.
   void ShowShareView();
+  // What each view says in place of its content when reading it failed; an empty text says
+  // nothing. The notice of the view shown is shown.
+  void SetVolumeNotice(const std::wstring& text);
+  void SetShareNotice(const std::wstring& text);
+  const std::wstring& ShownNotice() const;
 
   CFolderListCtrl* ShareList() const;
   CVolumeInfoCtrl* VolumePanel(int slot) const;
@@ -50,6 +60,7 @@ class CNASInfoDialog : public CSkinnedParent<CDialog> {
 
  private:
   void ApplyLines();
+  void ApplyNotice();
   // The parent's background under the panel, lightened by a translucent white, with the
   // separator under the name: built once, on the first need (a child painted before the panel
   // still gets the veiled look), and kept.
@@ -57,6 +68,9 @@ class CNASInfoDialog : public CSkinnedParent<CDialog> {
 
   std::array<CTransStatic, 4> lines_;
   std::array<std::wstring, 4> texts_;
+  CTransStatic notice_;
+  std::wstring volumeNotice_;
+  std::wstring shareNotice_;
   int volumeCount_ = 0;
   bool volumeView_ = true;
   CBorrowedBackground background_;

@@ -35,9 +35,15 @@ void CTamselDlg::ShowShares() {
   if (CFolderListCtrl* shares = Popup().ShareList()) shares->ClearFolders();
   ShareList().clear();
   shownShares_.clear();
+  Popup().SetShareNotice(L"");
   SetActiveRequest(NetworkDoor().GetShareInfo(GetSafeHwnd(), selectedDevice_, 1));
   if (ActiveRequest() == 0) ShowProgramMessage(GetSafeHwnd(), Tr(L"GetUSBInfo failed."));
   Popup().ShowShareView();
+}
+
+void CTamselDlg::OnShareInfoFailed(int deviceStatus) {
+  // An empty share view would pass for a device without shares; Folder reads them again.
+  Popup().SetShareNotice(ReadFailureNotice(L"Reading the shares failed.", deviceStatus));
 }
 
 void CTamselDlg::OnShareInfo() {

@@ -459,12 +459,23 @@ void CTamselDlg::StartVolumeStatus() {
 void CTamselDlg::OnVolumeStatus(VolumeInfoList* first) {
   if (!first) return;
   Popup().ResetVolumes();
+  Popup().SetVolumeNotice(L"");
   for (const VolumeInfoList* volume = first; volume && volume->volume != 0; volume = volume->next) {
     Popup().AddVolume(volume->usedSize >> 20, volume->totalSize >> 20, L"Volume_" + std::to_wstring(volume->volume));
   }
   FreeVolumeInfoTail(*first);
   volumeRequests_.remove_if([first](const VolumeInfoList& request) { return &request == first; });
   HideSearchExplanation();
+  Popup().ShowWindow(SW_SHOW);
+}
+
+void CTamselDlg::OnVolumeStatusFailed(VolumeInfoList* first, int deviceStatus) {
+  if (!first) return;
+  // Said where the panels would be: a device whose read failed is not a device without volumes.
+  Popup().ResetVolumes();
+  Popup().SetVolumeNotice(ReadFailureNotice(L"Reading the volumes failed.", deviceStatus));
+  FreeVolumeInfoTail(*first);
+  volumeRequests_.remove_if([first](const VolumeInfoList& request) { return &request == first; });
   Popup().ShowWindow(SW_SHOW);
 }
 

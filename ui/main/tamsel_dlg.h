@@ -59,6 +59,8 @@ class CTamselDlg : public CNetworkWindow<CGdipDialog> {
   void OnVolumeStatus(VolumeInfoList* first) override;
   void OnUserAccess(const std::wstring& accessText) override;
   void OnShareInfo() override;
+  void OnVolumeStatusFailed(VolumeInfoList* first, int deviceStatus) override;
+  void OnShareInfoFailed(int deviceStatus) override;
 
   // The settings dialog and the device IP dialog; true when the user confirmed them.
   virtual bool RunSettingsDialog();

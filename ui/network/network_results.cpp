@@ -55,13 +55,15 @@ void CNetworkResults::TakeQueryResult(LPARAM lParam) {
       OnLoginAccepted();
       break;
     case kOpVolumeStatus:
-      OnVolumeStatus(query->outputList);
+      if (query->readFailed) OnVolumeStatusFailed(query->outputList, query->deviceStatus);
+      else OnVolumeStatus(query->outputList);
       break;
     case kOpUserAccess:
       OnUserAccess(query->accessText);
       break;
     case kOpShareList:
-      OnShareInfo();
+      if (query->readFailed) OnShareInfoFailed(query->deviceStatus);
+      else OnShareInfo();
       break;
     default:
       break;

@@ -43,6 +43,10 @@ class CNetworkResults {
   virtual void OnVolumeStatus(VolumeInfoList* /*first*/) {}
   virtual void OnUserAccess(const std::wstring& /*accessText*/) {}
   virtual void OnShareInfo() {}
+  // A volume or share read that failed (see CQuery::readFailed): `deviceStatus` is the device's
+  // HTTP status, 0 when it gave none. The volume read's records are the window's to free as above.
+  virtual void OnVolumeStatusFailed(VolumeInfoList* /*first*/, int /*deviceStatus*/) {}
+  virtual void OnShareInfoFailed(int /*deviceStatus*/) {}
 
   // Results by value.
   virtual void OnCgiDone(int /*cmdIndex*/, bool /*succeeded*/) {}

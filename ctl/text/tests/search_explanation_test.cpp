@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "net/testing/toy_code_page.h"
+
 namespace {
 
 NasDeviceInfo Device(const char* name, const char* address, int row) {
@@ -21,6 +23,8 @@ std::string Text(const std::vector<std::string>& lines) {
   return all;
 }
 
+const ToyCodePage kCodePage;
+
 const std::vector<ListedAdapter> kTwoAdapters{{"192.0.2.10", "255.255.255.0"},
                                               {"198.51.100.10", "255.255.255.0"}};
 
@@ -36,7 +40,7 @@ TEST(SearchExplanation, EachAdapterWithItsCountsDevicesAndOtherSubnets) {
     tally.adapters[0].Count(v);
   const std::vector<NasDeviceInfo> devices{Device("NAS-ONE", "192.0.2.21", 0),
                                            Device("", "203.0.113.5", 0)};
-  const std::string text = Text(ExplainSearch(kTwoAdapters, tally, devices));
+  const std::string text = Text(ExplainSearch(kTwoAdapters, tally, devices, kCodePage));
   EXPECT_EQ(text,
             "adapter 1: 192.0.2.10 mask 255.255.255.0\n"
             "  search sent: yes\n"
@@ -65,7 +69,7 @@ TEST(SearchExplanation, LongDeviceListsAreCutButCountedInFull) {
     tally.adapters[0].Count(SearchReplyVerdict::kAccepted);
     devices.push_back(Device("N", "192.0.2.1", 0));
   }
-  const std::string text = Text(ExplainSearch({kTwoAdapters[0]}, tally, devices));
+  const std::string text = Text(ExplainSearch({kTwoAdapters[0]}, tally, devices, kCodePage));
   EXPECT_NE(text.find("devices found through it: 300 (N 192.0.2.1, "), std::string::npos);
   EXPECT_NE(text.find(", and 292 more)"), std::string::npos);
   EXPECT_EQ(text.find("Likely causes"), std::string::npos);
@@ -75,7 +79,7 @@ TEST(SearchExplanation, SilenceOrNoAdapterBringsTheLikelyCauses) {
   SearchTally tally;
   tally.Begin(1, {});
   tally.adapters[0].searchSent = true;
-  const std::string silent = Text(ExplainSearch({kTwoAdapters[0]}, tally, {}));
+  const std::string silent = Text(ExplainSearch({kTwoAdapters[0]}, tally, {}, kCodePage));
   EXPECT_NE(silent.find("nothing at all was heard. Likely causes:"), std::string::npos);
   EXPECT_NE(silent.find("firewall"), std::string::npos);
   EXPECT_NE(silent.find("UDP port 13579"), std::string::npos);
@@ -83,11 +87,25 @@ TEST(SearchExplanation, SilenceOrNoAdapterBringsTheLikelyCauses) {
   EXPECT_NE(silent.find("still starting"), std::string::npos);
 
   tally.Begin(0, {});
-  const std::string none = Text(ExplainSearch({}, tally, {}));
+  const std::string none = Text(ExplainSearch({}, tally, {}, kCodePage));
   EXPECT_EQ(none.rfind("no network adapter with IPv4 took part in the search\n", 0), 0u);
   EXPECT_NE(none.find("Likely causes"), std::string::npos);
 
   // A tally shorter than the table (or the other way round) explains only the rows both know.
   tally.Begin(1, {});
-  EXPECT_EQ(ExplainSearch(kTwoAdapters, tally, {}).front(), "adapter 1: 192.0.2.10 mask 255.255.255.0");
+  EXPECT_EQ(ExplainSearch(kTwoAdapters, tally, {}, kCodePage).front(), "adapter 1: 192.0.2.10 mask 255.255.255.0");
+}
+
+TEST(SearchExplanation, DeviceNamesCannotAddLines) {
+  SearchTally tally;
+  tally.Begin(1, {});
+  tally.adapters[0].Count(SearchReplyVerdict::kAccepted);
+  const std::string text = Text(ExplainSearch(
+      {kTwoAdapters[0]}, tally, {Device("A\nadapter 9: \x1b[2J", "192.0.2.21", 0)}, kCodePage));
+  EXPECT_NE(text.find("(A\\nadapter 9: \\x1b[2J 192.0.2.21)"), std::string::npos) << text;
+  const std::vector<Record> records = AdapterRecords({kTwoAdapters[0]}, tally);
+  ASSERT_EQ(records.size(), 1u);
+  EXPECT_EQ(RecordJson(records[0]),
+            R"({"address":"192.0.2.10","mask":"255.255.255.0","searchSent":0,"heard":1,)"
+            R"("accepted":1,"ignored":0,"otherProduct":0,"otherSearch":0,"tooShort":0,"notAReply":0})");
 }

@@ -100,13 +100,14 @@ TEST_F(Panels, TheVolumePanelShowsSizesAndThePercentage) {
   EXPECT_FALSE(volume.HasData());
   EXPECT_EQ(volume.UsageBar().GetPos(), 50);
   struct Case {
-    int used, total;
+    std::int64_t used, total;
     const wchar_t* sizes;
     const wchar_t* percent;
   } cases[] = {{30, 100, L"30G Used/100G Available", L"30%"},
                {1, 3, L"1G Used/3G Available", L"33%"},
                {2, 3, L"2G Used/3G Available", L"67%"},
-               {0, 0, L"0G Used/0G Available", L"0%"}};
+               {0, 0, L"0G Used/0G Available", L"0%"},
+               {2048, 4096, L"2048G Used/4096G Available", L"50%"}};  // a 4 TiB volume
   for (const Case& entry : cases) {
     volume.SetVolumeInfo(entry.total, L"Volume_1", entry.used);
     EXPECT_TRUE(volume.HasData());

@@ -79,6 +79,8 @@ TEST(UsagePercent, RoundsAndNeverFails) {
   EXPECT_EQ(UsagePercent(0, 0), 0);  // a volume below 1 GB
   EXPECT_EQ(UsagePercent(5, 0), 0);
   EXPECT_EQ(UsagePercent(150, 100), 100);
+  EXPECT_EQ(UsagePercent(2048, 4096), 50);  // a 4 TiB volume
+  EXPECT_EQ(UsagePercent(std::int64_t{1} << 42, std::int64_t{1} << 43), 50);
   EXPECT_EQ(UsagePercent(-3, 100), 0);
   EXPECT_EQ(UsagePercent(std::numeric_limits<int>::max(), std::numeric_limits<int>::max()), 100);
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "net/login_credentials.h"
+#include "net/win/query.h"
 #include "ui/main/tests/main_window_fixture.h"
 
 namespace {
@@ -73,6 +74,38 @@ TEST_F(MainWindowTest, ASharesRequestThatCannotStartIsReportedWithAnEmptyList) {
   EXPECT_EQ(BoxTexts(), std::vector<std::wstring>{L"GetUSBInfo failed."});
   EXPECT_TRUE(window.Popup().ShareList()->IsWindowVisible());
   EXPECT_TRUE(window.Popup().ShareList()->Items().empty());
+}
+
+// A read the device refused, cut short or never answered says so where the result would be, with
+// the device's own status; Folder and the volume view read again, and a good answer clears it.
+TEST_F(MainWindowTest, FailedShareAndVolumeReadsAreSaidWhereTheResultWouldBe) {
+  LogInAsAdministrator();
+  door.Finish(door.Last(DoorCall::kGetVolumeStatus), [](CQuery& query) {
+    query.readFailed = true;
+    query.deviceStatus = 500;
+  });
+  Deliver();
+  EXPECT_TRUE(window.Popup().IsWindowVisible());
+  EXPECT_EQ(window.Popup().VolumeCount(), 0);
+  EXPECT_EQ(window.Popup().ShownNotice(), L"Reading the volumes failed. The device answered HTTP 500.");
+
+  window.SendMessage(WM_COMMAND, IDC_SHORTCUT_FOLDER);
+  EXPECT_EQ(window.Popup().ShownNotice(), L"");  // the share view has its own
+  door.Finish(door.Last(DoorCall::kGetShareInfo), [](CQuery& query) { query.readFailed = true; });
+  Deliver();
+  EXPECT_EQ(window.Popup().ShownNotice(), L"Reading the shares failed.");
+  EXPECT_TRUE(window.Popup().ShareList()->Items().empty());
+  EXPECT_TRUE(BoxTexts().empty());
+
+  window.SendMessage(WM_COMMAND, IDC_SHORTCUT_FOLDER);  // Refresh of the shares
+  ShareList() = {{u"music", u""}};
+  door.Finish(door.Last(DoorCall::kGetShareInfo));
+  Deliver();
+  EXPECT_EQ(window.Popup().ShownNotice(), L"");
+  EXPECT_EQ(window.Popup().ShareList()->Items().size(), 1u);
+
+  window.SendMessage(WM_COMMAND, IDC_SELECT_SHORTCUT);
+  EXPECT_EQ(window.Popup().ShownNotice(), L"Reading the volumes failed. The device answered HTTP 500.");
 }
 
 TEST_F(MainWindowTest, SelectNasShortCutGoesBackToTheVolumeView) {

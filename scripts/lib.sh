@@ -77,17 +77,55 @@ drovik_wine_settings() {
 }
 
 # Starts a private headless X server unless one is given; sets DISPLAY. Stopped by drovik_stop_xvfb.
+# Scripts run side by side: a server that lost the race for its number to another one gives up, and
+# the next number is tried, so that no two scripts share a display unknowingly.
 drovik_start_xvfb() {
   [ -n "${DISPLAY:-}" ] && return 0
-  local n=$(( 90 + RANDOM % 400 ))
-  while [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  DROVIK_XVFB_PID=$!
-  export DISPLAY=":$n"
-  local i
-  for i in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+  local n=$(( 90 + RANDOM % 400 )) attempt i
+  for attempt in 1 2 3 4 5; do
+    while [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    DROVIK_XVFB_PID=$!
+    for i in $(seq 50); do
+      kill -0 "$DROVIK_XVFB_PID" 2>/dev/null || break
+      if [ -e "/tmp/.X11-unix/X$n" ] && [ "$(cat "/tmp/.X$n-lock" 2>/dev/null | tr -d ' ')" = "$DROVIK_XVFB_PID" ]; then
+        export DISPLAY=":$n"
+        return 0
+      fi
+      sleep 0.1
+    done
+    kill "$DROVIK_XVFB_PID" 2>/dev/null
+    n=$((n + 1 + RANDOM % 50))
+  done
+  drovik_say "no headless X server could be started"
+  return 1
 }
 
 drovik_stop_xvfb() {
   [ -n "${DROVIK_XVFB_PID:-}" ] && kill "$DROVIK_XVFB_PID" 2>/dev/null || true
+}
+
+# Wine's server for the project's prefix, started once for a test run and stopped at its end
+# (drovik_stop_wineserver); needs the display first. Whatever process starts the server, the
+# prefix's system processes (services, the desktop) inherit its standard error and keep it open as
+# long as they live: started by a test, they hold that test's output pipe, and ctest waits for the
+# pipe, not for the test. So the server and the system processes start here, detached, with nothing
+# of ours open, and stay: the server is persistent, and a console process waiting on a FIFO that
+# never ends keeps the desktop in use. (A persistent server alone is not enough: the first test then
+# starts the system processes, which never end, and that test hangs until its timeout.) While it
+# runs, "wineserver -w" on this prefix never returns: kill it instead.
+drovik_start_wineserver() {
+  drovik_wine_env
+  DROVIK_WINE_KEEPER_FIFO=$(mktemp -u /tmp/drovik-wine-keeper.XXXXXX)
+  mkfifo "$DROVIK_WINE_KEEPER_FIFO"
+  WINEPREFIX=$DROVIK_WINEPREFIX setsid wineserver -p </dev/null >/dev/null 2>&1
+  WINEPREFIX=$DROVIK_WINEPREFIX setsid wine cmd /q <>"$DROVIK_WINE_KEEPER_FIFO" >/dev/null 2>&1 &
+  WINEPREFIX=$DROVIK_WINEPREFIX setsid wine rundll32 user32.dll,MessageBeep </dev/null >/dev/null 2>&1
+}
+
+drovik_stop_wineserver() {
+  [ -n "${DROVIK_WINE_KEEPER_FIFO:-}" ] || return 0
+  WINEPREFIX=$DROVIK_WINEPREFIX wineserver -k 2>/dev/null
+  rm -f "$DROVIK_WINE_KEEPER_FIFO"
+  DROVIK_WINE_KEEPER_FIFO=
 }

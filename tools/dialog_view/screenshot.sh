@@ -3,10 +3,11 @@
 # docs/dialog-settings.png and docs/dialog-device-ip.png. Needs a built Windows tree.
 set -euo pipefail
 . "$(dirname "$0")/../../scripts/lib.sh"
-drovik_wine_prefix
+# The display first: Wine started without one (making the prefix) cannot open windows later.
 unset DISPLAY
 drovik_start_xvfb
 trap drovik_stop_xvfb EXIT
+drovik_wine_prefix
 shoot() { # which, width, height, out
   WINEPREFIX=$DROVIK_WINEPREFIX wine "$DROVIK_WIN_TREE/bin/drovik_dialog_view.exe" "$1" &
   local view=$!

@@ -5,10 +5,11 @@
 set -euo pipefail
 . "$(dirname "$0")/../../scripts/lib.sh"
 out=${1:-$DROVIK_ROOT/docs/gallery-controls.png}
-drovik_wine_prefix
+# The display first: Wine started without one (making the prefix) cannot open windows later.
 unset DISPLAY
 drovik_start_xvfb
 trap drovik_stop_xvfb EXIT
+drovik_wine_prefix
 WINEPREFIX=$DROVIK_WINEPREFIX wine "$DROVIK_WIN_TREE/bin/drovik_gallery.exe" &
 gallery=$!
 sleep "${DROVIK_GALLERY_WAIT:-6}"

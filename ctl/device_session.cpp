@@ -93,7 +93,7 @@ bool RunSearch(ResultWindow& window) {
   return TakeMailboxResult(window, token, kSearchWaitMs) != nullptr;
 }
 
-std::optional<int> FindDevice(ResultWindow& window, const std::wstring& name) {
+std::optional<ChosenDevice> FindDevice(ResultWindow& window, const std::wstring& name) {
   if (!RunSearch(window)) {
     PrintError(L"the search did not end");
     return std::nullopt;
@@ -101,7 +101,7 @@ std::optional<int> FindDevice(ResultWindow& window, const std::wstring& name) {
   const std::string wanted = ToAnsi(name);
   NasDeviceInfo device;
   for (int i = 0; NasDeviceList::Instance().CopyAt(i, device); ++i)
-    if (wanted == device.name) return i;
+    if (wanted == device.name) return ChooseDeviceAt(NasDeviceList::Instance(), i);
   PrintError(L"no device named " + name + L" answered");
   return std::nullopt;
 }
@@ -118,11 +118,11 @@ bool OnlyLoginOptions(const Arguments& args) {
   return ArgumentsAre(args, {L"--device", L"--user", L"--password"});
 }
 
-std::optional<int> LogIn(ResultWindow& window, const DeviceLogin& login) {
-  const auto index = FindDevice(window, login.device);
-  if (!index) return std::nullopt;
+std::optional<ChosenDevice> LogIn(ResultWindow& window, const DeviceLogin& login) {
+  const auto device = FindDevice(window, login.device);
+  if (!device) return std::nullopt;
   auto* check = new EndNoticedQuery(window.Handle());
-  const int token = check->CheckLogin(login.user, login.password, *index);
+  const int token = check->CheckLogin(login.user, login.password, *device);
   if (token == 0) {
     delete check;
     return std::nullopt;
@@ -132,10 +132,10 @@ std::optional<int> LogIn(ResultWindow& window, const DeviceLogin& login) {
   if (!window.WaitFor({WM_QUERY_RESULT, kOperationEnded}, kLoginWaitMs, msg) ||
       msg.message != WM_QUERY_RESULT || !TakeResultOf(msg, token))
     return std::nullopt;
-  return index;
+  return device;
 }
 
-std::unique_ptr<DiskInfoResult> ReadDisks(ResultWindow& window, int device) {
+std::unique_ptr<DiskInfoResult> ReadDisks(ResultWindow& window, const ChosenDevice& device) {
   const int token = LaunchQuery(window.Handle(), [&](CQuery& q) { return q.GetDiskInfo(device); });
   MSG msg;
   // The disks come first (2029), then the command's report (2025); a failed exchange brings only

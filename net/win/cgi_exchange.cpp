@@ -48,21 +48,20 @@ bool CQuery::BuildCgiRequest(const std::string& body, int opKind, int cmdIndex) 
   OpKind = opKind;
   CmdIndex = cmdIndex;
   const char* path = CgiPath(cmdIndex);
-  NasDeviceInfo record;
-  if (!path || !NasDeviceList::Instance().CopyAt(deviceIndex, record)) return false;
-  const auto text = FormatCgiRequest(path, record.address, body, BasicToken(LoginCredentials().password));
+  if (!path || deviceAddress[0] == '\0') return false;
+  const auto text = FormatCgiRequest(path, deviceAddress, body, BasicToken(LoginCredentials().password));
   if (!text) return false;  // would not stay below the request size
   request.assign(text->begin(), text->end());
   request.push_back(0);
   requestLength = static_cast<int>(text->size());
-  std::memcpy(peerAddress, record.address, sizeof peerAddress);
+  std::memcpy(peerAddress, deviceAddress, sizeof peerAddress);
   peerPort = 80;
   return true;
 }
 
-int CQuery::StartCgiCommand(int device, int opKind, int cmdIndex,
+int CQuery::StartCgiCommand(const ChosenDevice& device, int opKind, int cmdIndex,
                             const std::optional<std::string>& body) {
-  deviceIndex = device;
+  TakeDevice(device);
   if (!body || !BuildCgiRequest(*body, opKind, cmdIndex)) {
     ShowUserMessage(L"make_send buff error");
     return 0;
@@ -88,7 +87,7 @@ bool CQuery::ReportAnswer() {
   const AnswerTargets targets{codePage,        LoginCredentials(),
                               std::string_view(newPassword, strnlen(newPassword, sizeof newPassword)),
                               WizardInfo(),    NasDeviceList::Instance(),
-                              deviceIndex,     peerAddress,
+                              deviceMac,       peerAddress,
                               ShareList(),     outputList,
                               access};
   AnswerReport report = ParseAnswer(

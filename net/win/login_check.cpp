@@ -60,9 +60,9 @@ void ForgetRememberedUser() {
 
 }  // namespace
 
-int CQuery::CheckLogin(const std::wstring& userName, const std::wstring& password, int device) {
+int CQuery::CheckLogin(const std::wstring& userName, const std::wstring& password, const ChosenDevice& device) {
   OpKind = kOpLoginCheck;
-  deviceIndex = device;
+  TakeDevice(device);
   ClearLoginCredentials();
   LoginCredentialsRecord& credentials = LoginCredentials();
   // A name or password that does not fit its 15 bytes would be sent cut: refuse it instead.
@@ -72,27 +72,21 @@ int CQuery::CheckLogin(const std::wstring& userName, const std::wstring& passwor
     ShowUserMessage(Tr(L"The user name and the password may have at most 15 characters."));
     return 0;
   }
-  NasDeviceInfo record;
-  if (!TakeDeviceRecord(device, record)) {
-    ShowMakeSendError();
-    return 0;
-  }
-  SetDatagram(EncodeLoginRequest(CurrentDiscoveryId(), record.deviceId, credentials.userName,
+  SetDatagram(EncodeLoginRequest(CurrentDiscoveryId(), device.deviceId.data(), credentials.userName,
                                  credentials.password));
   return StartOperation();
 }
 
-int CQuery::SetDeviceIp(int device, const SetIpRequest* settings) {
+int CQuery::SetDeviceIp(const ChosenDevice& device, const SetIpRequest* settings) {
   OpKind = kOpSetIp;
   CmdIndex = 0;
-  deviceIndex = device;
+  TakeDevice(device);
   setIpRequest = settings;
-  NasDeviceInfo record;
-  if (!settings || !TakeDeviceRecord(device, record)) {
+  if (!settings) {
     ShowMakeSendError();
     return 0;
   }
-  SetDatagram(EncodeSetIpRequest(CurrentDiscoveryId(), record.deviceId, *settings));
+  SetDatagram(EncodeSetIpRequest(CurrentDiscoveryId(), device.deviceId.data(), *settings));
   setIpRequest = nullptr;  // the caller's record is not needed any longer
   return StartOperation();
 }

@@ -46,11 +46,11 @@ void CQuery::Run() {
   else RunUdp();
 }
 
-bool CQuery::TakeDeviceRecord(int device, NasDeviceInfo& record) {
-  if (!NasDeviceList::Instance().CopyAt(device, record)) return false;
-  std::memcpy(deviceAddress, record.address, sizeof deviceAddress);
-  adapterIndex = record.adapterIndex;
-  return true;
+void CQuery::TakeDevice(const ChosenDevice& device) {
+  deviceMac = device.macText;
+  std::memset(deviceAddress, 0, sizeof deviceAddress);
+  device.address.copy(deviceAddress, sizeof deviceAddress - 1);
+  adapterIndex = device.adapterIndex;
 }
 
 void CQuery::SetDatagram(const std::vector<std::uint8_t>& datagram) {

@@ -16,6 +16,7 @@
 #include "base/messages.h"
 #include "net/answer_records.h"
 #include "net/command_bodies.h"
+#include "net/chosen_device.h"
 #include "net/login_datagram.h"
 #include "net/nas_device.h"
 #include "net/op_kinds.h"
@@ -31,36 +32,36 @@ public:
   int SearchDevices();
   // Asks the device whether the user name and password are valid: 2024 through the mailbox when
   // accepted; when not, the credentials are cleared, the user is told, and nothing is posted.
-  int CheckLogin(const std::wstring& userName, const std::wstring& password, int device);
+  int CheckLogin(const std::wstring& userName, const std::wstring& password, const ChosenDevice& device);
   // Gives a device on another subnet new IPv4 settings: 2027, wParam 0 answered / 1 no answer.
   // `settings` must stay valid until this call returns.
-  int SetDeviceIp(int device, const SetIpRequest* settings);
+  int SetDeviceIp(const ChosenDevice& device, const SetIpRequest* settings);
 
   // Device commands over HTTP. The OpKind 3 family reports every exchange with 2025 (lParam the
   // command index); the others report only through their answers (2024 through the mailbox,
   // 2029-2032 by value) and not at all when the exchange failed.
-  int ChangePassword(int device, const std::wstring& newPassword);
-  int GetWizardInfo(int device);
-  int SetDeviceInfo(int device, const DeviceIdentity& identity);
-  int SetTimeZone(int device, int timeZoneIndex);
-  int SetNetwork(int device, const NetworkSettings& settings);
-  int GetLanInfo(int device);
-  int LockSetIp(int device);
-  int GetShareInfo(int device, int usbFlag);
-  int GetDiskInfo(int device);
-  int StopWebFileManager(int device);
-  int CreateVolume(int device, const VolumeRequest* plan);
-  int ReadFormatState(int device);
-  int RemountDisk(int device);
-  int CheckRemountState(int device);
-  int FinishFormat(int device);
+  int ChangePassword(const ChosenDevice& device, const std::wstring& newPassword);
+  int GetWizardInfo(const ChosenDevice& device);
+  int SetDeviceInfo(const ChosenDevice& device, const DeviceIdentity& identity);
+  int SetTimeZone(const ChosenDevice& device, int timeZoneIndex);
+  int SetNetwork(const ChosenDevice& device, const NetworkSettings& settings);
+  int GetLanInfo(const ChosenDevice& device);
+  int LockSetIp(const ChosenDevice& device);
+  int GetShareInfo(const ChosenDevice& device, int usbFlag);
+  int GetDiskInfo(const ChosenDevice& device);
+  int StopWebFileManager(const ChosenDevice& device);
+  int CreateVolume(const ChosenDevice& device, const VolumeRequest* plan);
+  int ReadFormatState(const ChosenDevice& device);
+  int RemountDisk(const ChosenDevice& device);
+  int CheckRemountState(const ChosenDevice& device);
+  int FinishFormat(const ChosenDevice& device);
   // `first` is the caller's zero-filled first record; further volumes are linked after it.
-  int GetVolumeStatus(int device, VolumeInfoList* first);
-  int GetUserAccess(int device);
+  int GetVolumeStatus(const ChosenDevice& device, VolumeInfoList* first);
+  int GetUserAccess(const ChosenDevice& device);
 
   void Run() override;
 
-  int deviceIndex = -1;
+  std::string deviceMac;  // the device the operation goes to
   int OpKind = 0;
   int CmdIndex = 0;
   HWND targetWindow;
@@ -88,14 +89,14 @@ private:
   // Creates the receive buffer; false when it already existed (the object ran before).
   bool CreateReceiveBuffer();
 
-  // Copies the device's address and adapter row out of the device list; false beyond its end.
-  bool TakeDeviceRecord(int device, NasDeviceInfo& record);
+  // Takes the device's MAC, address and adapter row for the operation.
+  void TakeDevice(const ChosenDevice& device);
   // The request buffer of a UDP operation, holding `datagram`.
   void SetDatagram(const std::vector<std::uint8_t>& datagram);
   // Builds the HTTP request of a command; false (and a message) when it cannot be built.
   bool BuildCgiRequest(const std::string& body, int opKind, int cmdIndex);
   // Starts a command; a body that could not be built ends it like a request that could not.
-  int StartCgiCommand(int device, int opKind, int cmdIndex, const std::optional<std::string>& body);
+  int StartCgiCommand(const ChosenDevice& device, int opKind, int cmdIndex, const std::optional<std::string>& body);
   // Runs the answer's parser and reports what it says; true when the object went to the mailbox.
   bool ReportAnswer();
 

@@ -18,7 +18,6 @@ namespace {
 constexpr wchar_t kAdministratorName[] = L"admin";
 constexpr wchar_t kDeviceModel[] = L"QB-550";
 
-bool DeviceAt(int index, NasDeviceInfo& device) { return NasDeviceList::Instance().CopyAt(index, device); }
 }  // namespace
 
 void CTamselDlg::Connect() {
@@ -27,11 +26,11 @@ void CTamselDlg::Connect() {
     ShowProgramMessage(GetSafeHwnd(), Tr(L"Select NAS"));
     return;
   }
-  selectedDevice_ = selection;
+  const auto chosen = ChooseDeviceAt(NasDeviceList::Instance(), selection);
+  device_ = chosen ? *chosen : ChosenDevice{};
   userName_.clear();
   password_.clear();
-  NasDeviceInfo device{};
-  const std::wstring section = DeviceAt(selectedDevice_, device) ? FromAnsi(device.name) : std::wstring();
+  const std::wstring section = FromAnsi(device_.name);
 
   CLoginDialog login(GetSafeHwnd());
   if (!section.empty() && ReadSetting(section, kUserNameKey, userName_)) {
@@ -57,20 +56,19 @@ void CTamselDlg::Connect() {
     }
   }
 
-  SetActiveRequest(NetworkDoor().CheckLogin(GetSafeHwnd(), userName_, password_, selectedDevice_));
+  // A device the list no longer holds cannot be asked.
+  SetActiveRequest(chosen ? NetworkDoor().CheckLogin(GetSafeHwnd(), userName_, password_, device_) : 0);
   if (ActiveRequest() == 0) {
     ShowProgramMessage(GetSafeHwnd(), Tr(L"Login failed."));
     return;
   }
-  Popup().SetDeviceLines(FromAnsi(device.name), FromAnsi(device.address), FromAnsi(device.mask),
-                        FromAnsi(device.gateway));
+  Popup().SetDeviceLines(FromAnsi(device_.name), FromAnsi(device_.address), FromAnsi(device_.mask),
+                        FromAnsi(device_.gateway));
 }
 
 void CTamselDlg::OnLoginAccepted() {
   ClearLoginCredentials();
-  NasDeviceInfo device{};
-  if (!DeviceAt(selectedDevice_, device)) return;
-  currentAddress_ = device.address;
+  const ChosenDevice& device = device_;
   const AdapterTable& adapters = Adapters();
   const bool knownAdapter = device.adapterIndex >= 0 && device.adapterIndex < adapters.count;
   const bool sameSubnet =
@@ -95,7 +93,7 @@ void CTamselDlg::OnLoginAccepted() {
     SetControlState(kAdministrator);
     StartVolumeStatus();
   } else {
-    SetActiveRequest(NetworkDoor().GetUserAccess(GetSafeHwnd(), selectedDevice_));
+    SetActiveRequest(NetworkDoor().GetUserAccess(GetSafeHwnd(), device_));
   }
   StartInactivityWatch(GetSafeHwnd());
   const std::wstring user = FromAnsi(credentials.userName);
@@ -107,7 +105,7 @@ void CTamselDlg::AskForDeviceMove() {
   if (ShowProgramMessage(GetSafeHwnd(), Tr(L"Not the same subnet, do you want to change NAS ip?"), MB_OKCANCEL) != IDOK) {
     return;
   }
-  if (!RunSettingIpDialog(selectedDevice_)) return;
+  if (!RunSettingIpDialog(device_)) return;
   ShowProgramMessage(GetSafeHwnd(), Tr(L"Setting NAS ip Sucess,Refresh ...."));
   Refresh();
 }

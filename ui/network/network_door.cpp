@@ -11,61 +11,61 @@ class RealNetworkDoor final : public INetworkDoor {
   int SearchDevices(HWND target) override {
     return LaunchQuery(target, [](CQuery& q) { return q.SearchDevices(); });
   }
-  int CheckLogin(HWND target, const std::wstring& userName, const std::wstring& password, int device) override {
+  int CheckLogin(HWND target, const std::wstring& userName, const std::wstring& password, const ChosenDevice& device) override {
     return LaunchQuery(target, [&](CQuery& q) { return q.CheckLogin(userName, password, device); });
   }
-  int SetDeviceIp(HWND target, int device, const SetIpRequest* settings) override {
+  int SetDeviceIp(HWND target, const ChosenDevice& device, const SetIpRequest* settings) override {
     return LaunchQuery(target, [&](CQuery& q) { return q.SetDeviceIp(device, settings); });
   }
-  int ChangePassword(HWND target, int device, const std::wstring& newPassword) override {
+  int ChangePassword(HWND target, const ChosenDevice& device, const std::wstring& newPassword) override {
     return LaunchQuery(target, [&](CQuery& q) { return q.ChangePassword(device, newPassword); });
   }
-  int GetWizardInfo(HWND target, int device) override {
+  int GetWizardInfo(HWND target, const ChosenDevice& device) override {
     return LaunchQuery(target, [&](CQuery& q) { return q.GetWizardInfo(device); });
   }
-  int SetDeviceInfo(HWND target, int device, const DeviceIdentity& identity) override {
+  int SetDeviceInfo(HWND target, const ChosenDevice& device, const DeviceIdentity& identity) override {
     return LaunchQuery(target, [&](CQuery& q) { return q.SetDeviceInfo(device, identity); });
   }
-  int SetTimeZone(HWND target, int device, int timeZoneIndex) override {
+  int SetTimeZone(HWND target, const ChosenDevice& device, int timeZoneIndex) override {
     return LaunchQuery(target, [&](CQuery& q) { return q.SetTimeZone(device, timeZoneIndex); });
   }
-  int SetNetwork(HWND target, int device, const NetworkSettings& settings) override {
+  int SetNetwork(HWND target, const ChosenDevice& device, const NetworkSettings& settings) override {
     return LaunchQuery(target, [&](CQuery& q) { return q.SetNetwork(device, settings); });
   }
-  int GetLanInfo(HWND target, int device) override {
+  int GetLanInfo(HWND target, const ChosenDevice& device) override {
     return LaunchQuery(target, [&](CQuery& q) { return q.GetLanInfo(device); });
   }
-  int LockSetIp(HWND target, int device) override {
+  int LockSetIp(HWND target, const ChosenDevice& device) override {
     return LaunchQuery(target, [&](CQuery& q) { return q.LockSetIp(device); });
   }
-  int GetShareInfo(HWND target, int device, int usbFlag) override {
+  int GetShareInfo(HWND target, const ChosenDevice& device, int usbFlag) override {
     return LaunchQuery(target, [&](CQuery& q) { return q.GetShareInfo(device, usbFlag); });
   }
-  int GetDiskInfo(HWND target, int device) override {
+  int GetDiskInfo(HWND target, const ChosenDevice& device) override {
     return LaunchQuery(target, [&](CQuery& q) { return q.GetDiskInfo(device); });
   }
-  int StopWebFileManager(HWND target, int device) override {
+  int StopWebFileManager(HWND target, const ChosenDevice& device) override {
     return LaunchQuery(target, [&](CQuery& q) { return q.StopWebFileManager(device); });
   }
-  int CreateVolume(HWND target, int device, const VolumeRequest* plan) override {
+  int CreateVolume(HWND target, const ChosenDevice& device, const VolumeRequest* plan) override {
     return LaunchQuery(target, [&](CQuery& q) { return q.CreateVolume(device, plan); });
   }
-  int ReadFormatState(HWND target, int device) override {
+  int ReadFormatState(HWND target, const ChosenDevice& device) override {
     return LaunchQuery(target, [&](CQuery& q) { return q.ReadFormatState(device); });
   }
-  int RemountDisk(HWND target, int device) override {
+  int RemountDisk(HWND target, const ChosenDevice& device) override {
     return LaunchQuery(target, [&](CQuery& q) { return q.RemountDisk(device); });
   }
-  int CheckRemountState(HWND target, int device) override {
+  int CheckRemountState(HWND target, const ChosenDevice& device) override {
     return LaunchQuery(target, [&](CQuery& q) { return q.CheckRemountState(device); });
   }
-  int FinishFormat(HWND target, int device) override {
+  int FinishFormat(HWND target, const ChosenDevice& device) override {
     return LaunchQuery(target, [&](CQuery& q) { return q.FinishFormat(device); });
   }
-  int GetVolumeStatus(HWND target, int device, VolumeInfoList* first) override {
+  int GetVolumeStatus(HWND target, const ChosenDevice& device, VolumeInfoList* first) override {
     return LaunchQuery(target, [&](CQuery& q) { return q.GetVolumeStatus(device, first); });
   }
-  int GetUserAccess(HWND target, int device) override {
+  int GetUserAccess(HWND target, const ChosenDevice& device) override {
     return LaunchQuery(target, [&](CQuery& q) { return q.GetUserAccess(device); });
   }
 };

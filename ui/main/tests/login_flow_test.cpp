@@ -55,7 +55,7 @@ TEST_F(MainWindowTest, ConnectRemembersTheDeviceAndTheLoginWhenAskedTo) {
   const DoorStart login = door.Last(DoorCall::kCheckLogin);
   EXPECT_EQ(login.userName, L"alice");
   EXPECT_EQ(login.password, L"a&b #1");
-  EXPECT_EQ(login.device, 0);
+  EXPECT_EQ(login.device.macText, "00:11:22:33:44:00");
   EXPECT_EQ(Setting(kServNameSetting.section, kServNameSetting.key), L"NAS-01");
   EXPECT_EQ(Setting(L"NAS-01", kUserNameKey), L"alice");
   EXPECT_EQ(DecodeStoredPassword(Setting(L"NAS-01", kPassWordKey)), L"a&b #1");

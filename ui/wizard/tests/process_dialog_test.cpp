@@ -16,6 +16,12 @@
 using namespace std::chrono_literals;
 
 namespace {
+ChosenDevice Device3() {
+  ChosenDevice device;
+  device.name = "NAS-3";
+  return device;
+}
+
 DiskInfoResult TwoUnequalDisks() {
   DiskInfoResult disks{2, "sda", 500, "sdb", 1000};
   return disks;
@@ -24,7 +30,7 @@ DiskInfoResult TwoUnequalDisks() {
 class ProgressDialog : public ::testing::Test {
  protected:
   void Open(unsigned watchMs = kFormatWatchMs) {
-    dialog = std::make_unique<CProcessDialog>(plan.plan->First(), nullptr, 3, watchMs);
+    dialog = std::make_unique<CProcessDialog>(plan.plan->First(), nullptr, Device3(), watchMs);
     ASSERT_TRUE(dialog->Create());
     PumpMessages(30ms);
   }
@@ -76,7 +82,7 @@ TEST_F(ProgressDialog, TheWholeSequenceToCompleteWithTheButtonsOnlyAtTheEnd) {
   EXPECT_FALSE(ButtonsEnabled());
   ASSERT_EQ(door.Count(DoorCall::kStopWebFileManager), 1);
   EXPECT_EQ(door.Last(DoorCall::kStopWebFileManager).target, Window());
-  EXPECT_EQ(door.Last(DoorCall::kStopWebFileManager).device, 3);
+  EXPECT_EQ(door.Last(DoorCall::kStopWebFileManager).device.name, "NAS-3");
 
   StepDone(10, 1);
   const DoorStart create = door.Last(DoorCall::kCreateVolume);

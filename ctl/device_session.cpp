@@ -13,8 +13,8 @@ constexpr DWORD kSearchWaitMs = 60000;
 // A login check ends by itself within about 2 s (eleven polls of 70 ms and 100 ms pauses); this
 // only guards against a worker that never ends.
 constexpr DWORD kLoginWaitMs = 60000;
-// Posted by a login check's object as it is deleted. A rejected login posts no result, but its
-// worker deletes the object as its very last act: this is the end of the operation.
+// Posted by a login check's object as it is deleted. A rejected login brings no result, only its
+// notices, whose carrier the result window opens and deletes: this is the end of the operation.
 constexpr UINT kOperationEnded = WM_APP + 1;
 
 class EndNoticedQuery : public CQuery {
@@ -29,6 +29,7 @@ std::unique_ptr<CQuery> TakeResultOf(const MSG& msg, int token) {
   std::uint32_t reserved = 0;
   if (!CMsg::Instance().Take(CMsg::IdFromParam(msg.lParam), pointer, reserved)) return nullptr;
   std::unique_ptr<CQuery> query(static_cast<CQuery*>(pointer));
+  TellThroughUserMessages(msg.hwnd, query->notices);
   if (query->RequestToken != token) return nullptr;
   return query;
 }
@@ -124,6 +125,7 @@ std::optional<ChosenDevice> LogIn(ResultWindow& window, const DeviceLogin& login
   auto* check = new EndNoticedQuery(window.Handle());
   const int token = check->CheckLogin(login.user, login.password, *device);
   if (token == 0) {
+    TellThroughUserMessages(window.Handle(), check->notices);
     delete check;
     return std::nullopt;
   }

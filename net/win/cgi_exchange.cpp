@@ -10,7 +10,6 @@
 #include "net/cgi_request.h"
 #include "net/login_credentials.h"
 #include "net/win/query.h"
-#include "net/win/user_message.h"
 
 namespace {
 
@@ -63,7 +62,7 @@ int CQuery::StartCgiCommand(const ChosenDevice& device, int opKind, int cmdIndex
                             const std::optional<std::string>& body) {
   TakeDevice(device);
   if (!body || !BuildCgiRequest(*body, opKind, cmdIndex)) {
-    ShowUserMessage(L"make_send buff error");
+    notices.push_back(L"make_send buff error");
     return 0;
   }
   return StartOperation();
@@ -78,7 +77,7 @@ void CQuery::RunHttp() {
     ReportByValue(WM_CGI_DONE, passed ? 0 : 1, CmdIndex);
     return;
   }
-  Dispose();  // the other kinds report through their answers only
+  EndWithoutResult();  // the other kinds report through their answers only
 }
 
 bool CQuery::ReportAnswer() {
@@ -98,8 +97,8 @@ bool CQuery::ReportAnswer() {
   accessText = ToWide(access);
 
   if (report.notice)
-    ShowUserMessage(report.translateNotice ? Tr(reinterpret_cast<const wchar_t*>(report.notice))
-                                           : ToWide(report.notice));
+    notices.push_back(report.translateNotice ? Tr(reinterpret_cast<const wchar_t*>(report.notice))
+                                             : ToWide(report.notice));
   if (report.delayMs) Sleep(report.delayMs);
   switch (report.delivery) {
     case AnswerReport::Delivery::kNothing: return false;
@@ -109,7 +108,11 @@ bool CQuery::ReportAnswer() {
   WPARAM wParam = report.wParam;
   DiskInfoResult* disks = report.diskInfo.release();
   if (disks) wParam = reinterpret_cast<WPARAM>(disks);
-  if (!PostMessageW(targetWindow, report.message, wParam, report.lParam)) delete disks;
+  if (notices.empty()) {
+    if (!PostMessageW(targetWindow, report.message, wParam, report.lParam)) delete disks;
+  } else {
+    PostResult(report.message, wParam, report.lParam);  // no parser gives disks and a notice
+  }
   return false;
 }
 

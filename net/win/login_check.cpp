@@ -7,7 +7,6 @@
 #include "net/login_credentials.h"
 #include "net/win/query.h"
 #include "net/win/udp_sockets.h"
-#include "net/win/user_message.h"
 #include "settings/setting_names.h"
 #include "settings/win/settings_file.h"
 
@@ -40,8 +39,6 @@ private:
   ULONGLONG end_;
 };
 
-void ShowMakeSendError() { ShowUserMessage(L"make_send buff error"); }
-
 bool RowUsable(int row) { return row >= 0 && row < Adapters().count; }
 
 // Requests are built when an operation starts; the identifier is the one of the search last run
@@ -69,7 +66,7 @@ int CQuery::CheckLogin(const std::wstring& userName, const std::wstring& passwor
   if (!CopyAnsiToSlot(userName, credentials.userName, sizeof credentials.userName) ||
       !CopyAnsiToSlot(password, credentials.password, sizeof credentials.password)) {
     ClearLoginCredentials();
-    ShowUserMessage(Tr(L"The user name and the password may have at most 15 characters."));
+    notices.push_back(Tr(L"The user name and the password may have at most 15 characters."));
     return 0;
   }
   SetDatagram(EncodeLoginRequest(CurrentDiscoveryId(), device.deviceId.data(), credentials.userName,
@@ -83,7 +80,7 @@ int CQuery::SetDeviceIp(const ChosenDevice& device, const SetIpRequest* settings
   TakeDevice(device);
   setIpRequest = settings;
   if (!settings) {
-    ShowMakeSendError();
+    notices.push_back(L"make_send buff error");
     return 0;
   }
   SetDatagram(EncodeSetIpRequest(CurrentDiscoveryId(), device.deviceId.data(), *settings));
@@ -120,16 +117,15 @@ void CQuery::RunLoginCheck() {
       }
     }
   }
-  // Told after the sockets are given back, so a message box left open blocks no other operation.
-  if (sendFailed) ShowUserMessage(Tr(L"result_sendto failed."));
+  if (sendFailed) notices.push_back(Tr(L"result_sendto failed."));
   if (answer != 0) {
     ReportThroughMailbox();
     return;
   }
   ClearLoginCredentials();
   ForgetRememberedUser();
-  ShowUserMessage(Tr(L"Username or password error."));
-  Dispose();
+  notices.push_back(Tr(L"Username or password error."));
+  EndWithoutResult();
 }
 
 void CQuery::RunSetIp() {

@@ -6,12 +6,21 @@
 // value in the parameters of a posted message and then deletes itself on its worker thread, after
 // the last thing it did; callers therefore never touch a CQuery after its start succeeded. A start
 // that fails leaves the object to the caller, who deletes it (LaunchQuery does both).
+//
+// A worker never shows anything to the user itself: what the user is to be told (`notices`)
+// travels with the result to the window that waits for it, which shows it on its own thread,
+// owned by itself; the console tool prints it. An operation that has notices reports through the
+// mailbox: as its mailbox result when it has one, otherwise as a carrier (2024 with wParam
+// kCarrierParam) that holds the notices and, behind them, the results it would have posted by
+// value, so that those reach the window only after the user has read the notices.
 #pragma once
 #include <winsock2.h>
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "net/win/user_message.h"
 
 #include "base/messages.h"
 #include "net/answer_records.h"
@@ -78,6 +87,16 @@ public:
   char deviceAddress[kDottedTextSize] = {};
   char newPassword[17] = {};
   int adapterIndex = -1;
+  // What the user is to be told, in order; a start that failed leaves its reason here.
+  std::vector<std::wstring> notices;
+  // A carrier only brings notices and the results behind them; it is no mailbox result.
+  bool carrierOnly = false;
+  struct PostedResult {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+  };
+  std::vector<PostedResult> resultsBehindNotices;
   std::wstring unusedText;
   std::wstring accessText;
   const SetIpRequest* setIpRequest = nullptr;  // the caller's, read while the request is built
@@ -115,15 +134,31 @@ private:
   // The last acts of a worker: after them the object is no longer its own.
   void ReportThroughMailbox();
   void ReportByValue(unsigned message, WPARAM wParam, LPARAM lParam);
+  // Ends an operation that posts nothing: quietly, or as a carrier of its notices.
+  void EndWithoutResult();
   void Dispose();
+  // A result by value: posted at once, or kept behind the notices when there are any.
+  void PostResult(unsigned message, WPARAM wParam, LPARAM lParam);
 };
 
-// Allocates a CQuery for `target`, runs the starting call on it and deletes it again when the
-// operation did not start. Returns the request token (0: not started).
+// wParam of a WM_QUERY_RESULT whose object is a carrier of notices (0: a mailbox result).
+inline constexpr WPARAM kCarrierParam = 1;
+
+// Where the notices of a start that failed go: `owner` is the window the operation was for.
+using NoticeTeller = void (*)(HWND owner, const std::vector<std::wstring>& notices);
+// The console's teller: each notice through ShowUserMessage.
+void TellThroughUserMessages(HWND owner, const std::vector<std::wstring>& notices);
+
+// Allocates a CQuery for `target` and runs the starting call on it; when the operation did not
+// start, hands the reasons to `tell` and deletes it again. Returns the request token (0: not
+// started).
 template <class StartingCall>
-int LaunchQuery(HWND target, StartingCall start) {
+int LaunchQuery(HWND target, StartingCall start, NoticeTeller tell = &TellThroughUserMessages) {
   auto* query = new CQuery(target);
   const int token = start(*query);
-  if (token == 0) delete query;
+  if (token == 0) {
+    if (!query->notices.empty()) tell(target, query->notices);
+    delete query;
+  }
   return token;
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "net/login_credentials.h"
+#include "net/win/query.h"
 #include "settings/setting_names.h"
 #include "settings/win/settings_file.h"
 #include "settings/win/stored_password.h"
@@ -24,6 +25,25 @@ TEST_F(MainWindowTest, ConnectWithoutADeviceAsksForOneAndStartsNothing) {
   window.SendMessage(WM_COMMAND, IDC_CONNECT);
   EXPECT_EQ(BoxTexts(), std::vector<std::wstring>{L"Select NAS"});
   EXPECT_EQ(door.Count(DoorCall::kCheckLogin), 0);
+}
+
+TEST_F(MainWindowTest, EveryMessageOfAFailedLoginOrSearchStartIsOwnedByTheMainWindow) {
+  Open();
+  FinishSearch({{"NAS-01", "192.0.2.10"}});
+  ConnectAs(L"alice", L"wrong");
+  // The device rejected the login after a send that failed on one adapter: both notices, in order.
+  door.Finish(door.Last(DoorCall::kCheckLogin), [](CQuery& carrier) {
+    carrier.carrierOnly = true;
+    carrier.notices = {L"result_sendto failed.", L"Username or password error."};
+  });
+  Deliver();
+  EXPECT_FALSE(Enabled(IDC_SHORTCUT_FILE_CENTER));  // the rejected login is no login
+  door.FailNext(DoorCall::kSearchDevices);
+  window.SendMessage(WM_COMMAND, IDC_REFRESH);
+  const auto boxes = answerer.Boxes();
+  ASSERT_EQ(BoxTexts(), (std::vector<std::wstring>{L"result_sendto failed.", L"Username or password error.",
+                                                   L"Refresh NAS list failed."}));
+  for (const AnsweredBox& box : boxes) EXPECT_EQ(box.owner, window.GetSafeHwnd()) << box.text;
 }
 
 TEST_F(MainWindowTest, RememberedCredentialsFillTheLoginDialog) {

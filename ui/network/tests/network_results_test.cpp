@@ -12,6 +12,7 @@
 #include "net/mailbox.h"
 #include "net/op_kinds.h"
 #include "net/win/query.h"
+#include "framework/tests/support/modal_answerer.h"
 #include "framework/tests/support/ui_test_support.h"
 #include "framework/wnd.h"
 #include "ui/network/network_results.h"
@@ -197,4 +198,16 @@ TEST(NetworkDoorChoice, TheRealDoorComesBackWhenTheFakeGoes) {
     EXPECT_EQ(&NetworkDoor(), &door);
   }
   EXPECT_EQ(&NetworkDoor(), real);
+}
+
+TEST(RealNetworkDoor, WhyAStartFailedIsToldOwnedByTheWindowItWasFor) {
+  CModalAnswerer answerer;
+  HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  // Refused before anything is sent: a password of 16 bytes would go out cut.
+  EXPECT_EQ(NetworkDoor().CheckLogin(owner, L"alice", L"0123456789abcdef", ChosenDevice{}), 0);
+  const auto boxes = answerer.Boxes();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, L"The user name and the password may have at most 15 characters.");
+  EXPECT_EQ(boxes[0].owner, owner);
+  DestroyWindow(owner);
 }

@@ -9,6 +9,7 @@
 #include "res/resource.h"
 #include "framework/tests/support/modal_answerer.h"
 #include "framework/tests/support/ui_test_support.h"
+#include "net/win/query.h"
 #include "ui/network/tests/support/fake_network_door.h"
 #include "ui/wizard/process_dialog.h"
 #include "rules/volume_plan.h"
@@ -160,6 +161,23 @@ TEST_F(ProgressDialog, AFailedStopOrCreationEndsWithTheButtonsEnabled) {
   EXPECT_EQ(BoxTexts(), (Texts{L"setting failed."}));
   EXPECT_TRUE(ButtonsEnabled());
   EXPECT_EQ(door.Count(DoorCall::kReadFormatState), 0);
+}
+
+TEST_F(ProgressDialog, TheDevicesNoticeIsOwnedByTheDialogAndTheResultBehindItFollows) {
+  Open();
+  StepDone(10, 1);
+  // A creation answer that cannot be read: its notice, then the creation's result by value.
+  door.Finish(door.Last(DoorCall::kCreateVolume), [](CQuery& carrier) {
+    carrier.carrierOnly = true;
+    carrier.notices = {L"response_SetRaidType error"};
+    carrier.resultsBehindNotices = {{WM_VOLUME_CREATED, 0, kCreateVolume}};
+  });
+  PumpMessages(1200ms);
+  const auto boxes = answerer.Boxes();
+  ASSERT_EQ(BoxTexts(), (Texts{L"response_SetRaidType error", L"setting failed."}));
+  EXPECT_EQ(boxes[0].owner, Window());
+  EXPECT_EQ(boxes[1].owner, Window());
+  EXPECT_TRUE(ButtonsEnabled());
 }
 
 TEST_F(ProgressDialog, LaunchFailuresSayTheirMessageAndLetTheUserClose) {

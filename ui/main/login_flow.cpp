@@ -17,7 +17,6 @@
 namespace {
 constexpr wchar_t kAdministratorName[] = L"admin";
 constexpr wchar_t kDeviceModel[] = L"QB-550";
-
 }  // namespace
 
 void CTamselDlg::Connect() {
@@ -26,11 +25,11 @@ void CTamselDlg::Connect() {
     ShowProgramMessage(GetSafeHwnd(), Tr(L"Select NAS"));
     return;
   }
+  // The device as listed now; the window takes it only when the user confirms the login.
   const auto chosen = ChooseDeviceAt(NasDeviceList::Instance(), selection);
-  device_ = chosen ? *chosen : ChosenDevice{};
   userName_.clear();
   password_.clear();
-  const std::wstring section = FromAnsi(device_.name);
+  const std::wstring section = chosen ? FromAnsi(chosen->name) : std::wstring();
 
   CLoginDialog login(GetSafeHwnd());
   if (!section.empty() && ReadSetting(section, kUserNameKey, userName_)) {
@@ -42,6 +41,7 @@ void CTamselDlg::Connect() {
   if (login.DoModal() != IDOK) return;
 
   Logout();
+  device_ = chosen ? *chosen : ChosenDevice{};
   userName_ = login.UserName();
   password_ = login.Password();
   IsAdminUser = userName_ == kAdministratorName;

@@ -46,6 +46,20 @@ TEST_F(MainWindowTest, EveryMessageOfAFailedLoginOrSearchStartIsOwnedByTheMainWi
   for (const AnsweredBox& box : boxes) EXPECT_EQ(box.owner, window.GetSafeHwnd()) << box.text;
 }
 
+TEST_F(MainWindowTest, AConnectCancelledWhileLoggedInLeavesTheLoggedInDevice) {
+  Open();
+  FinishSearch({{"NAS-01", "192.0.2.10"}, {"NAS-02", "192.0.2.11"}});
+  ::SendMessageW(window.GetDlgItem(IDC_DEVICE_LIST), CB_SETCURSEL, 0, 0);
+  ConnectAs(L"admin", L"secret");
+  AcceptLogin();
+  ::SendMessageW(window.GetDlgItem(IDC_DEVICE_LIST), CB_SETCURSEL, 1, 0);
+  answerer.OnDialog(IDC_LOGIN_REMEMBER, [](HWND dialog) { ClickControl(dialog, IDC_LOGIN_CANCEL); });
+  window.SendMessage(WM_COMMAND, IDC_CONNECT);
+  window.SendMessage(WM_COMMAND, IDC_SHORTCUT_FOLDER);
+  EXPECT_EQ(door.Last(DoorCall::kGetShareInfo).device.address, "192.0.2.10");
+  EXPECT_EQ(window.Device().name, "NAS-01");
+}
+
 TEST_F(MainWindowTest, RememberedCredentialsFillTheLoginDialog) {
   WriteSetting(L"NAS-01", kUserNameKey, L"alice");
   WriteSetting(L"NAS-01", kPassWordKey, EncodeStoredPassword(L"pa ss"));

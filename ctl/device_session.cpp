@@ -13,8 +13,8 @@ constexpr DWORD kSearchWaitMs = 60000;
 // A login check ends by itself within about 2 s (eleven polls of 70 ms and 100 ms pauses); this
 // only guards against a worker that never ends.
 constexpr DWORD kLoginWaitMs = 60000;
-// Posted by a login check's object as it is deleted. A rejected login posts no result, but its
-// worker deletes the object as its very last act: this is the end of the operation.
+// Posted by a login check's object as it is deleted. A rejected login brings no result, only its
+// notices, whose carrier the result window opens and deletes: this is the end of the operation.
 constexpr UINT kOperationEnded = WM_APP + 1;
 
 class EndNoticedQuery : public CQuery {
@@ -29,6 +29,7 @@ std::unique_ptr<CQuery> TakeResultOf(const MSG& msg, int token) {
   std::uint32_t reserved = 0;
   if (!CMsg::Instance().Take(CMsg::IdFromParam(msg.lParam), pointer, reserved)) return nullptr;
   std::unique_ptr<CQuery> query(static_cast<CQuery*>(pointer));
+  TellThroughUserMessages(msg.hwnd, query->notices);
   if (query->RequestToken != token) return nullptr;
   return query;
 }
@@ -93,7 +94,7 @@ bool RunSearch(ResultWindow& window) {
   return TakeMailboxResult(window, token, kSearchWaitMs) != nullptr;
 }
 
-std::optional<int> FindDevice(ResultWindow& window, const std::wstring& name) {
+std::optional<ChosenDevice> FindDevice(ResultWindow& window, const std::wstring& name) {
   if (!RunSearch(window)) {
     PrintError(L"the search did not end");
     return std::nullopt;
@@ -101,7 +102,7 @@ std::optional<int> FindDevice(ResultWindow& window, const std::wstring& name) {
   const std::string wanted = ToAnsi(name);
   NasDeviceInfo device;
   for (int i = 0; NasDeviceList::Instance().CopyAt(i, device); ++i)
-    if (wanted == device.name) return i;
+    if (wanted == device.name) return ChooseDeviceAt(NasDeviceList::Instance(), i);
   PrintError(L"no device named " + name + L" answered");
   return std::nullopt;
 }
@@ -118,12 +119,13 @@ bool OnlyLoginOptions(const Arguments& args) {
   return ArgumentsAre(args, {L"--device", L"--user", L"--password"});
 }
 
-std::optional<int> LogIn(ResultWindow& window, const DeviceLogin& login) {
-  const auto index = FindDevice(window, login.device);
-  if (!index) return std::nullopt;
+std::optional<ChosenDevice> LogIn(ResultWindow& window, const DeviceLogin& login) {
+  const auto device = FindDevice(window, login.device);
+  if (!device) return std::nullopt;
   auto* check = new EndNoticedQuery(window.Handle());
-  const int token = check->CheckLogin(login.user, login.password, *index);
+  const int token = check->CheckLogin(login.user, login.password, *device);
   if (token == 0) {
+    TellThroughUserMessages(window.Handle(), check->notices);
     delete check;
     return std::nullopt;
   }
@@ -132,10 +134,10 @@ std::optional<int> LogIn(ResultWindow& window, const DeviceLogin& login) {
   if (!window.WaitFor({WM_QUERY_RESULT, kOperationEnded}, kLoginWaitMs, msg) ||
       msg.message != WM_QUERY_RESULT || !TakeResultOf(msg, token))
     return std::nullopt;
-  return index;
+  return device;
 }
 
-std::unique_ptr<DiskInfoResult> ReadDisks(ResultWindow& window, int device) {
+std::unique_ptr<DiskInfoResult> ReadDisks(ResultWindow& window, const ChosenDevice& device) {
   const int token = LaunchQuery(window.Handle(), [&](CQuery& q) { return q.GetDiskInfo(device); });
   MSG msg;
   // The disks come first (2029), then the command's report (2025); a failed exchange brings only

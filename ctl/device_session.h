@@ -32,12 +32,12 @@ struct DeviceLogin {
 std::optional<DeviceLogin> LoginOptions(const Arguments& args);
 // Whether the arguments are those three options and nothing else.
 bool OnlyLoginOptions(const Arguments& args);
-// Searches, finds the device and logs in; the device's list position once the login was accepted,
-// nothing (and a message) otherwise.
-std::optional<int> LogIn(ResultWindow& window, const DeviceLogin& login);
-// Runs a search and returns the list position of the device of that name; nothing (and a
-// message) when the search failed or no such device answered.
-std::optional<int> FindDevice(ResultWindow& window, const std::wstring& name);
+// Searches, finds the device and logs in; the device once the login was accepted, nothing (and a
+// message) otherwise.
+std::optional<ChosenDevice> LogIn(ResultWindow& window, const DeviceLogin& login);
+// Runs a search and returns the device of that name; nothing (and a message) when the search
+// failed or no such device answered.
+std::optional<ChosenDevice> FindDevice(ResultWindow& window, const std::wstring& name);
 // Reads the device's disks and waits for the command's report; nothing (and a message) when the
 // disks did not come or the exchange failed.
-std::unique_ptr<DiskInfoResult> ReadDisks(ResultWindow& window, int device);
+std::unique_ptr<DiskInfoResult> ReadDisks(ResultWindow& window, const ChosenDevice& device);

@@ -21,7 +21,7 @@ namespace {
 // the waiting loop keeps.
 class ConsoleFormat final : public FormatSurface {
  public:
-  ConsoleFormat(ResultWindow& window, int device, const VolumePlan& plan)
+  ConsoleFormat(ResultWindow& window, const ChosenDevice& device, const VolumePlan& plan)
       : window_(window), device_(device), plan_(plan) {}
 
   // Runs the sequence until it is over; true when it succeeded.
@@ -84,7 +84,7 @@ class ConsoleFormat final : public FormatSurface {
   void EnableButtons() override {}
 
   ResultWindow& window_;
-  const int device_;
+  const ChosenDevice device_;
   const VolumePlan& plan_;
   FormatSequence sequence_;
   std::optional<ULONGLONG> nextPoll_;

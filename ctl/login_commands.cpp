@@ -1,4 +1,5 @@
 // drovikctl login and set-ip: the two UDP exchanges with one device.
+#include <cstdio>
 #include <cstring>
 
 #include "base/win/ansi_text.h"
@@ -49,18 +50,17 @@ int RunSetIpCommand(const Arguments& args) {
   settings.dhcpFlag = dhcp ? '1' : '0';
 
   ResultWindow window;
-  const auto index = FindDevice(window, *device);
-  if (!index) return 1;
+  const auto chosen = FindDevice(window, *device);
+  if (!chosen) return 1;
   // As the program's device IP dialog does, DHCP goes with the device's current settings rather
   // than empty ones: a device that cannot get a lease keeps something it can be reached at.
-  NasDeviceInfo record;
-  if (dhcp && NasDeviceList::Instance().CopyAt(*index, record)) {
-    std::memcpy(settings.address, record.address, sizeof settings.address);
-    std::memcpy(settings.mask, record.mask, sizeof settings.mask);
-    std::memcpy(settings.gateway, record.gateway, sizeof settings.gateway);
+  if (dhcp) {
+    std::snprintf(settings.address, sizeof settings.address, "%s", chosen->address.c_str());
+    std::snprintf(settings.mask, sizeof settings.mask, "%s", chosen->mask.c_str());
+    std::snprintf(settings.gateway, sizeof settings.gateway, "%s", chosen->gateway.c_str());
   }
   const int token = LaunchQuery(window.Handle(), [&](CQuery& q) {
-    return q.SetDeviceIp(*index, &settings);
+    return q.SetDeviceIp(*chosen, &settings);
   });
   MSG msg;
   if (token == 0 || !window.WaitFor(WM_SETIP_DONE, kSetIpWaitMs, msg)) return 1;

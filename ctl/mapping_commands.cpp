@@ -27,9 +27,8 @@ class MappedShares {
   // Logs in, reads the user's shares and the computer's connections; false after a message.
   bool Read(const DeviceLogin& login) {
     const auto device = LogIn(window_, login);
-    NasDeviceInfo record{};
-    if (!device || !NasDeviceList::Instance().CopyAt(*device, record)) return false;
-    address_ = ToU16(FromAnsi(record.address));
+    if (!device) return false;
+    address_ = ToU16(FromAnsi(device->address));
     ShareList().clear();
     const int token = LaunchQuery(window_.Handle(), [&](CQuery& q) { return q.GetShareInfo(*device, 0); });
     if (!WaitForCgiDone(window_, token, kGetShareInfo)) return false;

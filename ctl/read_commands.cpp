@@ -17,8 +17,8 @@ namespace {
 
 constexpr DWORD kMailboxWaitMs = 30000;
 
-// Logs in with the command's options; the device's position, or nothing after a usage message.
-std::optional<int> LogInFor(ResultWindow& window, const Arguments& args, const wchar_t* usage) {
+// Logs in with the command's options; the device, or nothing after a usage message.
+std::optional<ChosenDevice> LogInFor(ResultWindow& window, const Arguments& args, const wchar_t* usage) {
   const auto login = OnlyLoginOptions(args) ? LoginOptions(args) : std::nullopt;
   if (!login) {
     PrintError(std::wstring(L"usage: drovikctl ") + usage + L" --device NAME --user U --password P");

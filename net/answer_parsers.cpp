@@ -25,7 +25,7 @@ AnswerReport ParseCgiCommandAnswer(int cmdIndex, std::string_view answer, const 
     case 1: return ParseStatusAnswer(answer, to.codePage, to.newPassword, to.credentials);
     case 2: return ParseWizardAnswer(answer, to.codePage, to.wizardInfo);
     case 6:
-      return ParseLanAnswer(answer, to.codePage, to.wizardInfo.lan, to.devices, to.deviceIndex,
+      return ParseLanAnswer(answer, to.codePage, to.wizardInfo.lan, to.devices, to.deviceMac,
                             to.requestedAddress);
     case 8: return ParseShareAnswer(answer, kOpCgiCommand, to.shares);
     case 9: return ParseDiskAnswer(answer, to.codePage, cmdIndex);

@@ -48,13 +48,13 @@ AnswerReport ParseWizardAnswer(std::string_view answer, const AnsiCodePage& code
                                WizardInfoRecord& info);
 
 // GetLanInfo (3/6). Writes the device's new address, mask and gateway into `current` and into the
-// device record at `deviceIndex` of `devices`, but into that record only while it is still the
-// device the request went to (its address equals `requestedAddress`): after a search in between,
-// the index may denote another device or none. An ip1 that is missing or "0.0.0.0" writes
+// record of `devices` with the MAC `deviceMac`, but into that record only while it is still where
+// the request went (its address equals `requestedAddress`): after a search in between, the
+// device may be listed elsewhere or not at all. An ip1 that is missing or "0.0.0.0" writes
 // nothing; a missing netmask1 or gateway1 leaves that field as it was.
 AnswerReport ParseLanAnswer(std::string_view answer, const AnsiCodePage& codePage,
-                            CurrentLanInfoRecord& current, NasDeviceList& devices, int deviceIndex,
-                            std::string_view requestedAddress);
+                            CurrentLanInfoRecord& current, NasDeviceList& devices,
+                            const std::string& deviceMac, std::string_view requestedAddress);
 
 // GetShareInfo (3/8, or OpKind 9). Decoded with DecodeShareText, not the code page; appends one
 // entry per item, labelled "select" translated. A document that is not well-formed appends
@@ -100,7 +100,7 @@ struct AnswerTargets {
   std::string_view newPassword;         // ChangePassword: the password it sent
   WizardInfoRecord& wizardInfo;         // GetWizardInfo; GetLanInfo writes its lan part
   NasDeviceList& devices;               // GetLanInfo
-  int deviceIndex;
+  const std::string& deviceMac;         // GetLanInfo: the device the request went to
   std::string_view requestedAddress;  // GetLanInfo: the address the request went to
   ShareListRecord& shares;            // GetShareInfo
   VolumeInfoList* volumes;            // GetVolumeStatus: the caller's first record

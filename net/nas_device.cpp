@@ -101,3 +101,9 @@ bool SameSubnet(const char* adapterAddress, const char* adapterMask, const char*
   return (DottedToAddress(adapterMask) & DottedToAddress(adapterAddress)) ==
          (DottedToAddress(deviceMask) & DottedToAddress(deviceAddress));
 }
+
+void StampAddressInDeviceId(unsigned char* deviceId, std::uint32_t address) {
+  if (address == 0xFFFFFFFFu) return;
+  for (std::size_t octet = 0; octet < 4; ++octet)
+    deviceId[kDeviceIdSize - 4 + octet] = static_cast<unsigned char>(address >> (8 * octet));
+}

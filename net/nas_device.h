@@ -70,6 +70,16 @@ public:
     update(*record);
     return true;
   }
+  // Runs `update` on the record of the device with MAC text `mac` under the lock; false when no
+  // listed device has it.
+  template <class Update>
+  bool UpdateByMac(const std::string& mac, Update update) {
+    std::lock_guard<std::mutex> guard(lock_);
+    const auto found = byMac_.find(mac);
+    if (found == byMac_.end()) return false;
+    update(*found->second);
+    return true;
+  }
 
   NasDeviceList() = default;
   ~NasDeviceList();
@@ -90,6 +100,10 @@ private:
 // inet_addr-style conversion of dotted text: the four parts in network byte order;
 // 0xFFFFFFFF for text that is not an address.
 std::uint32_t DottedToAddress(const char* text);
+
+// Writes `address` (network order, as DottedToAddress gives it) into the address part of a device
+// id; an address that is none (0xFFFFFFFF) leaves the id as it was.
+void StampAddressInDeviceId(unsigned char* deviceId, std::uint32_t address);
 
 // Whether an adapter (its address and mask) and a device (its address and the mask it reports) sit
 // on the same subnet: each address masked with its own mask.

@@ -87,8 +87,8 @@ AnswerReport ParseWizardAnswer(std::string_view answer, const AnsiCodePage& code
 }
 
 AnswerReport ParseLanAnswer(std::string_view answer, const AnsiCodePage& codePage,
-                            CurrentLanInfoRecord& current, NasDeviceList& devices, int deviceIndex,
-                            std::string_view requestedAddress) {
+                            CurrentLanInfoRecord& current, NasDeviceList& devices,
+                            const std::string& deviceMac, std::string_view requestedAddress) {
   XmlNavigator reader;
   LoadAnswer(reader, answer, codePage);
   if (!reader.FindElement(u"info")) return {};
@@ -98,17 +98,14 @@ AnswerReport ParseLanAnswer(std::string_view answer, const AnsiCodePage& codePag
   const LanTexts texts{*address, NextElementText(reader, u"netmask1"),
                        NextElementText(reader, u"gateway1")};
   StoreLanTexts(codePage, texts, current);
-  devices.UpdateAt(deviceIndex, [&](NasDeviceInfo& record) {
+  devices.UpdateByMac(deviceMac, [&](NasDeviceInfo& record) {
     if (std::string_view(record.address, strnlen(record.address, sizeof record.address)) !=
         requestedAddress)
       return;
     StoreLanTexts(codePage, texts, record);
     // The device names itself by its MAC and its address: the login check and the IP change that
     // follow must carry the new address, or the moved device takes them for another's.
-    const std::uint32_t moved = DottedToAddress(record.address);
-    if (moved == 0xFFFFFFFFu) return;
-    for (std::size_t octet = 0; octet < 4; ++octet)
-      record.deviceId[kDeviceIdSize - 4 + octet] = static_cast<unsigned char>(moved >> (8 * octet));
+    StampAddressInDeviceId(record.deviceId, DottedToAddress(record.address));
   });
   return {};
 }

@@ -48,7 +48,7 @@ void AddDevice(NasDeviceList& devices) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzInput input(data, size);
   const auto [opKind, cmdIndex] = kParsed[input.Byte() % kParsed.size()];
-  const int deviceIndex = static_cast<int>(input.Byte() % 3) - 1;
+  const std::string deviceMac = input.Byte() % 2 == 0 ? "00:11:22:33:44:55" : "00:11:22:33:44:56";
   const std::string_view newPassword = input.Piece();
   const std::string_view answer = input.Rest();
 
@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ShareListRecord shares;
   VolumeInfoList volumes{};
   std::u16string access = u"previous";
-  const AnswerTargets targets{codePage, credentials, newPassword, wizard, devices, deviceIndex,
+  const AnswerTargets targets{codePage, credentials, newPassword, wizard, devices, deviceMac,
                               "192.0.2.21", shares, &volumes, access};
   const AnswerReport report = ParseAnswer(opKind, cmdIndex, answer, targets);
 

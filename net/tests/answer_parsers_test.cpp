@@ -190,9 +190,9 @@ protected:
     std::snprintf(current.mask, sizeof current.mask, "255.255.255.0");
     std::snprintf(current.gateway, sizeof current.gateway, "192.0.2.1");
   }
-  AnswerReport Parse(const std::string& answer, int index = 0,
+  AnswerReport Parse(const std::string& answer, const std::string& mac = "00:00:00:00:00:01",
                      std::string_view requested = "192.0.2.21") {
-    return ParseLanAnswer(answer, kCodePage, current, devices, index, requested);
+    return ParseLanAnswer(answer, kCodePage, current, devices, mac, requested);
   }
   NasDeviceInfo Device() {
     NasDeviceInfo record{};
@@ -222,7 +222,7 @@ TEST_F(LanAnswerTest, TheDeviceIdTakesTheNewAddressAndKeepsTheMac) {
   const unsigned char kept[kDeviceIdSize] = {0, 0x1b, 0xac, 0, 0, 1, 192, 0, 2, 21};
   EXPECT_EQ(std::memcmp(Device().deviceId, kept, sizeof kept), 0);
   // The record now holds that text as its address: the next answer is addressed to it.
-  Parse(Sample("get_lan_info.xml"), 0, "not an address");
+  Parse(Sample("get_lan_info.xml"), "00:00:00:00:00:01", "not an address");
   const unsigned char moved[kDeviceIdSize] = {0, 0x1b, 0xac, 0, 0, 1, 198, 51, 100, 40};
   EXPECT_EQ(std::memcmp(Device().deviceId, moved, sizeof moved), 0);
 }
@@ -251,12 +251,12 @@ TEST_F(LanAnswerTest, AMissingMaskOrGatewayKeepsTheOldOne) {
 
 TEST_F(LanAnswerTest, ARecordThatIsNoLongerTheDeviceIsLeftAlone) {
   const std::string answer = Sample("get_lan_info.xml");
-  Parse(answer, /*index=*/1);  // the list got shorter
+  Parse(answer, "00:00:00:00:00:02");  // not listed since the last search
   EXPECT_STREQ(current.address, "198.51.100.40");
   EXPECT_STREQ(Device().address, "192.0.2.21");
-  Parse(answer, 0, "192.0.2.99");  // another device now sits at the index
+  Parse(answer, "00:00:00:00:00:01", "192.0.2.99");  // listed at another address now
   EXPECT_STREQ(Device().address, "192.0.2.21");
-  Parse(answer, -1);
+  Parse(answer, "");
   EXPECT_EQ(devices.Count(), 1);
 }
 
@@ -496,8 +496,9 @@ TEST(AnswerDispatch, EachOperationReachesItsParser) {
   ShareListRecord shares;
   VolumeInfoList volumes{};
   std::u16string access;
+  const std::string mac = "00:00:00:00:00:01";
   AnswerTargets targets{kCodePage, login,        "secret", wizard,   devices,
-                        0,         "192.0.2.21", shares,   &volumes, access};
+                        mac,       "192.0.2.21", shares,   &volumes, access};
 
   ParseAnswer(kOpCgiCommand, 1, Sample("change_password.xml"), targets);
   EXPECT_STREQ(login.password, "secret");

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "net/chosen_device.h"
+
 #include <cstdio>
 #include <cstring>
 
@@ -114,4 +116,28 @@ TEST_F(DeviceListTest, HoldsAtMostTheCapAndKeepsTheDevicesThatAnsweredFirst) {
   list.Clear();
   EXPECT_EQ(list.Merge(Reply("02:00:00:00:00:07", "192.0.2.21"), 0, "192.0.2.10", "255.255.255.0"),
             NasDeviceList::MergeResult::kAdded);
+}
+
+TEST_F(DeviceListTest, AChosenDeviceOutlivesTheNextSearchAndMovesOnlyWhenTold) {
+  SearchReplyFields reply = Reply("00:00:00:00:00:07", "192.0.2.27");
+  const unsigned char id[kDeviceIdSize] = {0, 0, 0, 0, 0, 7, 192, 0, 2, 27};
+  std::memcpy(reply.deviceId, id, sizeof id);
+  list.Merge(reply, 1, "192.0.2.10", "255.255.255.0");
+  const auto chosen = ChooseDeviceAt(list, 0);
+  ASSERT_TRUE(chosen);
+  EXPECT_FALSE(ChooseDeviceAt(list, 1));
+  list.Clear();
+  list.Merge(Reply("00:00:00:00:00:08", "192.0.2.28"), 0, "192.0.2.10", "255.255.255.0");
+  EXPECT_EQ(chosen->macText, "00:00:00:00:00:07");
+  EXPECT_EQ(chosen->address, "192.0.2.27");
+  EXPECT_EQ(chosen->adapterIndex, 1);
+
+  const ChosenDevice moved = MovedTo(*chosen, {"198.51.100.40", "255.255.255.0", "198.51.100.1"});
+  EXPECT_EQ(moved.address, "198.51.100.40");
+  EXPECT_EQ(moved.gateway, "198.51.100.1");
+  const unsigned char movedId[kDeviceIdSize] = {0, 0, 0, 0, 0, 7, 198, 51, 100, 40};
+  EXPECT_EQ(std::memcmp(moved.deviceId.data(), movedId, sizeof movedId), 0);
+  // Text that is no address moves the texts but leaves the id as it was.
+  const ChosenDevice garbled = MovedTo(*chosen, {"nowhere", "", ""});
+  EXPECT_EQ(std::memcmp(garbled.deviceId.data(), id, sizeof id), 0);
 }

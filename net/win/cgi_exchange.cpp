@@ -12,7 +12,6 @@
 #include "net/cgi_request.h"
 #include "net/login_credentials.h"
 #include "net/win/query.h"
-#include "net/win/user_message.h"
 
 namespace {
 
@@ -50,23 +49,22 @@ bool CQuery::BuildCgiRequest(const std::string& body, int opKind, int cmdIndex) 
   OpKind = opKind;
   CmdIndex = cmdIndex;
   const char* path = CgiPath(cmdIndex);
-  NasDeviceInfo record;
-  if (!path || !NasDeviceList::Instance().CopyAt(deviceIndex, record)) return false;
-  const auto text = FormatCgiRequest(path, record.address, body, BasicToken(LoginCredentials().password));
+  if (!path || deviceAddress[0] == '\0') return false;
+  const auto text = FormatCgiRequest(path, deviceAddress, body, BasicToken(LoginCredentials().password));
   if (!text) return false;  // would not stay below the request size
   request.assign(text->begin(), text->end());
   request.push_back(0);
   requestLength = static_cast<int>(text->size());
-  std::memcpy(peerAddress, record.address, sizeof peerAddress);
+  std::memcpy(peerAddress, deviceAddress, sizeof peerAddress);
   peerPort = 80;
   return true;
 }
 
-int CQuery::StartCgiCommand(int device, int opKind, int cmdIndex,
+int CQuery::StartCgiCommand(const ChosenDevice& device, int opKind, int cmdIndex,
                             const std::optional<std::string>& body) {
-  deviceIndex = device;
+  TakeDevice(device);
   if (!body || !BuildCgiRequest(*body, opKind, cmdIndex)) {
-    ShowUserMessage(L"make_send buff error");
+    notices.push_back(L"make_send buff error");
     return 0;
   }
   return StartOperation();
@@ -90,7 +88,7 @@ void CQuery::RunHttp() {
     ReportThroughMailbox();
     return;
   }
-  Dispose();  // the other kinds report through their answers only
+  EndWithoutResult();  // the other kinds report through their answers only
 }
 
 bool CQuery::ReportAnswer() {
@@ -99,7 +97,7 @@ bool CQuery::ReportAnswer() {
   const AnswerTargets targets{codePage,        LoginCredentials(),
                               std::string_view(newPassword, strnlen(newPassword, sizeof newPassword)),
                               WizardInfo(),    NasDeviceList::Instance(),
-                              deviceIndex,     peerAddress,
+                              deviceMac,       peerAddress,
                               ShareList(),     outputList,
                               access};
   AnswerReport report = ParseAnswer(
@@ -110,8 +108,8 @@ bool CQuery::ReportAnswer() {
   accessText = ToWide(access);
 
   if (report.notice)
-    ShowUserMessage(report.translateNotice ? Tr(reinterpret_cast<const wchar_t*>(report.notice))
-                                           : ToWide(report.notice));
+    notices.push_back(report.translateNotice ? Tr(reinterpret_cast<const wchar_t*>(report.notice))
+                                             : ToWide(report.notice));
   if (report.delayMs) Sleep(report.delayMs);
   switch (report.delivery) {
     case AnswerReport::Delivery::kNothing: return false;
@@ -121,7 +119,11 @@ bool CQuery::ReportAnswer() {
   WPARAM wParam = report.wParam;
   DiskInfoResult* disks = report.diskInfo.release();
   if (disks) wParam = reinterpret_cast<WPARAM>(disks);
-  if (!PostMessageW(targetWindow, report.message, wParam, report.lParam)) delete disks;
+  if (notices.empty()) {
+    if (!PostMessageW(targetWindow, report.message, wParam, report.lParam)) delete disks;
+  } else {
+    PostResult(report.message, wParam, report.lParam);  // no parser gives disks and a notice
+  }
   return false;
 }
 

@@ -8,7 +8,6 @@
 #include "net/login_credentials.h"
 #include "net/win/query.h"
 #include "net/win/udp_sockets.h"
-#include "net/win/user_message.h"
 #include "settings/setting_names.h"
 #include "settings/win/remembered_login.h"
 #include "settings/win/settings_file.h"
@@ -42,8 +41,6 @@ private:
   ULONGLONG end_;
 };
 
-void ShowMakeSendError() { ShowUserMessage(L"make_send buff error"); }
-
 bool RowUsable(int row) { return row >= 0 && row < Adapters().count; }
 
 // Requests are built when an operation starts; the identifier is the one of the search last run
@@ -55,47 +52,40 @@ void StampDiscoveryId(std::vector<std::uint8_t>& request) {
 
 // A rejected login forgets the user name remembered for the device used last, unless it was
 // remembered for another device of that name.
-void ForgetRejectedUser(const char* mac) {
+void ForgetRejectedUser(const std::string& mac) {
   std::wstring device;
   if (ReadSetting(kServNameSetting.section, kServNameSetting.key, device)) ForgetRememberedUser(device, FromAnsi(mac));
 }
 
 }  // namespace
 
-int CQuery::CheckLogin(const std::wstring& userName, const std::wstring& password, int device) {
+int CQuery::CheckLogin(const std::wstring& userName, const std::wstring& password, const ChosenDevice& device) {
   OpKind = kOpLoginCheck;
-  deviceIndex = device;
+  TakeDevice(device);
   ClearLoginCredentials();
   LoginCredentialsRecord& credentials = LoginCredentials();
   // A name or password that does not fit its 15 bytes would be sent cut: refuse it instead.
   if (!CopyAnsiToSlot(userName, credentials.userName, sizeof credentials.userName) ||
       !CopyAnsiToSlot(password, credentials.password, sizeof credentials.password)) {
     ClearLoginCredentials();
-    ShowUserMessage(Tr(L"The user name and the password may have at most 15 characters."));
+    notices.push_back(Tr(L"The user name and the password may have at most 15 characters."));
     return 0;
   }
-  NasDeviceInfo record;
-  if (!TakeDeviceRecord(device, record)) {
-    ShowMakeSendError();
-    return 0;
-  }
-  std::memcpy(deviceMac, record.macText, sizeof deviceMac);
-  SetDatagram(EncodeLoginRequest(CurrentDiscoveryId(), record.deviceId, credentials.userName,
+  SetDatagram(EncodeLoginRequest(CurrentDiscoveryId(), device.deviceId.data(), credentials.userName,
                                  credentials.password));
   return StartOperation();
 }
 
-int CQuery::SetDeviceIp(int device, const SetIpRequest* settings) {
+int CQuery::SetDeviceIp(const ChosenDevice& device, const SetIpRequest* settings) {
   OpKind = kOpSetIp;
   CmdIndex = 0;
-  deviceIndex = device;
+  TakeDevice(device);
   setIpRequest = settings;
-  NasDeviceInfo record;
-  if (!settings || !TakeDeviceRecord(device, record)) {
-    ShowMakeSendError();
+  if (!settings) {
+    notices.push_back(L"make_send buff error");
     return 0;
   }
-  SetDatagram(EncodeSetIpRequest(CurrentDiscoveryId(), record.deviceId, *settings));
+  SetDatagram(EncodeSetIpRequest(CurrentDiscoveryId(), device.deviceId.data(), *settings));
   setIpRequest = nullptr;  // the caller's record is not needed any longer
   return StartOperation();
 }
@@ -129,16 +119,15 @@ void CQuery::RunLoginCheck() {
       }
     }
   }
-  // Told after the sockets are given back, so a message box left open blocks no other operation.
-  if (sendFailed) ShowUserMessage(Tr(L"result_sendto failed."));
+  if (sendFailed) notices.push_back(Tr(L"result_sendto failed."));
   if (answer != 0) {
     ReportThroughMailbox();
     return;
   }
   ClearLoginCredentials();
   ForgetRejectedUser(deviceMac);
-  ShowUserMessage(Tr(L"Username or password error."));
-  Dispose();
+  notices.push_back(Tr(L"Username or password error."));
+  EndWithoutResult();
 }
 
 void CQuery::RunSetIp() {

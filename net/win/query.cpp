@@ -46,11 +46,11 @@ void CQuery::Run() {
   else RunUdp();
 }
 
-bool CQuery::TakeDeviceRecord(int device, NasDeviceInfo& record) {
-  if (!NasDeviceList::Instance().CopyAt(device, record)) return false;
-  std::memcpy(deviceAddress, record.address, sizeof deviceAddress);
-  adapterIndex = record.adapterIndex;
-  return true;
+void CQuery::TakeDevice(const ChosenDevice& device) {
+  deviceMac = device.macText;
+  std::memset(deviceAddress, 0, sizeof deviceAddress);
+  device.address.copy(deviceAddress, sizeof deviceAddress - 1);
+  adapterIndex = device.adapterIndex;
 }
 
 void CQuery::SetDatagram(const std::vector<std::uint8_t>& datagram) {
@@ -69,7 +69,7 @@ void CQuery::RunUdp() {
     case kSearchRequestType: RunSearch(); break;
     case kLoginRequestType: RunLoginCheck(); break;
     case kSetIpRequestType: RunSetIp(); break;
-    default: Dispose(); break;
+    default: EndWithoutResult(); break;
   }
 }
 
@@ -81,9 +81,38 @@ void CQuery::ReportThroughMailbox() {
 }
 
 void CQuery::ReportByValue(unsigned message, WPARAM wParam, LPARAM lParam) {
+  if (!notices.empty()) {
+    PostResult(message, wParam, lParam);
+    EndWithoutResult();
+    return;
+  }
   const HWND target = targetWindow;
   Dispose();
   PostMessageW(target, message, wParam, lParam);
+}
+
+void CQuery::PostResult(unsigned message, WPARAM wParam, LPARAM lParam) {
+  if (notices.empty()) {
+    PostMessageW(targetWindow, message, wParam, lParam);
+    return;
+  }
+  resultsBehindNotices.push_back({message, wParam, lParam});
+}
+
+void CQuery::EndWithoutResult() {
+  if (notices.empty()) {
+    Dispose();
+    return;
+  }
+  carrierOnly = true;
+  const HWND target = targetWindow;
+  ReleaseThreadHandle();
+  const std::uint64_t id = CMsg::Instance().Put(this);
+  PostMessageW(target, WM_QUERY_RESULT, kCarrierParam, CMsg::ParamFromId(id));
+}
+
+void TellThroughUserMessages(HWND, const std::vector<std::wstring>& notices) {
+  for (const std::wstring& notice : notices) ShowUserMessage(notice);
 }
 
 void CQuery::Dispose() {

@@ -6,6 +6,13 @@
 // value in the parameters of a posted message and then deletes itself on its worker thread, after
 // the last thing it did; callers therefore never touch a CQuery after its start succeeded. A start
 // that fails leaves the object to the caller, who deletes it (LaunchQuery does both).
+//
+// A worker never shows anything to the user itself: what the user is to be told (`notices`)
+// travels with the result to the window that waits for it, which shows it on its own thread,
+// owned by itself; the console tool prints it. An operation that has notices reports through the
+// mailbox: as its mailbox result when it has one, otherwise as a carrier (2024 with wParam
+// kCarrierParam) that holds the notices and, behind them, the results it would have posted by
+// value, so that those reach the window only after the user has read the notices.
 #pragma once
 #include <winsock2.h>
 
@@ -13,9 +20,12 @@
 #include <string>
 #include <vector>
 
+#include "net/win/user_message.h"
+
 #include "base/messages.h"
 #include "net/answer_records.h"
 #include "net/command_bodies.h"
+#include "net/chosen_device.h"
 #include "net/login_datagram.h"
 #include "net/nas_device.h"
 #include "net/op_kinds.h"
@@ -33,36 +43,36 @@ public:
   int SearchDevices();
   // Asks the device whether the user name and password are valid: 2024 through the mailbox when
   // accepted; when not, the credentials are cleared, the user is told, and nothing is posted.
-  int CheckLogin(const std::wstring& userName, const std::wstring& password, int device);
+  int CheckLogin(const std::wstring& userName, const std::wstring& password, const ChosenDevice& device);
   // Gives a device on another subnet new IPv4 settings: 2027, wParam 0 answered / 1 no answer.
   // `settings` must stay valid until this call returns.
-  int SetDeviceIp(int device, const SetIpRequest* settings);
+  int SetDeviceIp(const ChosenDevice& device, const SetIpRequest* settings);
 
   // Device commands over HTTP. The OpKind 3 family reports every exchange with 2025 (lParam the
   // command index); the others report only through their answers (2024 through the mailbox,
   // 2029-2032 by value) and not at all when the exchange failed.
-  int ChangePassword(int device, const std::wstring& newPassword);
-  int GetWizardInfo(int device);
-  int SetDeviceInfo(int device, const DeviceIdentity& identity);
-  int SetTimeZone(int device, int timeZoneIndex);
-  int SetNetwork(int device, const NetworkSettings& settings);
-  int GetLanInfo(int device);
-  int LockSetIp(int device);
-  int GetShareInfo(int device, int usbFlag);
-  int GetDiskInfo(int device);
-  int StopWebFileManager(int device);
-  int CreateVolume(int device, const VolumeRequest* plan);
-  int ReadFormatState(int device);
-  int RemountDisk(int device);
-  int CheckRemountState(int device);
-  int FinishFormat(int device);
+  int ChangePassword(const ChosenDevice& device, const std::wstring& newPassword);
+  int GetWizardInfo(const ChosenDevice& device);
+  int SetDeviceInfo(const ChosenDevice& device, const DeviceIdentity& identity);
+  int SetTimeZone(const ChosenDevice& device, int timeZoneIndex);
+  int SetNetwork(const ChosenDevice& device, const NetworkSettings& settings);
+  int GetLanInfo(const ChosenDevice& device);
+  int LockSetIp(const ChosenDevice& device);
+  int GetShareInfo(const ChosenDevice& device, int usbFlag);
+  int GetDiskInfo(const ChosenDevice& device);
+  int StopWebFileManager(const ChosenDevice& device);
+  int CreateVolume(const ChosenDevice& device, const VolumeRequest* plan);
+  int ReadFormatState(const ChosenDevice& device);
+  int RemountDisk(const ChosenDevice& device);
+  int CheckRemountState(const ChosenDevice& device);
+  int FinishFormat(const ChosenDevice& device);
   // `first` is the caller's zero-filled first record; further volumes are linked after it.
-  int GetVolumeStatus(int device, VolumeInfoList* first);
-  int GetUserAccess(int device);
+  int GetVolumeStatus(const ChosenDevice& device, VolumeInfoList* first);
+  int GetUserAccess(const ChosenDevice& device);
 
   void Run() override;
 
-  int deviceIndex = -1;
+  std::string deviceMac;  // the device the operation goes to
   int OpKind = 0;
   int CmdIndex = 0;
   HWND targetWindow;
@@ -77,10 +87,18 @@ public:
   int requestLength = 0;
   int receiveBufferSize = 0;
   char deviceAddress[kDottedTextSize] = {};
-  // The login check's device, whose remembered login a rejection may forget.
-  char deviceMac[sizeof NasDeviceInfo::macText] = {};
   char newPassword[17] = {};
   int adapterIndex = -1;
+  // What the user is to be told, in order; a start that failed leaves its reason here.
+  std::vector<std::wstring> notices;
+  // A carrier only brings notices and the results behind them; it is no mailbox result.
+  bool carrierOnly = false;
+  struct PostedResult {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+  };
+  std::vector<PostedResult> resultsBehindNotices;
   std::wstring unusedText;
   std::wstring accessText;
   const SetIpRequest* setIpRequest = nullptr;  // the caller's, read while the request is built
@@ -97,14 +115,14 @@ private:
   // Creates the receive buffer; false when it already existed (the object ran before).
   bool CreateReceiveBuffer();
 
-  // Copies the device's address and adapter row out of the device list; false beyond its end.
-  bool TakeDeviceRecord(int device, NasDeviceInfo& record);
+  // Takes the device's MAC, address and adapter row for the operation.
+  void TakeDevice(const ChosenDevice& device);
   // The request buffer of a UDP operation, holding `datagram`.
   void SetDatagram(const std::vector<std::uint8_t>& datagram);
   // Builds the HTTP request of a command; false (and a message) when it cannot be built.
   bool BuildCgiRequest(const std::string& body, int opKind, int cmdIndex);
   // Starts a command; a body that could not be built ends it like a request that could not.
-  int StartCgiCommand(int device, int opKind, int cmdIndex, const std::optional<std::string>& body);
+  int StartCgiCommand(const ChosenDevice& device, int opKind, int cmdIndex, const std::optional<std::string>& body);
   // Runs the answer's parser and reports what it says; true when the object went to the mailbox.
   bool ReportAnswer();
 
@@ -125,15 +143,31 @@ private:
   // The last acts of a worker: after them the object is no longer its own.
   void ReportThroughMailbox();
   void ReportByValue(unsigned message, WPARAM wParam, LPARAM lParam);
+  // Ends an operation that posts nothing: quietly, or as a carrier of its notices.
+  void EndWithoutResult();
   void Dispose();
+  // A result by value: posted at once, or kept behind the notices when there are any.
+  void PostResult(unsigned message, WPARAM wParam, LPARAM lParam);
 };
 
-// Allocates a CQuery for `target`, runs the starting call on it and deletes it again when the
-// operation did not start. Returns the request token (0: not started).
+// wParam of a WM_QUERY_RESULT whose object is a carrier of notices (0: a mailbox result).
+inline constexpr WPARAM kCarrierParam = 1;
+
+// Where the notices of a start that failed go: `owner` is the window the operation was for.
+using NoticeTeller = void (*)(HWND owner, const std::vector<std::wstring>& notices);
+// The console's teller: each notice through ShowUserMessage.
+void TellThroughUserMessages(HWND owner, const std::vector<std::wstring>& notices);
+
+// Allocates a CQuery for `target` and runs the starting call on it; when the operation did not
+// start, hands the reasons to `tell` and deletes it again. Returns the request token (0: not
+// started).
 template <class StartingCall>
-int LaunchQuery(HWND target, StartingCall start) {
+int LaunchQuery(HWND target, StartingCall start, NoticeTeller tell = &TellThroughUserMessages) {
   auto* query = new CQuery(target);
   const int token = start(*query);
-  if (token == 0) delete query;
+  if (token == 0) {
+    if (!query->notices.empty()) tell(target, query->notices);
+    delete query;
+  }
   return token;
 }

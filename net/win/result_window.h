@@ -1,5 +1,7 @@
 // A message-only window that receives what a network operation posts, so the console tool waits
-// for results exactly as the program's windows do.
+// for results exactly as the program's windows do. A carrier of notices (2024 with wParam
+// kCarrierParam) is opened on the way: its notices go to ShowUserMessage and the results behind
+// them are posted again to the window, in order.
 #pragma once
 #include <windows.h>
 

@@ -1,5 +1,7 @@
-// The one seam through which network operations tell the user something: a message box in the
-// program, standard error in the console tool.
+// Where the console's side of the network layer tells the user what an operation reported (its
+// notices, CQuery::notices): standard error in the console tool, a message box of no window
+// otherwise. Workers never call it; the program's windows show notices themselves, owned by the
+// window that waits for the result (ui/network/network_results.h).
 #pragma once
 #include <string>
 

@@ -6,7 +6,6 @@
 #include "base/messages.h"
 #include "res/resource.h"
 #include "skin/controls/mouse_point.h"
-#include "skin/controls/panel_background.h"
 #include "skin/my_mem_dc.h"
 #include "skin/skin_draw.h"
 
@@ -87,9 +86,6 @@ LRESULT CFolderListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
         return 0;
       }
       break;
-    case WM_DRAW_PARENT_BG:
-      LendParentBackgroundToChild(GetSafeHwnd(), reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
-      return 0;
     default:
       break;
   }

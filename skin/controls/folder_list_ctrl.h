@@ -36,6 +36,7 @@ class CFolderListCtrl : public CSkinnedWindow<CClassOwnedWnd> {
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool PaintsItself() const override { return true; }
+  bool LendsParentBackground() const override { return true; }
   void Paint(HDC target) override;
 
  private:

@@ -1,9 +1,12 @@
 // What every skinned control does with its window: it carries the skin's mark (CSkinMarked), paints
-// it itself through Paint when it draws the whole control, and answers
-// WM_ERASEBKGND without erasing when its painting covers everything.
+// it itself through Paint when it draws the whole control, answers WM_ERASEBKGND without erasing
+// when its painting covers everything, and, when it holds skinned children of its own, answers
+// their requests for the background under them (WM_DRAW_PARENT_BG) with its parent's.
 #pragma once
 #include <windows.h>
 
+#include "base/messages.h"
+#include "skin/controls/panel_background.h"
 #include "skin/skin_draw.h"
 #include "skin/skinned_surface.h"
 #include "framework/gdi.h"
@@ -17,6 +20,8 @@ class CSkinnedWindow : public CSkinMarked<Base> {
   // Whether WM_PAINT goes to Paint; otherwise the platform control paints.
   virtual bool PaintsItself() const { return false; }
   virtual void Paint(HDC) {}
+  // Whether the control holds skinned children that borrow the background under them.
+  virtual bool LendsParentBackground() const { return false; }
 
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
     switch (message) {
@@ -29,6 +34,13 @@ class CSkinnedWindow : public CSkinMarked<Base> {
         break;
       case WM_ERASEBKGND:
         if (erase_ == Erase::kNothing) return TRUE;
+        break;
+      case WM_DRAW_PARENT_BG:
+        if (LendsParentBackground()) {
+          LendParentBackgroundToChild(this->GetSafeHwnd(), reinterpret_cast<HWND>(lParam),
+                                      reinterpret_cast<HDC>(wParam));
+          return 0;
+        }
         break;
       default:
         break;

@@ -5,7 +5,6 @@
 #include "i18n/win/win_language.h"
 #include "res/resource.h"
 #include "skin/geometry/gauge_math.h"
-#include "skin/controls/panel_background.h"
 #include "skin/skin_draw.h"
 
 namespace {
@@ -57,9 +56,6 @@ LRESULT CVolumeInfoCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_SIZE:
       PlaceChildren();
       break;
-    case WM_DRAW_PARENT_BG:
-      LendParentBackgroundToChild(GetSafeHwnd(), reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
-      return 0;
     default:
       break;
   }

@@ -32,6 +32,7 @@ class CVolumeInfoCtrl : public CSkinnedWindow<CClassOwnedWnd> {
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   // Only the background: the children draw themselves.
   bool PaintsItself() const override { return true; }
+  bool LendsParentBackground() const override { return true; }
   void Paint(HDC target) override { PaintParentBackground(GetSafeHwnd(), target); }
 
  private:

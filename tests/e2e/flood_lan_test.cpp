@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "net/mailbox.h"
@@ -23,14 +24,13 @@ CQuery* TakeResult(ResultWindow& window, DWORD timeoutMs) {
   return static_cast<CQuery*>(pointer);
 }
 
-// Searches and returns the list position of the device of that name; -1 when not listed.
-int SearchFor(ResultWindow& window, const char* name) {
-  if (LaunchQuery(window.Handle(), [](CQuery& q) { return q.SearchDevices(); }) == 0) return -1;
+// Searches and returns the device of that name; nothing when not listed.
+std::optional<ChosenDevice> SearchFor(ResultWindow& window, const char* name) {
+  if (LaunchQuery(window.Handle(), [](CQuery& q) { return q.SearchDevices(); }) == 0) return std::nullopt;
   delete TakeResult(window, 60000);
-  NasDeviceInfo device;
-  for (int i = 0; NasDeviceList::Instance().CopyAt(i, device); ++i)
-    if (std::string(device.name) == name) return i;
-  return -1;
+  for (int i = 0; const auto device = ChooseDeviceAt(NasDeviceList::Instance(), i); ++i)
+    if (device->name == name) return device;
+  return std::nullopt;
 }
 
 void Report(const char* what, ULONGLONG ms) {
@@ -49,11 +49,11 @@ void RecordMessage(const std::wstring& text) {
 
 TEST(FloodOnTheLan, SetIpToASilentDeviceEndsWithNoAnswerWhileOthersSearch) {
   ResultWindow window;
-  const int device = SearchFor(window, "QUIET");
-  ASSERT_GE(device, 0);
+  const auto device = SearchFor(window, "QUIET");
+  ASSERT_TRUE(device);
   SetIpRequest settings{"LAN1", "192.0.2.77", "255.255.255.0", "192.0.2.1", '0', {}};
   const ULONGLONG start = GetTickCount64();
-  ASSERT_NE(LaunchQuery(window.Handle(), [&](CQuery& q) { return q.SetDeviceIp(device, &settings); }), 0);
+  ASSERT_NE(LaunchQuery(window.Handle(), [&](CQuery& q) { return q.SetDeviceIp(*device, &settings); }), 0);
   MSG msg;
   ASSERT_TRUE(window.WaitFor(WM_SETIP_DONE, 120000, msg)) << "the wait did not end";
   const ULONGLONG took = GetTickCount64() - start;
@@ -66,10 +66,10 @@ TEST(FloodOnTheLan, SetIpToASilentDeviceEndsWithNoAnswerWhileOthersSearch) {
 TEST(FloodOnTheLan, LoginToASilentDeviceIsRejectedWhileLargeDatagramsArrive) {
   SetUserMessageSink(RecordMessage);
   ResultWindow window;
-  const int device = SearchFor(window, "QUIET");
-  ASSERT_GE(device, 0);
+  const auto device = SearchFor(window, "QUIET");
+  ASSERT_TRUE(device);
   const ULONGLONG start = GetTickCount64();
-  ASSERT_NE(LaunchQuery(window.Handle(), [&](CQuery& q) { return q.CheckLogin(L"admin", L"admin", device); }), 0);
+  ASSERT_NE(LaunchQuery(window.Handle(), [&](CQuery& q) { return q.CheckLogin(L"admin", L"admin", *device); }), 0);
   MSG msg;
   EXPECT_FALSE(window.WaitFor(WM_QUERY_RESULT, 10000, msg)) << "a silent device accepted";
   ASSERT_NE(messageShownAt.load(), 0u) << "the login never ended";

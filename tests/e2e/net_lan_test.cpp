@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <utility>
 #include <set>
 #include <string>
@@ -101,11 +102,10 @@ TEST(SearchOnTheLan, ASecondSearchStartsFromAnEmptyList) {
 namespace {
 
 // Finds a device by name in the list of the last search.
-int DeviceNamed(const char* name) {
-  NasDeviceInfo device;
-  for (int i = 0; NasDeviceList::Instance().CopyAt(i, device); ++i)
-    if (std::string(device.name) == name) return i;
-  return -1;
+std::optional<ChosenDevice> DeviceNamed(const char* name) {
+  for (int i = 0; const auto device = ChooseDeviceAt(NasDeviceList::Instance(), i); ++i)
+    if (device->name == name) return device;
+  return std::nullopt;
 }
 
 // The next message of `kind` posted to the window, within `timeoutMs`.
@@ -123,8 +123,9 @@ TEST(FormatOnTheLan, AFormatJobIsFollowedToTheEnd) {
   const int search = LaunchQuery(window.Handle(), [](CQuery& q) { return q.SearchDevices(); });
   ASSERT_NE(search, 0);
   delete TakeResult(window);  // the list now holds the devices
-  const int device = DeviceNamed(deviceName);
-  ASSERT_GE(device, 0);
+  const auto found = DeviceNamed(deviceName);
+  ASSERT_TRUE(found);
+  const ChosenDevice& device = *found;
   ASSERT_NE(LaunchQuery(window.Handle(), [&](CQuery& q) { return q.CheckLogin(L"admin", L"admin", device); }), 0);
   CQuery* login = TakeResult(window);
   ASSERT_NE(login, nullptr) << "the login was not accepted";
@@ -159,7 +160,7 @@ TEST(FormatOnTheLan, AFormatJobIsFollowedToTheEnd) {
   }
   ASSERT_EQ(state, 2u) << "the format did not finish";
 
-  for (auto [step, index] : {std::pair<int (CQuery::*)(int), int>{&CQuery::RemountDisk, 13},
+  for (auto [step, index] : {std::pair<int (CQuery::*)(const ChosenDevice&), int>{&CQuery::RemountDisk, 13},
                              {&CQuery::CheckRemountState, 14},
                              {&CQuery::FinishFormat, 15}}) {
     ASSERT_NE(LaunchQuery(window.Handle(), [&](CQuery& q) { return (q.*step)(device); }), 0);

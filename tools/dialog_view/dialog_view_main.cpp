@@ -29,7 +29,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
   const std::wstring which = commandLine ? commandLine : L"";
   if (which == L"device-ip") {
     AddShownDevice();
-    CSettingIpDialog dialog(nullptr, 0);
+    CSettingIpDialog dialog(nullptr, *ChooseDeviceAt(NasDeviceList::Instance(), 0));
     dialog.DoModal();
   } else {
     CSettingsDialog dialog(nullptr);

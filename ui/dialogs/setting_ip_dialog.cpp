@@ -42,7 +42,7 @@ constexpr int kAddressFieldIds[] = {IDC_SETIP_IP, IDC_SETIP_MASK, IDC_SETIP_GATE
 constexpr int kFullAddress = CGdipIpAddrCtl::kFieldCount;
 }  // namespace
 
-CSettingIpDialog::CSettingIpDialog(HWND owner, int device) : CNetworkWindow(IDD_DEVICE_IP, owner), device_(device) {}
+CSettingIpDialog::CSettingIpDialog(HWND owner, const ChosenDevice& device) : CNetworkWindow(IDD_DEVICE_IP, owner), device_(device) {}
 
 BOOL CSettingIpDialog::OnInitDialog() {
   ApplyWindowShape(GetSafeHwnd(), kShape);
@@ -51,17 +51,13 @@ BOOL CSettingIpDialog::OnInitDialog() {
   CenterWindow();
   SetBackgroundImage(IDB_LOGIN_BACKGROUND);
 
-  NasDeviceInfo device{};
-  const bool found = NasDeviceList::Instance().CopyAt(device_, device);
-  mode_ = found && std::atoi(device.dhcpFlag) == 1 ? AddressMode::kDhcp : AddressMode::kStatic;
+  mode_ = std::atoi(device_.dhcpFlag.c_str()) == 1 ? AddressMode::kDhcp : AddressMode::kStatic;
   dhcp_.SetCheck(mode_ == AddressMode::kDhcp ? BST_CHECKED : BST_UNCHECKED);
   static_.SetCheck(mode_ == AddressMode::kStatic ? BST_CHECKED : BST_UNCHECKED);
   ShowMode(mode_);
-  if (found) {
-    Field(IDC_SETIP_IP)->SetAddress(OctetsOfDotted(device.address));
-    Field(IDC_SETIP_MASK)->SetAddress(OctetsOfDotted(device.mask));
-    Field(IDC_SETIP_GATEWAY)->SetAddress(OctetsOfDotted(device.gateway));
-  }
+  Field(IDC_SETIP_IP)->SetAddress(OctetsOfDotted(device_.address.c_str()));
+  Field(IDC_SETIP_MASK)->SetAddress(OctetsOfDotted(device_.mask.c_str()));
+  Field(IDC_SETIP_GATEWAY)->SetAddress(OctetsOfDotted(device_.gateway.c_str()));
   return TRUE;
 }
 

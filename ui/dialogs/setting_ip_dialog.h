@@ -10,6 +10,7 @@
 #include <array>
 #include <optional>
 
+#include "net/chosen_device.h"
 #include "net/login_datagram.h"
 #include "skin/controls/gdip_ip_addr_ctl.h"
 #include "skin/controls/trans_static.h"
@@ -20,8 +21,8 @@
 
 class CSettingIpDialog : public CNetworkWindow<CGdipDialog> {
  public:
-  // For device `device` of the device list.
-  CSettingIpDialog(HWND owner, int device);
+  // For `device`, as the search found it.
+  CSettingIpDialog(HWND owner, const ChosenDevice& device);
 
   AddressMode Mode() const { return mode_; }
   // Between a started request and its answer.
@@ -45,7 +46,7 @@ class CSettingIpDialog : public CNetworkWindow<CGdipDialog> {
   void SendRequest(const DeviceIpEntry& entry);
   CGdipIpAddrCtl* Field(int id) const;
 
-  const int device_;
+  const ChosenDevice device_;
   AddressMode mode_ = AddressMode::kStatic;
   // Kept for the life of the request's start, as the door asks.
   SetIpRequest request_{};

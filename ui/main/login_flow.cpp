@@ -17,8 +17,6 @@
 namespace {
 constexpr wchar_t kAdministratorName[] = L"admin";
 constexpr wchar_t kDeviceModel[] = L"QB-550";
-
-bool DeviceAt(int index, NasDeviceInfo& device) { return NasDeviceList::Instance().CopyAt(index, device); }
 }  // namespace
 
 void CTamselDlg::Connect() {
@@ -27,12 +25,12 @@ void CTamselDlg::Connect() {
     ShowProgramMessage(GetSafeHwnd(), Tr(L"Select NAS"));
     return;
   }
-  selectedDevice_ = selection;
+  // The device as listed now; the window takes it only when the user confirms the login.
+  const auto chosen = ChooseDeviceAt(NasDeviceList::Instance(), selection);
   userName_.clear();
   password_.clear();
-  NasDeviceInfo device{};
-  const std::wstring section = DeviceAt(selectedDevice_, device) ? FromDeviceText(device.name) : std::wstring();
-  const std::wstring mac = FromAnsi(device.macText);
+  const std::wstring section = chosen ? FromDeviceText(chosen->name) : std::wstring();
+  const std::wstring mac = chosen ? FromAnsi(chosen->macText) : std::wstring();
 
   CLoginDialog login(GetSafeHwnd());
   if (const auto remembered = section.empty() ? std::nullopt : ReadRememberedLogin(section, mac)) {
@@ -43,6 +41,7 @@ void CTamselDlg::Connect() {
   if (login.DoModal() != IDOK) return;
 
   Logout();
+  device_ = chosen ? *chosen : ChosenDevice{};
   userName_ = login.UserName();
   password_ = login.Password();
   IsAdminUser = userName_ == kAdministratorName;
@@ -55,20 +54,19 @@ void CTamselDlg::Connect() {
     }
   }
 
-  SetActiveRequest(NetworkDoor().CheckLogin(GetSafeHwnd(), userName_, password_, selectedDevice_));
+  // A device the list no longer holds cannot be asked.
+  SetActiveRequest(chosen ? NetworkDoor().CheckLogin(GetSafeHwnd(), userName_, password_, device_) : 0);
   if (ActiveRequest() == 0) {
     ShowProgramMessage(GetSafeHwnd(), Tr(L"Login failed."));
     return;
   }
-  Popup().SetDeviceLines(FromDeviceText(device.name), FromAnsi(device.address), FromAnsi(device.mask),
-                        FromAnsi(device.gateway));
+  Popup().SetDeviceLines(FromDeviceText(device_.name), FromAnsi(device_.address), FromAnsi(device_.mask),
+                        FromAnsi(device_.gateway));
 }
 
 void CTamselDlg::OnLoginAccepted() {
   ClearLoginCredentials();
-  NasDeviceInfo device{};
-  if (!DeviceAt(selectedDevice_, device)) return;
-  currentAddress_ = device.address;
+  const ChosenDevice& device = device_;
   const AdapterTable& adapters = Adapters();
   const bool knownAdapter = device.adapterIndex >= 0 && device.adapterIndex < adapters.count;
   const bool sameSubnet =
@@ -93,7 +91,7 @@ void CTamselDlg::OnLoginAccepted() {
     SetControlState(kAdministrator);
     StartVolumeStatus();
   } else {
-    SetActiveRequest(NetworkDoor().GetUserAccess(GetSafeHwnd(), selectedDevice_));
+    SetActiveRequest(NetworkDoor().GetUserAccess(GetSafeHwnd(), device_));
   }
   StartInactivityWatch(GetSafeHwnd());
   const std::wstring user = FromAnsi(credentials.userName);
@@ -105,7 +103,7 @@ void CTamselDlg::AskForDeviceMove() {
   if (ShowProgramMessage(GetSafeHwnd(), Tr(L"Not the same subnet, do you want to change NAS ip?"), MB_OKCANCEL) != IDOK) {
     return;
   }
-  if (!RunSettingIpDialog(selectedDevice_)) return;
+  if (!RunSettingIpDialog(device_)) return;
   ShowProgramMessage(GetSafeHwnd(), Tr(L"Setting NAS ip Sucess,Refresh ...."));
   Refresh();
 }

@@ -25,7 +25,7 @@ void CTamselDlg::OpenWebApplication(int shortcutId, int application) {
   SelectShortcut(shortcutId);
   shortcutCode_ = application;
   const LoginCredentialsRecord& credentials = LoginCredentials();
-  const auto url = WebApplicationUrl(ToU16(FromAnsi(currentAddress_)), application,
+  const auto url = WebApplicationUrl(ToU16(FromAnsi(device_.address)), application,
                                      ToU16(FromAnsi(credentials.userName)), ToU16(FromAnsi(credentials.password)));
   if (url) ShellOpen(GetSafeHwnd(), ToWide(*url));
 }
@@ -36,7 +36,7 @@ void CTamselDlg::ShowShares() {
   ShareList().clear();
   shownShares_.clear();
   Popup().SetShareNotice(L"");
-  SetActiveRequest(NetworkDoor().GetShareInfo(GetSafeHwnd(), selectedDevice_, 1));
+  SetActiveRequest(NetworkDoor().GetShareInfo(GetSafeHwnd(), device_, 1));
   if (ActiveRequest() == 0) ShowProgramMessage(GetSafeHwnd(), Tr(L"GetUSBInfo failed."));
   Popup().ShowShareView();
 }
@@ -61,7 +61,7 @@ void CTamselDlg::OnShareInfo() {
 void CTamselDlg::OpenShare(size_t item) {
   const ShareListRecord& entries = ShareList();
   if (item >= shownShares_.size() || shownShares_[item] >= entries.size()) return;
-  const auto path = SharePath(ToU16(FromAnsi(currentAddress_)), entries[shownShares_[item]].name);
+  const auto path = SharePath(ToU16(FromAnsi(device_.address)), entries[shownShares_[item]].name);
   if (path) ShellOpen(GetSafeHwnd(), ToWide(*path), kExplorerView, kMyComputer);
 }
 
@@ -73,7 +73,9 @@ void CTamselDlg::ShowPlayCenter() {
 
 void CTamselDlg::OpenWizard() {
   SelectShortcut(IDC_SHORTCUT_WIZARD);
-  RunSetupWizard(GetSafeHwnd(), IsAdminUser, selectedDevice_);
+  // The device moves only when the user's own network change was followed to its new address;
+  // an address the device merely names in an answer is shown, never used.
+  device_ = RunSetupWizard(GetSafeHwnd(), IsAdminUser, device_);
   // Cleared while the wizard ran when the device left the subnet: the search then refreshes all.
   if (refreshAfterWizard_) StartVolumeStatus();
   refreshAfterWizard_ = true;
@@ -81,7 +83,6 @@ void CTamselDlg::OpenWizard() {
   if (info.hostName[0] != '\0') {
     Popup().SetDeviceLines(FromAnsi(info.hostName), FromAnsi(info.lan.address), FromAnsi(info.lan.mask),
                           FromAnsi(info.lan.gateway));
-    currentAddress_.assign(info.lan.address, strnlen(info.lan.address, sizeof info.lan.address - 1));
     info = WizardInfoRecord{};
   }
   Popup().ShowVolumeView();

@@ -450,7 +450,7 @@ void CTamselDlg::OnSearchFinished() {
 
 void CTamselDlg::StartVolumeStatus() {
   VolumeInfoList& first = volumeRequests_.emplace_back();
-  SetActiveRequest(NetworkDoor().GetVolumeStatus(GetSafeHwnd(), selectedDevice_, &first));
+  SetActiveRequest(NetworkDoor().GetVolumeStatus(GetSafeHwnd(), device_, &first));
   if (ActiveRequest() != 0) return;
   volumeRequests_.pop_back();
   ShowProgramMessage(GetSafeHwnd(), Tr(L"Get VolumeInfo failed."));
@@ -494,7 +494,7 @@ bool CTamselDlg::RunSettingsDialog() {
   return dialog.DoModal() == IDOK;
 }
 
-bool CTamselDlg::RunSettingIpDialog(int device) {
+bool CTamselDlg::RunSettingIpDialog(const ChosenDevice& device) {
   CSettingIpDialog dialog(GetSafeHwnd(), device);
   return dialog.DoModal() == IDOK;
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "net/answer_records.h"
+#include "net/chosen_device.h"
 #include "net/nas_device.h"
 #include "res/resource.h"
 #include "skin/bottom_icon_button.h"
@@ -40,8 +41,8 @@ class CTamselDlg : public CNetworkWindow<CGdipDialog> {
   // What the window holds, for the dialogs, the wizard and the tests.
   // The device information popup, made at its first use.
   CNASInfoDialog& Popup();
-  int SelectedDevice() const { return selectedDevice_; }
-  const std::string& CurrentDeviceAddress() const { return currentAddress_; }
+  // The device chosen at the last Connect; its address is the one the login was made at.
+  const ChosenDevice& Device() const { return device_; }
   const std::wstring& TitleText() const { return titleText_; }
   int ShortcutCode() const { return shortcutCode_; }
 
@@ -64,7 +65,7 @@ class CTamselDlg : public CNetworkWindow<CGdipDialog> {
 
   // The settings dialog and the device IP dialog; true when the user confirmed them.
   virtual bool RunSettingsDialog();
-  virtual bool RunSettingIpDialog(int device);
+  virtual bool RunSettingIpDialog(const ChosenDevice& device);
 
  private:
   void SetUpControls();
@@ -119,7 +120,7 @@ class CTamselDlg : public CNetworkWindow<CGdipDialog> {
   CTransStatic searchExplanation_;
   HICON icon_ = nullptr;  // shared resource icon: not destroyed
 
-  int selectedDevice_ = -1;
+  ChosenDevice device_;
   // While a search runs: the device used last ("ServName"), and whether the user picked a device
   // meanwhile (then neither the early entries nor the final list change the choice).
   std::wstring rememberedDevice_;
@@ -127,7 +128,6 @@ class CTamselDlg : public CNetworkWindow<CGdipDialog> {
   std::wstring userName_;
   std::wstring password_;
   std::wstring titleText_;
-  std::string currentAddress_;
   int shortcutCode_ = 0;
   bool refreshAfterWizard_ = true;
   // One first record per volume request; a worker may still be filling one whose result was

@@ -1,72 +1,83 @@
 #include "ui/network/network_door.h"
 
+#include "framework/message_box.h"
 #include "net/win/query.h"
 
 namespace {
+
+// Why a start failed is told at once, owned by the window the operation was for.
+void TellOwner(HWND owner, const std::vector<std::wstring>& notices) {
+  for (const std::wstring& notice : notices) ShowProgramMessage(owner, notice);
+}
+
+template <class StartingCall>
+int Launch(HWND target, StartingCall start) {
+  return LaunchQuery(target, start, &TellOwner);
+}
 
 // Each call allocates one CQuery for the target and hands it to its thread (LaunchQuery deletes it
 // again when the start failed).
 class RealNetworkDoor final : public INetworkDoor {
  public:
   int SearchDevices(HWND target) override {
-    return LaunchQuery(target, [](CQuery& q) { return q.SearchDevices(); });
+    return Launch(target, [](CQuery& q) { return q.SearchDevices(); });
   }
-  int CheckLogin(HWND target, const std::wstring& userName, const std::wstring& password, int device) override {
-    return LaunchQuery(target, [&](CQuery& q) { return q.CheckLogin(userName, password, device); });
+  int CheckLogin(HWND target, const std::wstring& userName, const std::wstring& password, const ChosenDevice& device) override {
+    return Launch(target, [&](CQuery& q) { return q.CheckLogin(userName, password, device); });
   }
-  int SetDeviceIp(HWND target, int device, const SetIpRequest* settings) override {
-    return LaunchQuery(target, [&](CQuery& q) { return q.SetDeviceIp(device, settings); });
+  int SetDeviceIp(HWND target, const ChosenDevice& device, const SetIpRequest* settings) override {
+    return Launch(target, [&](CQuery& q) { return q.SetDeviceIp(device, settings); });
   }
-  int ChangePassword(HWND target, int device, const std::wstring& newPassword) override {
-    return LaunchQuery(target, [&](CQuery& q) { return q.ChangePassword(device, newPassword); });
+  int ChangePassword(HWND target, const ChosenDevice& device, const std::wstring& newPassword) override {
+    return Launch(target, [&](CQuery& q) { return q.ChangePassword(device, newPassword); });
   }
-  int GetWizardInfo(HWND target, int device) override {
-    return LaunchQuery(target, [&](CQuery& q) { return q.GetWizardInfo(device); });
+  int GetWizardInfo(HWND target, const ChosenDevice& device) override {
+    return Launch(target, [&](CQuery& q) { return q.GetWizardInfo(device); });
   }
-  int SetDeviceInfo(HWND target, int device, const DeviceIdentity& identity) override {
-    return LaunchQuery(target, [&](CQuery& q) { return q.SetDeviceInfo(device, identity); });
+  int SetDeviceInfo(HWND target, const ChosenDevice& device, const DeviceIdentity& identity) override {
+    return Launch(target, [&](CQuery& q) { return q.SetDeviceInfo(device, identity); });
   }
-  int SetTimeZone(HWND target, int device, int timeZoneIndex) override {
-    return LaunchQuery(target, [&](CQuery& q) { return q.SetTimeZone(device, timeZoneIndex); });
+  int SetTimeZone(HWND target, const ChosenDevice& device, int timeZoneIndex) override {
+    return Launch(target, [&](CQuery& q) { return q.SetTimeZone(device, timeZoneIndex); });
   }
-  int SetNetwork(HWND target, int device, const NetworkSettings& settings) override {
-    return LaunchQuery(target, [&](CQuery& q) { return q.SetNetwork(device, settings); });
+  int SetNetwork(HWND target, const ChosenDevice& device, const NetworkSettings& settings) override {
+    return Launch(target, [&](CQuery& q) { return q.SetNetwork(device, settings); });
   }
-  int GetLanInfo(HWND target, int device) override {
-    return LaunchQuery(target, [&](CQuery& q) { return q.GetLanInfo(device); });
+  int GetLanInfo(HWND target, const ChosenDevice& device) override {
+    return Launch(target, [&](CQuery& q) { return q.GetLanInfo(device); });
   }
-  int LockSetIp(HWND target, int device) override {
-    return LaunchQuery(target, [&](CQuery& q) { return q.LockSetIp(device); });
+  int LockSetIp(HWND target, const ChosenDevice& device) override {
+    return Launch(target, [&](CQuery& q) { return q.LockSetIp(device); });
   }
-  int GetShareInfo(HWND target, int device, int usbFlag) override {
-    return LaunchQuery(target, [&](CQuery& q) { return q.GetShareInfo(device, usbFlag); });
+  int GetShareInfo(HWND target, const ChosenDevice& device, int usbFlag) override {
+    return Launch(target, [&](CQuery& q) { return q.GetShareInfo(device, usbFlag); });
   }
-  int GetDiskInfo(HWND target, int device) override {
-    return LaunchQuery(target, [&](CQuery& q) { return q.GetDiskInfo(device); });
+  int GetDiskInfo(HWND target, const ChosenDevice& device) override {
+    return Launch(target, [&](CQuery& q) { return q.GetDiskInfo(device); });
   }
-  int StopWebFileManager(HWND target, int device) override {
-    return LaunchQuery(target, [&](CQuery& q) { return q.StopWebFileManager(device); });
+  int StopWebFileManager(HWND target, const ChosenDevice& device) override {
+    return Launch(target, [&](CQuery& q) { return q.StopWebFileManager(device); });
   }
-  int CreateVolume(HWND target, int device, const VolumeRequest* plan) override {
-    return LaunchQuery(target, [&](CQuery& q) { return q.CreateVolume(device, plan); });
+  int CreateVolume(HWND target, const ChosenDevice& device, const VolumeRequest* plan) override {
+    return Launch(target, [&](CQuery& q) { return q.CreateVolume(device, plan); });
   }
-  int ReadFormatState(HWND target, int device) override {
-    return LaunchQuery(target, [&](CQuery& q) { return q.ReadFormatState(device); });
+  int ReadFormatState(HWND target, const ChosenDevice& device) override {
+    return Launch(target, [&](CQuery& q) { return q.ReadFormatState(device); });
   }
-  int RemountDisk(HWND target, int device) override {
-    return LaunchQuery(target, [&](CQuery& q) { return q.RemountDisk(device); });
+  int RemountDisk(HWND target, const ChosenDevice& device) override {
+    return Launch(target, [&](CQuery& q) { return q.RemountDisk(device); });
   }
-  int CheckRemountState(HWND target, int device) override {
-    return LaunchQuery(target, [&](CQuery& q) { return q.CheckRemountState(device); });
+  int CheckRemountState(HWND target, const ChosenDevice& device) override {
+    return Launch(target, [&](CQuery& q) { return q.CheckRemountState(device); });
   }
-  int FinishFormat(HWND target, int device) override {
-    return LaunchQuery(target, [&](CQuery& q) { return q.FinishFormat(device); });
+  int FinishFormat(HWND target, const ChosenDevice& device) override {
+    return Launch(target, [&](CQuery& q) { return q.FinishFormat(device); });
   }
-  int GetVolumeStatus(HWND target, int device, VolumeInfoList* first) override {
-    return LaunchQuery(target, [&](CQuery& q) { return q.GetVolumeStatus(device, first); });
+  int GetVolumeStatus(HWND target, const ChosenDevice& device, VolumeInfoList* first) override {
+    return Launch(target, [&](CQuery& q) { return q.GetVolumeStatus(device, first); });
   }
-  int GetUserAccess(HWND target, int device) override {
-    return LaunchQuery(target, [&](CQuery& q) { return q.GetUserAccess(device); });
+  int GetUserAccess(HWND target, const ChosenDevice& device) override {
+    return Launch(target, [&](CQuery& q) { return q.GetUserAccess(device); });
   }
 };
 

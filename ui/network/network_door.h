@@ -10,6 +10,7 @@
 #include <string>
 
 #include "net/answer_records.h"
+#include "net/chosen_device.h"
 #include "net/command_bodies.h"
 #include "net/login_datagram.h"
 
@@ -19,31 +20,31 @@ class INetworkDoor {
 
   // UDP operations (they must not overlap: they share the adapters' sockets).
   virtual int SearchDevices(HWND target) = 0;
-  virtual int CheckLogin(HWND target, const std::wstring& userName, const std::wstring& password, int device) = 0;
+  virtual int CheckLogin(HWND target, const std::wstring& userName, const std::wstring& password, const ChosenDevice& device) = 0;
   // `settings` must stay valid until the call returns.
-  virtual int SetDeviceIp(HWND target, int device, const SetIpRequest* settings) = 0;
+  virtual int SetDeviceIp(HWND target, const ChosenDevice& device, const SetIpRequest* settings) = 0;
 
   // Device commands over HTTP.
-  virtual int ChangePassword(HWND target, int device, const std::wstring& newPassword) = 0;
-  virtual int GetWizardInfo(HWND target, int device) = 0;
-  virtual int SetDeviceInfo(HWND target, int device, const DeviceIdentity& identity) = 0;
-  virtual int SetTimeZone(HWND target, int device, int timeZoneIndex) = 0;
-  virtual int SetNetwork(HWND target, int device, const NetworkSettings& settings) = 0;
-  virtual int GetLanInfo(HWND target, int device) = 0;
-  virtual int LockSetIp(HWND target, int device) = 0;
-  virtual int GetShareInfo(HWND target, int device, int usbFlag) = 0;
-  virtual int GetDiskInfo(HWND target, int device) = 0;
-  virtual int StopWebFileManager(HWND target, int device) = 0;
+  virtual int ChangePassword(HWND target, const ChosenDevice& device, const std::wstring& newPassword) = 0;
+  virtual int GetWizardInfo(HWND target, const ChosenDevice& device) = 0;
+  virtual int SetDeviceInfo(HWND target, const ChosenDevice& device, const DeviceIdentity& identity) = 0;
+  virtual int SetTimeZone(HWND target, const ChosenDevice& device, int timeZoneIndex) = 0;
+  virtual int SetNetwork(HWND target, const ChosenDevice& device, const NetworkSettings& settings) = 0;
+  virtual int GetLanInfo(HWND target, const ChosenDevice& device) = 0;
+  virtual int LockSetIp(HWND target, const ChosenDevice& device) = 0;
+  virtual int GetShareInfo(HWND target, const ChosenDevice& device, int usbFlag) = 0;
+  virtual int GetDiskInfo(HWND target, const ChosenDevice& device) = 0;
+  virtual int StopWebFileManager(HWND target, const ChosenDevice& device) = 0;
   // `plan` must stay valid until the call returns.
-  virtual int CreateVolume(HWND target, int device, const VolumeRequest* plan) = 0;
-  virtual int ReadFormatState(HWND target, int device) = 0;
-  virtual int RemountDisk(HWND target, int device) = 0;
-  virtual int CheckRemountState(HWND target, int device) = 0;
-  virtual int FinishFormat(HWND target, int device) = 0;
+  virtual int CreateVolume(HWND target, const ChosenDevice& device, const VolumeRequest* plan) = 0;
+  virtual int ReadFormatState(HWND target, const ChosenDevice& device) = 0;
+  virtual int RemountDisk(HWND target, const ChosenDevice& device) = 0;
+  virtual int CheckRemountState(HWND target, const ChosenDevice& device) = 0;
+  virtual int FinishFormat(HWND target, const ChosenDevice& device) = 0;
   // `first` is the caller's zero-filled first record; it must stay valid until the result came
   // (or the window is gone): the answer fills it and links further records after it.
-  virtual int GetVolumeStatus(HWND target, int device, VolumeInfoList* first) = 0;
-  virtual int GetUserAccess(HWND target, int device) = 0;
+  virtual int GetVolumeStatus(HWND target, const ChosenDevice& device, VolumeInfoList* first) = 0;
+  virtual int GetUserAccess(HWND target, const ChosenDevice& device) = 0;
 };
 
 // The door the windows use: the process's real one unless a test replaced it.

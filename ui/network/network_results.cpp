@@ -3,15 +3,16 @@
 #include <cstdint>
 
 #include "base/messages.h"
+#include "framework/message_box.h"
 #include "net/mailbox.h"
 #include "net/win/query.h"
 
-bool CNetworkResults::DispatchNetworkMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+bool CNetworkResults::DispatchNetworkMessage(HWND owner, UINT message, WPARAM wParam, LPARAM lParam) {
   const int low = static_cast<int>(wParam);
   const int high = static_cast<int>(lParam);
   switch (message) {
     case WM_QUERY_RESULT:
-      TakeQueryResult(lParam);
+      TakeQueryResult(owner, lParam);
       return true;
     case WM_CGI_DONE:
       OnCgiDone(high, low == 0);
@@ -41,12 +42,15 @@ bool CNetworkResults::DispatchNetworkMessage(UINT message, WPARAM wParam, LPARAM
   }
 }
 
-void CNetworkResults::TakeQueryResult(LPARAM lParam) {
+void CNetworkResults::TakeQueryResult(HWND owner, LPARAM lParam) {
   void* stored = nullptr;
   std::uint32_t reserved = 0;
   if (!CMsg::Instance().Take(CMsg::IdFromParam(lParam), stored, reserved)) return;
   const std::unique_ptr<CQuery> query(static_cast<CQuery*>(stored));
-  if (query->RequestToken != activeRequest_) return;
+  for (const std::wstring& notice : query->notices) ShowProgramMessage(owner, notice);
+  for (const CQuery::PostedResult& result : query->resultsBehindNotices)
+    DispatchNetworkMessage(owner, result.message, result.wParam, result.lParam);
+  if (query->carrierOnly || query->RequestToken != activeRequest_) return;
   switch (query->OpKind) {
     case kOpDiscovery:
       OnSearchFinished();

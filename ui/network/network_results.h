@@ -7,6 +7,10 @@
 // WM_DISK_INFO to WM_FORMAT_STATE) are unpacked into typed handlers as well, and so are the entries
 // a search posts while it listens (WM_SEARCH_ENTRY), which carry the search's token.
 //
+// What the user is to be told of an operation comes with its result and is shown first, on the
+// window's thread and owned by the window, whatever the token: the same boxes, in the same order,
+// as the operation met them. Results by value that waited behind them follow.
+//
 // A window derives from CNetworkWindow<its base> and overrides only the handlers it needs; the
 // others do nothing (a disk information record nobody wants is freed all the same).
 #pragma once
@@ -26,8 +30,9 @@ class CNetworkResults {
   int ActiveRequest() const { return activeRequest_; }
   void SetActiveRequest(int token) { activeRequest_ = token; }
 
-  // Handles `message` when it is one of the network layer's; false for any other message.
-  bool DispatchNetworkMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // Handles `message` when it is one of the network layer's; false for any other message. `owner`
+  // is the window that received it, which owns the boxes of the result's notices.
+  bool DispatchNetworkMessage(HWND owner, UINT message, WPARAM wParam, LPARAM lParam);
 
  protected:
   // Mailbox results, each only for the active request. The shared records they refer to
@@ -57,7 +62,7 @@ class CNetworkResults {
   virtual void OnFormatState(int /*state*/, int /*percent*/) {}
 
  private:
-  void TakeQueryResult(LPARAM lParam);
+  void TakeQueryResult(HWND owner, LPARAM lParam);
 
   int activeRequest_ = 0;
 };
@@ -70,7 +75,7 @@ class CNetworkWindow : public Base, public CNetworkResults {
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (DispatchNetworkMessage(message, wParam, lParam)) return 0;
+    if (DispatchNetworkMessage(this->GetSafeHwnd(), message, wParam, lParam)) return 0;
     return Base::WindowProc(message, wParam, lParam);
   }
 };

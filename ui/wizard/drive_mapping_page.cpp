@@ -3,7 +3,6 @@
 #include "base/win/ansi_text.h"
 #include "base/messages.h"
 #include "i18n/win/win_language.h"
-#include "net/nas_device.h"
 #include "net/op_kinds.h"
 #include "res/resource.h"
 #include "framework/message_box.h"
@@ -39,12 +38,9 @@ void CDriveMappingPage::LayoutControls() {
 }
 
 int CDriveMappingPage::LoadPageData() {
-  deviceAddress_.clear();
-  if (DeviceIndex() == -1) return LastLaunch();
-  NasDeviceInfo device{};
-  if (NasDeviceList::Instance().CopyAt(DeviceIndex(), device)) deviceAddress_ = FromAnsi(device.address);
+  deviceAddress_ = FromAnsi(Device().address);
   ShareList().clear();
-  SetLastLaunch(NetworkDoor().GetShareInfo(GetSafeHwnd(), DeviceIndex(), 0));
+  SetLastLaunch(NetworkDoor().GetShareInfo(GetSafeHwnd(), Device(), 0));
   if (LastLaunch() == 0) ShowProgramMessage(GetSafeHwnd(), Tr(L"Get wizard information failed."));
   return LastLaunch();
 }

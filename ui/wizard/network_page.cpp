@@ -154,10 +154,10 @@ bool CNetworkPage::Apply() {
   settings.dhcpFlag = dhcp ? 1 : 0;
   if (!ReadAddresses(dhcp, settings)) return false;
   if (!dhcp && !GatewayAccepted(settings)) return false;
-  if (!Launched(NetworkDoor().LockSetIp(FrameWindow(), DeviceIndex()))) return false;
+  if (!Launched(NetworkDoor().LockSetIp(FrameWindow(), Device()))) return false;
   // The device takes the lock before the change arrives.
   ::Sleep(20);
-  return Launched(NetworkDoor().SetNetwork(FrameWindow(), DeviceIndex(), settings));
+  return Launched(NetworkDoor().SetNetwork(FrameWindow(), Device(), settings));
 }
 
-bool CNetworkPage::OnPoll() { return Launched(NetworkDoor().GetLanInfo(FrameWindow(), DeviceIndex())); }
+bool CNetworkPage::OnPoll() { return Launched(NetworkDoor().GetLanInfo(FrameWindow(), Device())); }

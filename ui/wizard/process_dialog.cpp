@@ -29,8 +29,8 @@ constexpr UINT_PTR kPollTimer = 1;
 constexpr UINT_PTR kWatchTimer = 2;
 }  // namespace
 
-CProcessDialog::CProcessDialog(const VolumeRequest* plan, HWND owner, int deviceIndex, unsigned watchMs)
-    : CNetworkWindow(IDD_FORMAT_PROGRESS, owner), plan_(plan), deviceIndex_(deviceIndex), watchMs_(watchMs) {}
+CProcessDialog::CProcessDialog(const VolumeRequest* plan, HWND owner, const ChosenDevice& device, unsigned watchMs)
+    : CNetworkWindow(IDD_FORMAT_PROGRESS, owner), plan_(plan), device_(device), watchMs_(watchMs) {}
 
 CProcessDialog::~CProcessDialog() = default;
 
@@ -104,12 +104,12 @@ bool CProcessDialog::Launch(CgiCommand command) {
   INetworkDoor& door = NetworkDoor();
   const HWND self = GetSafeHwnd();
   switch (command) {
-    case kStopWebFileManager: lastLaunch_ = door.StopWebFileManager(self, deviceIndex_); break;
-    case kCreateVolume: lastLaunch_ = door.CreateVolume(self, deviceIndex_, plan_); break;
-    case kReadFormatState: lastLaunch_ = door.ReadFormatState(self, deviceIndex_); break;
-    case kRemountDisk: lastLaunch_ = door.RemountDisk(self, deviceIndex_); break;
-    case kCheckRemountState: lastLaunch_ = door.CheckRemountState(self, deviceIndex_); break;
-    case kFinishFormat: lastLaunch_ = door.FinishFormat(self, deviceIndex_); break;
+    case kStopWebFileManager: lastLaunch_ = door.StopWebFileManager(self, device_); break;
+    case kCreateVolume: lastLaunch_ = door.CreateVolume(self, device_, plan_); break;
+    case kReadFormatState: lastLaunch_ = door.ReadFormatState(self, device_); break;
+    case kRemountDisk: lastLaunch_ = door.RemountDisk(self, device_); break;
+    case kCheckRemountState: lastLaunch_ = door.CheckRemountState(self, device_); break;
+    case kFinishFormat: lastLaunch_ = door.FinishFormat(self, device_); break;
     default: lastLaunch_ = 0; break;
   }
   return lastLaunch_ != 0;

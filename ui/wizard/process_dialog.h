@@ -4,6 +4,7 @@
 // completed or failed; Enter, Escape and closing the window from outside do nothing, so only these
 // buttons end it. The caller reads the outcome from Sequence().
 #pragma once
+#include "net/chosen_device.h"
 #include "skin/controls/gdip_icon_static.h"
 #include "skin/controls/gdip_process_ctrl.h"
 #include "skin/controls/trans_static.h"
@@ -18,7 +19,7 @@ class CProcessDialog : public CNetworkWindow<CGdipDialog>, private FormatSurface
  public:
   // `plan` (not owned) must outlive the dialog; `owner` is the wizard's frame. `watchMs`: how long
   // a step may go unanswered.
-  CProcessDialog(const VolumeRequest* plan, HWND owner, int deviceIndex, unsigned watchMs = kFormatWatchMs);
+  CProcessDialog(const VolumeRequest* plan, HWND owner, const ChosenDevice& device, unsigned watchMs = kFormatWatchMs);
   ~CProcessDialog() override;
 
   const FormatSequence& Sequence() const { return sequence_; }
@@ -49,7 +50,7 @@ class CProcessDialog : public CNetworkWindow<CGdipDialog>, private FormatSurface
   void EnableButtons() override { EnableEndButtons(true); }
 
   const VolumeRequest* plan_;
-  int deviceIndex_;
+  const ChosenDevice device_;
   unsigned watchMs_;
   int lastLaunch_ = 0;
   FormatSequence sequence_;

@@ -61,7 +61,7 @@ void CRaidPage::LayoutControls() {
 int CRaidPage::LoadPageData() {
   diskCount_ = 0;
   EnableOptions(0);
-  SetLastLaunch(NetworkDoor().GetDiskInfo(GetSafeHwnd(), DeviceIndex()));
+  SetLastLaunch(NetworkDoor().GetDiskInfo(GetSafeHwnd(), Device()));
   if (LastLaunch() == 0) ShowProgramMessage(GetSafeHwnd(), Tr(L"Get wizard information failed."));
   return LastLaunch();
 }
@@ -120,7 +120,7 @@ bool CRaidPage::Apply() {
 }
 
 bool CRaidPage::RunFormat(const VolumePlan& plan) {
-  CProcessDialog dialog(plan.First(), FrameWindow(), DeviceIndex());
+  CProcessDialog dialog(plan.First(), FrameWindow(), Device());
   dialog.DoModal();
   return dialog.Sequence().Succeeded();
 }

@@ -75,12 +75,11 @@ bool CUserGroupPage::Apply() {
     return false;
   }
   if (!FitsDeviceFields(name, workgroup, description)) return false;
-  if (DeviceIndex() == -1) return false;
   DeviceIdentity identity{};
   CopyAnsiToSlot(name, identity.hostName, sizeof identity.hostName);
   CopyAnsiToSlot(workgroup, identity.workgroup, sizeof identity.workgroup);
   CopyAnsiToSlot(description, identity.description, sizeof identity.description);
-  SetLastLaunch(NetworkDoor().SetDeviceInfo(FrameWindow(), DeviceIndex(), identity));
+  SetLastLaunch(NetworkDoor().SetDeviceInfo(FrameWindow(), Device(), identity));
   if (LastLaunch() != 0) return true;
   ShowProgramMessage(GetSafeHwnd(), Tr(L"Set WizardWorkgroup failed."));
   return false;

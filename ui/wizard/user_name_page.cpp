@@ -59,8 +59,7 @@ bool CUserNamePage::Apply() {
                                            static_cast<int>(kMaxCredentialLength)));
     return false;
   }
-  if (DeviceIndex() == -1) return false;
-  SetLastLaunch(NetworkDoor().ChangePassword(FrameWindow(), DeviceIndex(), password));
+  SetLastLaunch(NetworkDoor().ChangePassword(FrameWindow(), Device(), password));
   if (LastLaunch() != 0) return true;
   ShowProgramMessage(GetSafeHwnd(), Tr(L"SetNASPW failed."));
   ResetFields();

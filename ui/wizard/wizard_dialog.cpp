@@ -2,7 +2,6 @@
 
 #include "base/messages.h"
 #include "i18n/win/win_language.h"
-#include "net/nas_device.h"
 #include "net/op_kinds.h"
 #include "net/win/udp_sockets.h"
 #include "framework/message_box.h"
@@ -75,10 +74,9 @@ CWizardDialogBase::~CWizardDialogBase() {
   pages_.clear();
 }
 
-void CWizardDialogBase::AddPage(CWizardPage* page, const std::wstring& name, UINT templateId, int deviceIndex) {
-  page->Assign(name, templateId, deviceIndex);
+void CWizardDialogBase::AddPage(CWizardPage* page, const std::wstring& name, UINT templateId) {
+  page->Assign(name, templateId);
   pages_.push_back(page);
-  deviceIndex_ = deviceIndex;
 }
 
 CWizardPage* CWizardDialogBase::ActivePage() const {
@@ -309,20 +307,20 @@ void CWizardDialogBase::OnPollTick() {
 }
 
 bool CWizardDialogBase::DeviceOnComputersSubnet() const {
-  NasDeviceInfo device{};
-  const int adapter = NasDeviceList::Instance().CopyAt(deviceIndex_, device) ? device.adapterIndex : 0;
+  const int adapter = device_.adapterIndex;
   const AdapterTable& adapters = Adapters();
   // An adapter the table does not hold any more cannot vouch for the subnet: search again.
   if (adapter < 0 || adapter >= adapters.count || adapter >= kMaxAdapters) return false;
   const AdapterRow& row = adapters.rows[adapter];
-  const WizardInfoRecord& info = WizardInfo();
-  return OnSameSubnet(row.address, row.mask, info.lan.address, info.lan.mask);
+  return OnSameSubnet(row.address, row.mask, device_.address, device_.mask);
 }
 
 void CWizardDialogBase::OnDeviceAddressRead() {
   if (!followingPage_) return;  // an answer after the poll had given up
   CWizardPage* sender = followingPage_;
   StopFollowingDevice();
+  // The answer to the poll that follows the user's own change: the device is where it says now.
+  device_ = MovedTo(device_, WizardInfo().lan);
   if (!DeviceOnComputersSubnet()) {
     ::PostMessageW(ownerWindow_, WM_SUBNET_CHANGED, 0, 0);
     return;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "net/chosen_device.h"
 #include "res/resource.h"
 #include "skin/controls/gdip_icon_static.h"
 #include "skin/controls/trans_static.h"
@@ -27,7 +28,11 @@ class CWizardDialogBase : public CNetworkWindow<CGdipDialog> {
   ~CWizardDialogBase() override;
 
   // Appends a page (not owned: the caller keeps it alive longer than the frame's window).
-  void AddPage(CWizardPage* page, const std::wstring& name, UINT templateId, int deviceIndex);
+  void AddPage(CWizardPage* page, const std::wstring& name, UINT templateId);
+  // The device the pages' commands go to. It moves only when a network change of the wizard's own
+  // was followed to the address the device then answered from.
+  void SetDevice(const ChosenDevice& device) { device_ = device; }
+  const ChosenDevice& Device() const { return device_; }
   virtual bool SetActivePage(CWizardPage* page);
   bool GoToPage(const std::wstring& name);
 
@@ -35,7 +40,6 @@ class CWizardDialogBase : public CNetworkWindow<CGdipDialog> {
   int PageCount() const { return static_cast<int>(pages_.size()); }
   bool ApplyPending() const { return applyPending_; }
   int PollCount() const { return pollCount_; }
-  int DeviceIndex() const { return deviceIndex_; }
 
  protected:
   bool OnCommand(WORD id, WORD code, HWND control) override;
@@ -72,7 +76,7 @@ class CWizardDialogBase : public CNetworkWindow<CGdipDialog> {
 
   std::vector<CWizardPage*> pages_;
   bool applyPending_ = true;
-  int deviceIndex_ = 0;
+  ChosenDevice device_;
   int pollCount_ = 0;
   HWND ownerWindow_;
   // The page whose command is outstanding: its answer belongs to it even when the user has moved

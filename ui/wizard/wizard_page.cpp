@@ -5,6 +5,7 @@
 #include "skin/skin_draw.h"
 #include "framework/message_box.h"
 #include "ui/network/network_door.h"
+#include "ui/wizard/wizard_dialog.h"
 
 namespace {
 constexpr int kEditFontHeight = 18;
@@ -19,10 +20,14 @@ void CWizardPage::Attach(CWizardDialogBase* frame, HWND frameWindow) {
   frameWindow_ = frameWindow;
 }
 
-void CWizardPage::Assign(const std::wstring& name, UINT templateId, int deviceIndex) {
+void CWizardPage::Assign(const std::wstring& name, UINT templateId) {
   pageName_ = name;
   SetTemplateId(templateId);
-  deviceIndex_ = deviceIndex;
+}
+
+const ChosenDevice& CWizardPage::Device() const {
+  static const ChosenDevice kNone;
+  return frame_ ? frame_->Device() : kNone;
 }
 
 BOOL CWizardPage::OnInitDialog() {
@@ -36,8 +41,7 @@ LRESULT CWizardPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 int CWizardPage::FetchWizardInfo() {
-  if (deviceIndex_ == -1) return lastLaunch_;
-  lastLaunch_ = NetworkDoor().GetWizardInfo(GetSafeHwnd(), deviceIndex_);
+  lastLaunch_ = NetworkDoor().GetWizardInfo(GetSafeHwnd(), Device());
   if (lastLaunch_ == 0) ShowProgramMessage(GetSafeHwnd(), Tr(L"Get wizard information failed."));
   return lastLaunch_;
 }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "net/chosen_device.h"
 #include "skin/borrowed_background.h"
 #include "skin/controls/trans_static.h"
 #include "skin/skinned_surface.h"
@@ -46,7 +47,7 @@ class CWizardPage : public CNetworkWindow<CSkinnedParent<CDialog>> {
 
   // The frame's side.
   void Attach(CWizardDialogBase* frame, HWND frameWindow);
-  void Assign(const std::wstring& name, UINT templateId, int deviceIndex);
+  void Assign(const std::wstring& name, UINT templateId);
   void SetCreated(bool created) { created_ = created; }
   void SetActive(bool active) { active_ = active; }
   void SetBusy(bool busy) { busy_ = busy; }
@@ -55,7 +56,8 @@ class CWizardPage : public CNetworkWindow<CSkinnedParent<CDialog>> {
   bool IsCreated() const { return created_; }
   bool IsActive() const { return active_; }
   bool IsBusy() const { return busy_; }
-  int DeviceIndex() const { return deviceIndex_; }
+  // The frame's device (an empty one before the page is attached).
+  const ChosenDevice& Device() const;
   int LastLaunch() const { return lastLaunch_; }
   const std::wstring& PageName() const { return pageName_; }
   HWND FrameWindow() const { return frameWindow_; }
@@ -89,7 +91,6 @@ class CWizardPage : public CNetworkWindow<CSkinnedParent<CDialog>> {
   // The frame's background under the page, taken once: the frame's image never changes.
   HDC LentBackground() override;
 
-  int deviceIndex_ = -1;
   CWizardDialogBase* frame_ = nullptr;
   HWND frameWindow_ = nullptr;
   bool busy_ = false;

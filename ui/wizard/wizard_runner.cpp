@@ -10,22 +10,24 @@
 #include "ui/wizard/user_name_page.h"
 #include "ui/wizard/wizard_dialog.h"
 
-void RunSetupWizard(HWND owner, bool administrator, int deviceIndex) {
+ChosenDevice RunSetupWizard(HWND owner, bool administrator, const ChosenDevice& device) {
   // The pages outlive the frame's window: declared first, they go last.
   CUserNamePage password;
-  CUserGroupPage device;
+  CUserGroupPage identity;
   CTimeZonePage zone;
   CNetworkPage network;
   CRaidPage volumes;
   CDriveMappingPage mapping;
   CWizardDialog frame(owner, administrator);
-  frame.AddPage(&password, Tr(L"Password"), IDD_WIZARD_PASSWORD, deviceIndex);
+  frame.SetDevice(device);
+  frame.AddPage(&password, Tr(L"Password"), IDD_WIZARD_PASSWORD);
   if (administrator) {
-    frame.AddPage(&device, Tr(L"WorkGroup"), IDD_WIZARD_DEVICE_INFO, deviceIndex);
-    frame.AddPage(&zone, Tr(L"TimeZone"), IDD_WIZARD_TIME_ZONE, deviceIndex);
-    frame.AddPage(&network, Tr(L"Network"), IDD_WIZARD_NETWORK, deviceIndex);
-    frame.AddPage(&volumes, Tr(L"RAID"), IDD_WIZARD_RAID, deviceIndex);
+    frame.AddPage(&identity, Tr(L"WorkGroup"), IDD_WIZARD_DEVICE_INFO);
+    frame.AddPage(&zone, Tr(L"TimeZone"), IDD_WIZARD_TIME_ZONE);
+    frame.AddPage(&network, Tr(L"Network"), IDD_WIZARD_NETWORK);
+    frame.AddPage(&volumes, Tr(L"RAID"), IDD_WIZARD_RAID);
   }
-  frame.AddPage(&mapping, Tr(L"DriveMapping"), IDD_WIZARD_DRIVE_MAPPING, deviceIndex);
+  frame.AddPage(&mapping, Tr(L"DriveMapping"), IDD_WIZARD_DRIVE_MAPPING);
   frame.DoModal();
+  return frame.Device();
 }

@@ -84,7 +84,7 @@ void CModalAnswerer::Visit(HWND window) {
     }
     handled_.insert(window);
     guard.unlock();
-    AnsweredBox box{TextOf(window), TextOf(text), answer};
+    AnsweredBox box{TextOf(window), TextOf(text), answer, GetWindow(window, GW_OWNER)};
     PostMessageW(window, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, answer)));
     guard.lock();
     boxes_.push_back(box);

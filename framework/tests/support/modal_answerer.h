@@ -25,6 +25,7 @@ struct AnsweredBox {
   std::wstring caption;
   std::wstring text;
   int answer;
+  HWND owner = nullptr;  // the window the box belongs to (none: a box of no window)
 };
 
 class CModalAnswerer {

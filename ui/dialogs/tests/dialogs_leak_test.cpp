@@ -50,7 +50,7 @@ TEST(DialogLeaks, TwoHundredDeviceIpDialogsLeaveTheObjectCountsWhereTheyBegan) {
   std::strcpy(reply.dhcpFlag, "0");
   NasDeviceList::Instance().Clear();
   NasDeviceList::Instance().Merge(reply, 0, "192.0.2.2", "255.255.255.0");
-  ExpectNoLeak<CSettingIpDialog>(0);
+  ExpectNoLeak<CSettingIpDialog>(*ChooseDeviceAt(NasDeviceList::Instance(), 0));
   NasDeviceList::Instance().Clear();
 }
 

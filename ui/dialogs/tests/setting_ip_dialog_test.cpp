@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "base/messages.h"
@@ -19,7 +20,8 @@
 using namespace std::chrono_literals;
 
 namespace {
-void PutOnlyDevice(const char* address, const char* mask, const char* gateway, const char* dhcpFlag) {
+// The device as the search found it, also the only one in the device list.
+ChosenDevice PutOnlyDevice(const char* address, const char* mask, const char* gateway, const char* dhcpFlag) {
   NasDeviceList::Instance().Clear();
   SearchReplyFields reply{};
   std::strcpy(reply.name, "NAS-01");
@@ -29,6 +31,7 @@ void PutOnlyDevice(const char* address, const char* mask, const char* gateway, c
   std::strcpy(reply.dhcpFlag, dhcpFlag);
   std::strcpy(reply.macText, "00:11:22:33:44:55");
   NasDeviceList::Instance().Merge(reply, 0, "192.0.2.2", "255.255.255.0");
+  return *ChooseDeviceAt(NasDeviceList::Instance(), 0);
 }
 
 std::string Text(const char* field, size_t size) { return std::string(field, strnlen(field, size)); }
@@ -36,16 +39,16 @@ std::string Text(const char* field, size_t size) { return std::string(field, str
 class SettingIpDialog : public ::testing::Test {
  protected:
   void Open(const char* dhcpFlag) {
-    PutOnlyDevice("198.51.100.7", "255.255.255.0", "198.51.100.1", dhcpFlag);
-    ASSERT_TRUE(dialog.Create());
-    dialog.ShowWindow(SW_SHOWNOACTIVATE);
+    dialog.emplace(nullptr, PutOnlyDevice("198.51.100.7", "255.255.255.0", "198.51.100.1", dhcpFlag));
+    ASSERT_TRUE(dialog->Create());
+    dialog->ShowWindow(SW_SHOWNOACTIVATE);
   }
   void TearDown() override {
-    if (dialog.GetSafeHwnd()) dialog.DestroyWindow();
+    if (dialog && dialog->GetSafeHwnd()) dialog->DestroyWindow();
     NasDeviceList::Instance().Clear();
   }
 
-  HWND Item(int id) const { return dialog.GetDlgItem(id); }
+  HWND Item(int id) const { return dialog->GetDlgItem(id); }
   bool Visible(int id) const { return IsWindowVisible(Item(id)) != FALSE; }
   bool Enabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
   bool Checked(int id) const { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
@@ -55,16 +58,16 @@ class SettingIpDialog : public ::testing::Test {
   }
   void Enter(int id, const Octets& octets) const { CGdipIpAddrCtl::FromWindow(Item(id))->SetAddress(octets); }
   void EnterStatic(const Octets& address, const Octets& mask, const Octets& gateway) const {
-    dialog.SendMessage(WM_COMMAND, IDC_SETIP_STATIC);
+    dialog->SendMessage(WM_COMMAND, IDC_SETIP_STATIC);
     Enter(IDC_SETIP_IP, address);
     Enter(IDC_SETIP_MASK, mask);
     Enter(IDC_SETIP_GATEWAY, gateway);
   }
-  void PressOk() const { dialog.SendMessage(WM_COMMAND, IDC_SETIP_OK); }
+  void PressOk() const { dialog->SendMessage(WM_COMMAND, IDC_SETIP_OK); }
 
   CFakeNetworkDoor door;
   CModalAnswerer answerer;
-  CSettingIpDialog dialog{nullptr, 0};
+  std::optional<CSettingIpDialog> dialog;  // made by Open, for the device it puts in the list
 };
 }  // namespace
 
@@ -80,8 +83,8 @@ TEST_F(SettingIpDialog, DhcpDeviceOpensWithTheFieldsHiddenAndOkSendsItsCurrentAd
   PressOk();
   ASSERT_EQ(door.Count(DoorCall::kSetDeviceIp), 1);
   const DoorStart start = door.Last(DoorCall::kSetDeviceIp);
-  EXPECT_EQ(start.target, dialog.GetSafeHwnd());
-  EXPECT_EQ(start.device, 0);
+  EXPECT_EQ(start.target, dialog->GetSafeHwnd());
+  EXPECT_EQ(start.device.macText, "00:11:22:33:44:55");
   EXPECT_EQ(Text(start.setIp.interfaceName, 10), "LAN1");
   EXPECT_EQ(Text(start.setIp.address, 16), "198.51.100.7");
   EXPECT_EQ(Text(start.setIp.mask, 16), "255.255.255.0");
@@ -97,10 +100,10 @@ TEST_F(SettingIpDialog, StaticDeviceShowsItsAddressesAndTheModeButtonsSwitchTheF
   for (int id : {IDC_SETIP_IP, IDC_SETIP_MASK, IDC_SETIP_GATEWAY, IDC_SETIP_IP_LABEL}) EXPECT_TRUE(Visible(id)) << id;
   EXPECT_FALSE(Visible(IDC_SETIP_DNS1));
 
-  dialog.SendMessage(WM_COMMAND, IDC_SETIP_DHCP);
-  EXPECT_EQ(dialog.Mode(), AddressMode::kDhcp);
+  dialog->SendMessage(WM_COMMAND, IDC_SETIP_DHCP);
+  EXPECT_EQ(dialog->Mode(), AddressMode::kDhcp);
   EXPECT_FALSE(Visible(IDC_SETIP_GATEWAY));
-  dialog.SendMessage(WM_COMMAND, IDC_SETIP_STATIC);
+  dialog->SendMessage(WM_COMMAND, IDC_SETIP_STATIC);
   EXPECT_TRUE(Visible(IDC_SETIP_GATEWAY));
   EXPECT_FALSE(Visible(IDC_SETIP_DNS2));
 
@@ -142,7 +145,7 @@ TEST_F(SettingIpDialog, RefusalsBeforeTheRequestReturnToIdleWithNothingSent) {
   EXPECT_EQ(boxes[3].text, L"Missing value in address");
   EXPECT_EQ(door.Count(DoorCall::kSetDeviceIp), 0);
   EXPECT_TRUE(ChoicesEnabled());
-  EXPECT_FALSE(dialog.IsWaiting());
+  EXPECT_FALSE(dialog->IsWaiting());
 
   // Yes to the same gateway question sends it.
   EnterStatic({192, 168, 1, 10}, {255, 255, 255, 0}, {192, 168, 2, 1});
@@ -154,21 +157,21 @@ TEST_F(SettingIpDialog, RefusalsBeforeTheRequestReturnToIdleWithNothingSent) {
 TEST_F(SettingIpDialog, WhileTheRequestWaitsOnlyCancelStaysUsableAndEnterSendsNothingMore) {
   Open("0");
   PressOk();
-  ASSERT_TRUE(dialog.IsWaiting());
+  ASSERT_TRUE(dialog->IsWaiting());
   EXPECT_TRUE(ChoicesDisabled());
   EXPECT_TRUE(Enabled(IDC_SETIP_CANCEL));
-  dialog.SendMessage(WM_COMMAND, IDOK);
+  dialog->SendMessage(WM_COMMAND, IDOK);
   EXPECT_EQ(door.Count(DoorCall::kSetDeviceIp), 1);
 
   // Another operation's answer is not this request's.
   door.Post(door.Last(DoorCall::kSetDeviceIp), WM_SETIP_DONE, 0, kOpDiscovery);
   PumpMessages(30ms);
-  EXPECT_TRUE(dialog.IsWaiting());
+  EXPECT_TRUE(dialog->IsWaiting());
   EXPECT_TRUE(ChoicesDisabled());
-  EXPECT_TRUE(IsWindow(dialog.GetSafeHwnd()));
+  EXPECT_TRUE(IsWindow(dialog->GetSafeHwnd()));
 
-  dialog.SendMessage(WM_COMMAND, IDC_SETIP_CANCEL);
-  EXPECT_EQ(dialog.GetSafeHwnd(), nullptr);
+  dialog->SendMessage(WM_COMMAND, IDC_SETIP_CANCEL);
+  EXPECT_EQ(dialog->GetSafeHwnd(), nullptr);
 }
 
 TEST_F(SettingIpDialog, NoAnswerKeepsTheDialogOpenAndLetsTheUserTryAgain) {
@@ -179,8 +182,8 @@ TEST_F(SettingIpDialog, NoAnswerKeepsTheDialogOpenAndLetsTheUserTryAgain) {
   ASSERT_EQ(answerer.Boxes().size(), 1u);
   EXPECT_EQ(answerer.Boxes()[0].caption, L"Drovik");
   EXPECT_EQ(answerer.Boxes()[0].text, L"setting NAS ip failed,please reset NAS ip.");
-  EXPECT_TRUE(IsWindow(dialog.GetSafeHwnd()));
-  EXPECT_FALSE(dialog.IsWaiting());
+  EXPECT_TRUE(IsWindow(dialog->GetSafeHwnd()));
+  EXPECT_FALSE(dialog->IsWaiting());
   EXPECT_TRUE(ChoicesEnabled());
   PressOk();
   EXPECT_EQ(door.Count(DoorCall::kSetDeviceIp), 2);
@@ -192,14 +195,14 @@ TEST_F(SettingIpDialog, ARequestThatCannotStartSaysSoAndReturnsToIdle) {
   PressOk();
   ASSERT_EQ(answerer.Boxes().size(), 1u);
   EXPECT_EQ(answerer.Boxes()[0].text, L"Refresh NAS list failed.");
-  EXPECT_FALSE(dialog.IsWaiting());
+  EXPECT_FALSE(dialog->IsWaiting());
   EXPECT_TRUE(ChoicesEnabled());
 }
 
 TEST(SettingIpDialogRun, EndsWithOkOnlyWhenTheDeviceAnsweredAndWithCancelWhenLeftWhileWaiting) {
   CFakeNetworkDoor door;
   CModalAnswerer answerer;
-  PutOnlyDevice("198.51.100.7", "255.255.255.0", "198.51.100.1", "1");
+  const ChosenDevice device = PutOnlyDevice("198.51.100.7", "255.255.255.0", "198.51.100.1", "1");
   const auto pressOkThen = [](UINT message, WPARAM wParam, LPARAM lParam) {
     return [=](HWND window) {
       ClickControl(window, IDC_SETIP_OK);
@@ -208,11 +211,11 @@ TEST(SettingIpDialogRun, EndsWithOkOnlyWhenTheDeviceAnsweredAndWithCancelWhenLef
     };
   };
   answerer.OnDialog(IDC_SETIP_DHCP, pressOkThen(WM_SETIP_DONE, 0, kOpSetIp));
-  CSettingIpDialog answered(nullptr, 0);
+  CSettingIpDialog answered(nullptr, device);
   EXPECT_EQ(answered.DoModal(), IDOK);
 
   answerer.OnDialog(IDC_SETIP_DHCP, pressOkThen(WM_COMMAND, IDC_SETIP_CANCEL, 0));
-  CSettingIpDialog left(nullptr, 0);
+  CSettingIpDialog left(nullptr, device);
   EXPECT_EQ(left.DoModal(), IDCANCEL);
   EXPECT_TRUE(answerer.Boxes().empty());
   NasDeviceList::Instance().Clear();

@@ -10,6 +10,7 @@
 #include "base/win/ansi_text.h"
 #include "net/login_credentials.h"
 #include "settings/base64.h"
+#include "net/win/query.h"
 #include "settings/setting_names.h"
 #include "settings/win/settings_file.h"
 #include "settings/win/stored_password.h"
@@ -71,6 +72,39 @@ TEST_F(MainWindowTest, ConnectWithoutADeviceAsksForOneAndStartsNothing) {
   window.SendMessage(WM_COMMAND, IDC_CONNECT);
   EXPECT_EQ(BoxTexts(), std::vector<std::wstring>{L"Select NAS"});
   EXPECT_EQ(door.Count(DoorCall::kCheckLogin), 0);
+}
+
+TEST_F(MainWindowTest, EveryMessageOfAFailedLoginOrSearchStartIsOwnedByTheMainWindow) {
+  Open();
+  FinishSearch({{"NAS-01", "192.0.2.10"}});
+  ConnectAs(L"alice", L"wrong");
+  // The device rejected the login after a send that failed on one adapter: both notices, in order.
+  door.Finish(door.Last(DoorCall::kCheckLogin), [](CQuery& carrier) {
+    carrier.carrierOnly = true;
+    carrier.notices = {L"result_sendto failed.", L"Username or password error."};
+  });
+  Deliver();
+  EXPECT_FALSE(Enabled(IDC_SHORTCUT_FILE_CENTER));  // the rejected login is no login
+  door.FailNext(DoorCall::kSearchDevices);
+  window.SendMessage(WM_COMMAND, IDC_REFRESH);
+  const auto boxes = answerer.Boxes();
+  ASSERT_EQ(BoxTexts(), (std::vector<std::wstring>{L"result_sendto failed.", L"Username or password error.",
+                                                   L"Refresh NAS list failed."}));
+  for (const AnsweredBox& box : boxes) EXPECT_EQ(box.owner, window.GetSafeHwnd()) << box.text;
+}
+
+TEST_F(MainWindowTest, AConnectCancelledWhileLoggedInLeavesTheLoggedInDevice) {
+  Open();
+  FinishSearch({{"NAS-01", "192.0.2.10"}, {"NAS-02", "192.0.2.11"}});
+  ::SendMessageW(window.GetDlgItem(IDC_DEVICE_LIST), CB_SETCURSEL, 0, 0);
+  ConnectAs(L"admin", L"secret");
+  AcceptLogin();
+  ::SendMessageW(window.GetDlgItem(IDC_DEVICE_LIST), CB_SETCURSEL, 1, 0);
+  answerer.OnDialog(IDC_LOGIN_REMEMBER, [](HWND dialog) { ClickControl(dialog, IDC_LOGIN_CANCEL); });
+  window.SendMessage(WM_COMMAND, IDC_CONNECT);
+  window.SendMessage(WM_COMMAND, IDC_SHORTCUT_FOLDER);
+  EXPECT_EQ(door.Last(DoorCall::kGetShareInfo).device.address, "192.0.2.10");
+  EXPECT_EQ(window.Device().name, "NAS-01");
 }
 
 TEST_F(MainWindowTest, RememberedCredentialsFillTheLoginDialog) {
@@ -138,7 +172,7 @@ TEST_F(MainWindowTest, ConnectRemembersTheDeviceAndTheLoginWhenAskedTo) {
   const DoorStart login = door.Last(DoorCall::kCheckLogin);
   EXPECT_EQ(login.userName, L"alice");
   EXPECT_EQ(login.password, L"a&b #1");
-  EXPECT_EQ(login.device, 0);
+  EXPECT_EQ(login.device.macText, "00:11:22:33:44:00");
   EXPECT_EQ(Setting(kServNameSetting.section, kServNameSetting.key), L"NAS-01");
   EXPECT_EQ(Setting(L"NAS-01", kUserNameKey), L"alice");
   EXPECT_EQ(DecodeStoredPassword(Setting(L"NAS-01", kPassWordKey)), L"a&b #1");

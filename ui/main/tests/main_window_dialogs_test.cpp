@@ -85,7 +85,7 @@ TEST_F(MainWindowTest, TheAdministratorMovesADeviceFromAnotherSubnetAndTheListIs
   EXPECT_EQ(BoxTexts(), (std::vector<std::wstring>{L"Not the same subnet, do you want to change NAS ip?",
                                                    L"Setting NAS ip Sucess,Refresh ...."}));
   const DoorStart move = door.Last(DoorCall::kSetDeviceIp);
-  EXPECT_EQ(move.device, 0);
+  EXPECT_EQ(move.device.macText, "00:11:22:33:44:00");
   EXPECT_STREQ(move.setIp.address, "192.0.2.20");
   EXPECT_STREQ(move.setIp.gateway, "192.0.2.1");
   EXPECT_EQ(move.setIp.dhcpFlag, '0');

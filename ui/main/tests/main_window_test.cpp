@@ -126,7 +126,7 @@ TEST_F(MainWindowTest, AnAdministratorGetsEveryControlAndFiveVolumesFillFourPane
   EXPECT_STREQ(LoginCredentials().userName, "admin");
   EXPECT_STREQ(LoginCredentials().password, "secret");
   const DoorStart volumes = door.Last(DoorCall::kGetVolumeStatus);
-  EXPECT_EQ(volumes.device, 0);
+  EXPECT_EQ(volumes.device.macText, "00:11:22:33:44:00");
   EXPECT_FALSE(window.Popup().IsWindowVisible());
   FinishVolumeStatus({{1, 400 << 20, 100 << 20, nullptr},
                       {2, 200 << 20, 50 << 20, nullptr},

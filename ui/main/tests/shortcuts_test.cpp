@@ -3,6 +3,8 @@
 // never becomes a path.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "net/login_credentials.h"
 #include "net/win/query.h"
 #include "ui/main/tests/main_window_fixture.h"
@@ -46,7 +48,7 @@ TEST_F(MainWindowTest, FolderListsThePlainSharesAndOpensTheOneDoubleClicked) {
   FinishVolumeStatus({{1, 8 << 20, 4 << 20, nullptr}});
   window.SendMessage(WM_COMMAND, IDC_SHORTCUT_FOLDER);
   const DoorStart shares = door.Last(DoorCall::kGetShareInfo);
-  EXPECT_EQ(shares.device, 0);
+  EXPECT_EQ(shares.device.macText, "00:11:22:33:44:00");
   EXPECT_EQ(shares.number, 1);
   EXPECT_TRUE(window.Popup().ShareList()->IsWindowVisible());
   ShareList() = {{u"public", u""}, {u"..", u""}, {u"music", u""}, {u"c:\\windows", u""}, {u"photos", u""}};
@@ -64,6 +66,30 @@ TEST_F(MainWindowTest, FolderListsThePlainSharesAndOpensTheOneDoubleClicked) {
 
   for (WPARAM pastTheEnd : {3u, 4u, 1000u}) window.SendMessage(WM_FOLDER_OPEN, pastTheEnd);
   EXPECT_EQ(shellCalls.size(), 1u);
+}
+
+TEST_F(MainWindowTest, AnAddressTheDeviceNamesInTheWizardIsNeverUsedForLinksOrShares) {
+  LogInAsAdministrator();
+  FinishVolumeStatus({{1, 8 << 20, 4 << 20, nullptr}});
+  // The wizard's answer names another host; the user leaves the wizard without a network change.
+  std::strcpy(WizardInfo().hostName, "NAS-01");
+  std::strcpy(WizardInfo().lan.address, "203.0.113.9");
+  answerer.OnDialog(IDC_WIZARD_EXIT, [](HWND wizard) { ClickControl(wizard, IDC_WIZARD_EXIT); });
+  window.SendMessage(WM_COMMAND, IDC_SHORTCUT_WIZARD);
+  EXPECT_EQ(window.Device().address, "192.0.2.10");
+
+  window.SendMessage(WM_COMMAND, IDC_SHORTCUT_FILE_CENTER);
+  ASSERT_EQ(shellCalls.size(), 1u);
+  EXPECT_EQ(shellCalls[0].file, kRedirect + L"1&u=admin&p=secret");
+  window.SendMessage(WM_COMMAND, IDC_SHORTCUT_FOLDER);
+  const DoorStart shares = door.Last(DoorCall::kGetShareInfo);
+  EXPECT_EQ(shares.device.address, "192.0.2.10");
+  ShareList() = {{u"Music", u""}};
+  door.Finish(shares);
+  Deliver();
+  window.SendMessage(WM_FOLDER_OPEN, 0);
+  ASSERT_EQ(shellCalls.size(), 2u);
+  EXPECT_EQ(shellCalls[1].file, L"\\\\192.0.2.10\\Music");
 }
 
 TEST_F(MainWindowTest, ASharesRequestThatCannotStartIsReportedWithAnEmptyList) {

@@ -12,6 +12,7 @@
 #include "net/mailbox.h"
 #include "net/op_kinds.h"
 #include "net/win/query.h"
+#include "framework/tests/support/modal_answerer.h"
 #include "framework/tests/support/ui_test_support.h"
 #include "framework/wnd.h"
 #include "ui/network/network_results.h"
@@ -20,6 +21,12 @@
 using namespace std::chrono_literals;
 
 namespace {
+ChosenDevice DeviceNamed(const char* name) {
+  ChosenDevice device;
+  device.name = name;
+  return device;
+}
+
 
 // A message-only window that writes down every result it hears of.
 class CResultRecorder : public CNetworkWindow<CWnd> {
@@ -81,7 +88,7 @@ class NetworkResults : public ::testing::Test {
 
 TEST_F(NetworkResults, EachMailboxKindReachesItsHandlerWithItsRecord) {
   VolumeInfoList first{};
-  window.SetActiveRequest(NetworkDoor().GetVolumeStatus(window.GetSafeHwnd(), 2, &first));
+  window.SetActiveRequest(NetworkDoor().GetVolumeStatus(window.GetSafeHwnd(), ChosenDevice{}, &first));
   door.FinishVolumeStatus(door.Last(DoorCall::kGetVolumeStatus), {{1, 400 << 20, 100 << 20, nullptr}, {2, 8, 4, nullptr}});
   Deliver();
   ASSERT_EQ(window.volumes, &first);
@@ -91,13 +98,13 @@ TEST_F(NetworkResults, EachMailboxKindReachesItsHandlerWithItsRecord) {
   EXPECT_EQ(first.next->next, nullptr);
   FreeVolumeInfoTail(first);
 
-  window.SetActiveRequest(NetworkDoor().GetUserAccess(window.GetSafeHwnd(), 2));
+  window.SetActiveRequest(NetworkDoor().GetUserAccess(window.GetSafeHwnd(), ChosenDevice{}));
   door.FinishUserAccess(door.Last(DoorCall::kGetUserAccess), L"1,0,1,1,1,1");
   Deliver();
-  window.SetActiveRequest(NetworkDoor().GetShareInfo(window.GetSafeHwnd(), 2, 1));
+  window.SetActiveRequest(NetworkDoor().GetShareInfo(window.GetSafeHwnd(), ChosenDevice{}, 1));
   door.Finish(door.Last(DoorCall::kGetShareInfo));
   Deliver();
-  window.SetActiveRequest(NetworkDoor().CheckLogin(window.GetSafeHwnd(), L"admin", L"secret", 2));
+  window.SetActiveRequest(NetworkDoor().CheckLogin(window.GetSafeHwnd(), L"admin", L"secret", ChosenDevice{}));
   door.Finish(door.Last(DoorCall::kCheckLogin));
   Deliver();
   StartSearch();
@@ -151,7 +158,7 @@ TEST_F(NetworkResults, ResultsByValueArriveUnpacked) {
 
 TEST_F(NetworkResults, AWindowWithoutHandlersStillTakesAndFreesWhatItIsSent) {
   CDeafWindow deaf;
-  deaf.SetActiveRequest(NetworkDoor().GetUserAccess(deaf.GetSafeHwnd(), 0));
+  deaf.SetActiveRequest(NetworkDoor().GetUserAccess(deaf.GetSafeHwnd(), ChosenDevice{}));
   door.FinishUserAccess(door.Last(DoorCall::kGetUserAccess), L"1");
   deaf.PostMessage(WM_DISK_INFO, reinterpret_cast<WPARAM>(new DiskInfoResult{}), kGetDiskInfo);
   Deliver();
@@ -164,20 +171,20 @@ TEST_F(NetworkResults, AWindowWithoutHandlersStillTakesAndFreesWhatItIsSent) {
 
 TEST_F(NetworkResults, TheFakeDoorRecordsStartsAndFailsThoseItIsToldTo) {
   door.FailNext(DoorCall::kCheckLogin);
-  EXPECT_EQ(NetworkDoor().CheckLogin(window.GetSafeHwnd(), L"user", L"pw", 1), 0);
-  const int token = NetworkDoor().CheckLogin(window.GetSafeHwnd(), L"user2", L"pw2", 3);
+  EXPECT_EQ(NetworkDoor().CheckLogin(window.GetSafeHwnd(), L"user", L"pw", DeviceNamed("NAS-1")), 0);
+  const int token = NetworkDoor().CheckLogin(window.GetSafeHwnd(), L"user2", L"pw2", DeviceNamed("NAS-3"));
   EXPECT_NE(token, 0);
   EXPECT_EQ(door.Count(DoorCall::kCheckLogin), 2);
   const DoorStart last = door.Last(DoorCall::kCheckLogin);
   EXPECT_EQ(last.token, token);
   EXPECT_EQ(last.userName, L"user2");
   EXPECT_EQ(last.password, L"pw2");
-  EXPECT_EQ(last.device, 3);
+  EXPECT_EQ(last.device.name, "NAS-3");
   EXPECT_EQ(last.target, window.GetSafeHwnd());
 
   VolumeRequest second{0, 2, "raid1", "ext4", 100, "sdb", 0, 1, nullptr};
   VolumeRequest plan{1, 1, "raid1", "ext4", 200, "sda", 0, 1, &second};
-  NetworkDoor().CreateVolume(window.GetSafeHwnd(), 0, &plan);
+  NetworkDoor().CreateVolume(window.GetSafeHwnd(), ChosenDevice{}, &plan);
   const DoorStart create = door.Last(DoorCall::kCreateVolume);
   ASSERT_EQ(create.plan.size(), 2u);
   EXPECT_EQ(create.plan[1].sizeGiB, 100);
@@ -191,4 +198,16 @@ TEST(NetworkDoorChoice, TheRealDoorComesBackWhenTheFakeGoes) {
     EXPECT_EQ(&NetworkDoor(), &door);
   }
   EXPECT_EQ(&NetworkDoor(), real);
+}
+
+TEST(RealNetworkDoor, WhyAStartFailedIsToldOwnedByTheWindowItWasFor) {
+  CModalAnswerer answerer;
+  HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  // Refused before anything is sent: a password of 16 bytes would go out cut.
+  EXPECT_EQ(NetworkDoor().CheckLogin(owner, L"alice", L"0123456789abcdef", ChosenDevice{}), 0);
+  const auto boxes = answerer.Boxes();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, L"The user name and the password may have at most 15 characters.");
+  EXPECT_EQ(boxes[0].owner, owner);
+  DestroyWindow(owner);
 }

@@ -42,7 +42,8 @@ class DriveMappingPage : public ::testing::Test {
     drives.localDrives = u"CDXY";  // the system lists connected network drives too
     drives.remote = {{u"Y:", u"\\\\192.0.2.21\\music"}, {u"X:", u"\\\\192.0.2.99\\photos"}};
     ShareList().clear();
-    frame.AddPage(&page, L"DriveMapping", IDD_WIZARD_DRIVE_MAPPING, 0);
+    frame.SetDevice(*ChooseDeviceAt(NasDeviceList::Instance(), 0));
+    frame.AddPage(&page, L"DriveMapping", IDD_WIZARD_DRIVE_MAPPING);
     ASSERT_TRUE(frame.Create());
     frame.ShowWindow(SW_SHOWNOACTIVATE);
   }

@@ -22,8 +22,8 @@ namespace {
 class WizardPages : public ::testing::Test {
  protected:
   void SetUp() override {
-    frame.AddPage(&password, L"Password", IDD_WIZARD_PASSWORD, 0);
-    frame.AddPage(&device, L"WorkGroup", IDD_WIZARD_DEVICE_INFO, 0);
+    frame.AddPage(&password, L"Password", IDD_WIZARD_PASSWORD);
+    frame.AddPage(&device, L"WorkGroup", IDD_WIZARD_DEVICE_INFO);
     ASSERT_TRUE(frame.Create());
   }
   void Type(CWizardPage& page, int id, const wchar_t* text) { ::SetWindowTextW(page.GetDlgItem(id), text); }

@@ -12,7 +12,7 @@ using namespace std::chrono_literals;
 
 namespace {
 void OpenRunAndClose(const VolumePlan& plan) {
-  CProcessDialog dialog(plan.First(), nullptr, 0);
+  CProcessDialog dialog(plan.First(), nullptr, ChosenDevice{});
   ASSERT_TRUE(dialog.Create());
   dialog.SendMessage(WM_DISK_STEP_DONE, 1, 10);
   dialog.SendMessage(WM_VOLUME_CREATED, 1, 11);

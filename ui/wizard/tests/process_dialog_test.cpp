@@ -9,6 +9,7 @@
 #include "res/resource.h"
 #include "framework/tests/support/modal_answerer.h"
 #include "framework/tests/support/ui_test_support.h"
+#include "net/win/query.h"
 #include "ui/network/tests/support/fake_network_door.h"
 #include "ui/wizard/process_dialog.h"
 #include "rules/volume_plan.h"
@@ -16,6 +17,12 @@
 using namespace std::chrono_literals;
 
 namespace {
+ChosenDevice Device3() {
+  ChosenDevice device;
+  device.name = "NAS-3";
+  return device;
+}
+
 DiskInfoResult TwoUnequalDisks() {
   DiskInfoResult disks{2, "sda", 500, "sdb", 1000};
   return disks;
@@ -24,7 +31,7 @@ DiskInfoResult TwoUnequalDisks() {
 class ProgressDialog : public ::testing::Test {
  protected:
   void Open(unsigned watchMs = kFormatWatchMs) {
-    dialog = std::make_unique<CProcessDialog>(plan.plan->First(), nullptr, 3, watchMs);
+    dialog = std::make_unique<CProcessDialog>(plan.plan->First(), nullptr, Device3(), watchMs);
     ASSERT_TRUE(dialog->Create());
     PumpMessages(30ms);
   }
@@ -86,7 +93,7 @@ TEST_F(ProgressDialog, TheWholeSequenceToCompleteWithTheButtonsOnlyAtTheEnd) {
   EXPECT_FALSE(ButtonsEnabled());
   ASSERT_EQ(door.Count(DoorCall::kStopWebFileManager), 1);
   EXPECT_EQ(door.Last(DoorCall::kStopWebFileManager).target, Window());
-  EXPECT_EQ(door.Last(DoorCall::kStopWebFileManager).device, 3);
+  EXPECT_EQ(door.Last(DoorCall::kStopWebFileManager).device.name, "NAS-3");
 
   StepDone(10, 1);
   const DoorStart create = door.Last(DoorCall::kCreateVolume);
@@ -178,6 +185,23 @@ TEST_F(ProgressDialog, AFailedStopOrCreationEndsWithTheButtonsEnabled) {
   EXPECT_EQ(BoxTexts(), (Texts{L"setting failed."}));
   ExpectFailedEnd(L"setting failed.");
   EXPECT_EQ(door.Count(DoorCall::kReadFormatState), 0);
+}
+
+TEST_F(ProgressDialog, TheDevicesNoticeIsOwnedByTheDialogAndTheResultBehindItFollows) {
+  Open();
+  StepDone(10, 1);
+  // A creation answer that cannot be read: its notice, then the creation's result by value.
+  door.Finish(door.Last(DoorCall::kCreateVolume), [](CQuery& carrier) {
+    carrier.carrierOnly = true;
+    carrier.notices = {L"response_SetRaidType error"};
+    carrier.resultsBehindNotices = {{WM_VOLUME_CREATED, 0, kCreateVolume}};
+  });
+  PumpMessages(1200ms);
+  const auto boxes = answerer.Boxes();
+  ASSERT_EQ(BoxTexts(), (Texts{L"response_SetRaidType error", L"setting failed."}));
+  EXPECT_EQ(boxes[0].owner, Window());
+  EXPECT_EQ(boxes[1].owner, Window());
+  EXPECT_TRUE(ButtonsEnabled());
 }
 
 TEST_F(ProgressDialog, LaunchFailuresSayTheirMessageAndLetTheUserClose) {

@@ -21,8 +21,8 @@ constexpr int kOptionIds[] = {IDC_RAID_STANDARD, IDC_RAID_JBOD, IDC_RAID_0, IDC_
 class VolumePage : public ::testing::Test {
  protected:
   void SetUp() override {
-    frame.AddPage(&volumes, L"RAID", IDD_WIZARD_RAID, 0);
-    frame.AddPage(&after, L"Password", IDD_WIZARD_PASSWORD, 0);
+    frame.AddPage(&volumes, L"RAID", IDD_WIZARD_RAID);
+    frame.AddPage(&after, L"Password", IDD_WIZARD_PASSWORD);
     ASSERT_TRUE(frame.Create());
     frame.ShowWindow(SW_SHOWNOACTIVATE);
   }

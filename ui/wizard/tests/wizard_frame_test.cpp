@@ -34,7 +34,7 @@ class CTestPage : public CWizardPage {
 
   bool Apply() override {
     if (!sends) return false;
-    SetLastLaunch(NetworkDoor().ChangePassword(FrameWindow(), DeviceIndex(), L"secret"));
+    SetLastLaunch(NetworkDoor().ChangePassword(FrameWindow(), Device(), L"secret"));
     return LastLaunch() != 0;
   }
   bool OnQueryCancel() override {
@@ -43,7 +43,7 @@ class CTestPage : public CWizardPage {
   }
   bool OnPoll() override {
     ++polls;
-    SetLastLaunch(NetworkDoor().GetLanInfo(FrameWindow(), DeviceIndex()));
+    SetLastLaunch(NetworkDoor().GetLanInfo(FrameWindow(), Device()));
     return LastLaunch() != 0;
   }
 };
@@ -81,8 +81,10 @@ class WizardFrame : public ::testing::Test {
   }
   void Open(int pageCount, bool administrator) {
     frame = std::make_unique<CWizardDialog>(owner, administrator);
+    // Found through the computer's one adapter (row 0).
+    frame->SetDevice(ChosenDevice{"NAS-01", "00:11:22:33:44:55", {}, "192.0.2.21", "255.255.255.0", "192.0.2.1", "0", 0});
     for (int index = 0; index < pageCount; ++index) {
-      frame->AddPage(&pages[static_cast<size_t>(index)], kNames[index], kTemplates[index], 0);
+      frame->AddPage(&pages[static_cast<size_t>(index)], kNames[index], kTemplates[index]);
     }
     ASSERT_TRUE(frame->Create());
     frame->ShowWindow(SW_SHOWNOACTIVATE);
@@ -253,8 +255,8 @@ TEST(WizardInChinese, TheVolumeMarkerIsTranslatedAndOpensThePageTitledRaid) {
     CFakeNetworkDoor door;
     std::array<CTestPage, 2> pages;
     CWizardDialog frame(nullptr, true);
-    frame.AddPage(&pages[0], Tr(L"Password"), IDD_WIZARD_PASSWORD, 0);
-    frame.AddPage(&pages[1], Tr(L"RAID"), IDD_WIZARD_PASSWORD, 0);
+    frame.AddPage(&pages[0], Tr(L"Password"), IDD_WIZARD_PASSWORD);
+    frame.AddPage(&pages[1], Tr(L"RAID"), IDD_WIZARD_PASSWORD);
     ASSERT_TRUE(frame.Create());
     EXPECT_EQ(frame.StepMarker(4).GetWindowText(), L"\u78c1\u76d8\u9635\u5217");  // Tr("Raid")
     frame.SendMessage(WM_COMMAND, IDC_WIZARD_STEP_RAID);
@@ -270,8 +272,8 @@ TEST(WizardInChinese, TheVolumeMarkerIsTranslatedAndOpensThePageTitledRaid) {
 TEST_F(WizardFrame, AUserWithTwoPagesGetsTwoStepsAndTheMarkersByPosition) {
   frame.reset();
   frame = std::make_unique<CWizardDialog>(owner, false);
-  frame->AddPage(&pages[0], L"Password", IDD_WIZARD_PASSWORD, 0);
-  frame->AddPage(&pages[1], L"DriveMapping", IDD_WIZARD_DRIVE_MAPPING, 0);
+  frame->AddPage(&pages[0], L"Password", IDD_WIZARD_PASSWORD);
+  frame->AddPage(&pages[1], L"DriveMapping", IDD_WIZARD_DRIVE_MAPPING);
   ASSERT_TRUE(frame->Create());
   frame->ShowWindow(SW_SHOWNOACTIVATE);
   EXPECT_TRUE(frame->StepMarker(0).IsWindowEnabled());
@@ -347,12 +349,29 @@ TEST_F(FollowingTheDevice, AnotherSubnetTellsTheOwnerAndGoesNowhere) {
   EXPECT_EQ(door.Count(DoorCall::kGetLanInfo), 1);
 }
 
+TEST_F(FollowingTheDevice, TheDeviceMovesOnlyToTheAddressItAnswersFromAfterTheChange) {
+  // What an earlier answer said of the device's address does not move it.
+  strcpy(WizardInfo().lan.address, "203.0.113.9");
+  EXPECT_EQ(frame->Device().address, "192.0.2.21");
+  Tick();
+  EXPECT_EQ(door.Last(DoorCall::kGetLanInfo).device.address, "192.0.2.21");
+  DeviceNowAt("192.0.2.77");
+  EXPECT_EQ(frame->Device().address, "192.0.2.77");
+  EXPECT_EQ(frame->Device().deviceId[kDeviceIdSize - 1], 77);  // the datagrams' id follows
+  EXPECT_EQ(frame->Device().macText, "00:11:22:33:44:55");
+  // An answer once the poll has ended is no move of the user's.
+  strcpy(WizardInfo().lan.address, "203.0.113.9");
+  door.Post(door.Last(DoorCall::kGetLanInfo), WM_CGI_DONE, 0, kGetLanInfo);
+  PumpMessages(30ms);
+  EXPECT_EQ(frame->Device().address, "192.0.2.77");
+}
+
 TEST(WizardLeaks, OpenedWalkedAndClosedManyTimes) {
   CFakeNetworkDoor door;
   auto run = [&door] {
     std::array<CTestPage, 3> pages;
     CWizardDialog frame(nullptr, true);
-    for (int index = 0; index < 3; ++index) frame.AddPage(&pages[static_cast<size_t>(index)], kNames[index], kTemplates[index], 0);
+    for (int index = 0; index < 3; ++index) frame.AddPage(&pages[static_cast<size_t>(index)], kNames[index], kTemplates[index]);
     frame.Create();
     frame.SendMessage(WM_COMMAND, IDC_WIZARD_NEXT);
     door.PostCgiDone(door.Last(DoorCall::kChangePassword), true);

@@ -106,10 +106,10 @@ TEST(WizardPhotos, TheFourPages) {
     CTimeZonePage zone;
     CNetworkPage network;
     CWizardDialog frame(nullptr, true);
-    frame.AddPage(&password, Tr(L"Password"), IDD_WIZARD_PASSWORD, 0);
-    frame.AddPage(&device, Tr(L"WorkGroup"), IDD_WIZARD_DEVICE_INFO, 0);
-    frame.AddPage(&zone, Tr(L"TimeZone"), IDD_WIZARD_TIME_ZONE, 0);
-    frame.AddPage(&network, Tr(L"Network"), IDD_WIZARD_NETWORK, 0);
+    frame.AddPage(&password, Tr(L"Password"), IDD_WIZARD_PASSWORD);
+    frame.AddPage(&device, Tr(L"WorkGroup"), IDD_WIZARD_DEVICE_INFO);
+    frame.AddPage(&zone, Tr(L"TimeZone"), IDD_WIZARD_TIME_ZONE);
+    frame.AddPage(&network, Tr(L"Network"), IDD_WIZARD_NETWORK);
     ASSERT_TRUE(frame.Create());
     frame.ShowWindow(SW_SHOW);
     frame.SendMessage(WM_COMMAND, static_cast<WPARAM>(shot.step));
@@ -128,7 +128,7 @@ TEST(WizardPhotos, TheDriveMappingPageWithItsChoiceList) {
   SetDriveConnections(&drives);
   CDriveMappingPage mapping;
   CWizardDialog frame(nullptr, false);
-  frame.AddPage(&mapping, Tr(L"DriveMapping"), IDD_WIZARD_DRIVE_MAPPING, -1);
+  frame.AddPage(&mapping, Tr(L"DriveMapping"), IDD_WIZARD_DRIVE_MAPPING);
   ASSERT_TRUE(frame.Create());
   // At the top of the screen, so that the choice list drops down below its cell.
   ::SetWindowPos(frame.GetSafeHwnd(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -175,9 +175,9 @@ TEST(WizardPhotos, TheVolumePageAndTheFormatProgress) {
   CRaidPage volumes;
   CTimeZonePage zone;
   CWizardDialog frame(nullptr, true);
-  frame.AddPage(&password, Tr(L"Password"), IDD_WIZARD_PASSWORD, 0);
-  frame.AddPage(&volumes, Tr(L"RAID"), IDD_WIZARD_RAID, 0);
-  frame.AddPage(&zone, Tr(L"TimeZone"), IDD_WIZARD_TIME_ZONE, 0);
+  frame.AddPage(&password, Tr(L"Password"), IDD_WIZARD_PASSWORD);
+  frame.AddPage(&volumes, Tr(L"RAID"), IDD_WIZARD_RAID);
+  frame.AddPage(&zone, Tr(L"TimeZone"), IDD_WIZARD_TIME_ZONE);
   ASSERT_TRUE(frame.Create());
   frame.ShowWindow(SW_SHOW);
   frame.SendMessage(WM_COMMAND, IDC_WIZARD_STEP_RAID);
@@ -189,7 +189,7 @@ TEST(WizardPhotos, TheVolumePageAndTheFormatProgress) {
   SaveWindowBitmap(frame.GetSafeHwnd(), folder + "/wizard-volumes.bmp");
 
   const PlanResult plan = BuildVolumePlan(DiskInfoResult{2, "sda", 500, "sdb", 1000}, VolumeLevel::kRaid0);
-  CProcessDialog progress(plan.plan->First(), frame.GetSafeHwnd(), 0);
+  CProcessDialog progress(plan.plan->First(), frame.GetSafeHwnd(), ChosenDevice{});
   ASSERT_TRUE(progress.Create());
   progress.ShowWindow(SW_SHOW);
   progress.SendMessage(WM_DISK_STEP_DONE, 1, kStopWebFileManager);

@@ -22,8 +22,8 @@ namespace {
 class ZoneAndNetworkPages : public ::testing::Test {
  protected:
   void SetUp() override {
-    frame.AddPage(&zone, L"TimeZone", IDD_WIZARD_TIME_ZONE, 0);
-    frame.AddPage(&network, L"Network", IDD_WIZARD_NETWORK, 0);
+    frame.AddPage(&zone, L"TimeZone", IDD_WIZARD_TIME_ZONE);
+    frame.AddPage(&network, L"Network", IDD_WIZARD_NETWORK);
     ASSERT_TRUE(frame.Create());
     frame.ShowWindow(SW_SHOWNOACTIVATE);
     WizardInfo() = WizardInfoRecord{};

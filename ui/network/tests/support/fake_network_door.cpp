@@ -69,7 +69,7 @@ void CFakeNetworkDoor::Finish(const DoorStart& start, const std::function<void(C
   const CallShape shape = ShapeOf(start);
   query->OpKind = shape.opKind;
   query->CmdIndex = shape.cmdIndex;
-  query->deviceIndex = start.device;
+  query->deviceMac = start.device.macText;
   query->RequestToken = start.token;
   query->outputList = start.volumes;
   if (adjust) adjust(*query);
@@ -104,7 +104,7 @@ void CFakeNetworkDoor::PostCgiDone(const DoorStart& start, bool succeeded) const
   Post(start, WM_CGI_DONE, succeeded ? 0 : 1, ShapeOf(start).cmdIndex);
 }
 
-int CFakeNetworkDoor::Record(DoorCall call, HWND target, int device, const std::function<void(DoorStart&)>& fill) {
+int CFakeNetworkDoor::Record(DoorCall call, HWND target, const ChosenDevice& device, const std::function<void(DoorStart&)>& fill) {
   DoorStart start{call};
   start.target = target;
   start.device = device;
@@ -119,54 +119,54 @@ int CFakeNetworkDoor::Record(DoorCall call, HWND target, int device, const std::
   return start.token;
 }
 
-int CFakeNetworkDoor::SearchDevices(HWND target) { return Record(DoorCall::kSearchDevices, target, -1); }
+int CFakeNetworkDoor::SearchDevices(HWND target) { return Record(DoorCall::kSearchDevices, target, {}); }
 
-int CFakeNetworkDoor::CheckLogin(HWND target, const std::wstring& userName, const std::wstring& password, int device) {
+int CFakeNetworkDoor::CheckLogin(HWND target, const std::wstring& userName, const std::wstring& password, const ChosenDevice& device) {
   return Record(DoorCall::kCheckLogin, target, device, [&](DoorStart& start) {
     start.userName = userName;
     start.password = password;
   });
 }
 
-int CFakeNetworkDoor::SetDeviceIp(HWND target, int device, const SetIpRequest* settings) {
+int CFakeNetworkDoor::SetDeviceIp(HWND target, const ChosenDevice& device, const SetIpRequest* settings) {
   return Record(DoorCall::kSetDeviceIp, target, device, [&](DoorStart& start) {
     if (settings) start.setIp = *settings;
   });
 }
 
-int CFakeNetworkDoor::ChangePassword(HWND target, int device, const std::wstring& newPassword) {
+int CFakeNetworkDoor::ChangePassword(HWND target, const ChosenDevice& device, const std::wstring& newPassword) {
   return Record(DoorCall::kChangePassword, target, device, [&](DoorStart& start) { start.password = newPassword; });
 }
 
-int CFakeNetworkDoor::GetWizardInfo(HWND target, int device) { return Record(DoorCall::kGetWizardInfo, target, device); }
+int CFakeNetworkDoor::GetWizardInfo(HWND target, const ChosenDevice& device) { return Record(DoorCall::kGetWizardInfo, target, device); }
 
-int CFakeNetworkDoor::SetDeviceInfo(HWND target, int device, const DeviceIdentity& identity) {
+int CFakeNetworkDoor::SetDeviceInfo(HWND target, const ChosenDevice& device, const DeviceIdentity& identity) {
   return Record(DoorCall::kSetDeviceInfo, target, device, [&](DoorStart& start) { start.identity = identity; });
 }
 
-int CFakeNetworkDoor::SetTimeZone(HWND target, int device, int timeZoneIndex) {
+int CFakeNetworkDoor::SetTimeZone(HWND target, const ChosenDevice& device, int timeZoneIndex) {
   return Record(DoorCall::kSetTimeZone, target, device, [&](DoorStart& start) { start.number = timeZoneIndex; });
 }
 
-int CFakeNetworkDoor::SetNetwork(HWND target, int device, const NetworkSettings& settings) {
+int CFakeNetworkDoor::SetNetwork(HWND target, const ChosenDevice& device, const NetworkSettings& settings) {
   return Record(DoorCall::kSetNetwork, target, device, [&](DoorStart& start) { start.network = settings; });
 }
 
-int CFakeNetworkDoor::GetLanInfo(HWND target, int device) { return Record(DoorCall::kGetLanInfo, target, device); }
+int CFakeNetworkDoor::GetLanInfo(HWND target, const ChosenDevice& device) { return Record(DoorCall::kGetLanInfo, target, device); }
 
-int CFakeNetworkDoor::LockSetIp(HWND target, int device) { return Record(DoorCall::kLockSetIp, target, device); }
+int CFakeNetworkDoor::LockSetIp(HWND target, const ChosenDevice& device) { return Record(DoorCall::kLockSetIp, target, device); }
 
-int CFakeNetworkDoor::GetShareInfo(HWND target, int device, int usbFlag) {
+int CFakeNetworkDoor::GetShareInfo(HWND target, const ChosenDevice& device, int usbFlag) {
   return Record(DoorCall::kGetShareInfo, target, device, [&](DoorStart& start) { start.number = usbFlag; });
 }
 
-int CFakeNetworkDoor::GetDiskInfo(HWND target, int device) { return Record(DoorCall::kGetDiskInfo, target, device); }
+int CFakeNetworkDoor::GetDiskInfo(HWND target, const ChosenDevice& device) { return Record(DoorCall::kGetDiskInfo, target, device); }
 
-int CFakeNetworkDoor::StopWebFileManager(HWND target, int device) {
+int CFakeNetworkDoor::StopWebFileManager(HWND target, const ChosenDevice& device) {
   return Record(DoorCall::kStopWebFileManager, target, device);
 }
 
-int CFakeNetworkDoor::CreateVolume(HWND target, int device, const VolumeRequest* plan) {
+int CFakeNetworkDoor::CreateVolume(HWND target, const ChosenDevice& device, const VolumeRequest* plan) {
   return Record(DoorCall::kCreateVolume, target, device, [&](DoorStart& start) {
     for (const VolumeRequest* record = plan; record; record = record->next) {
       start.plan.push_back(*record);
@@ -175,20 +175,20 @@ int CFakeNetworkDoor::CreateVolume(HWND target, int device, const VolumeRequest*
   });
 }
 
-int CFakeNetworkDoor::ReadFormatState(HWND target, int device) {
+int CFakeNetworkDoor::ReadFormatState(HWND target, const ChosenDevice& device) {
   return Record(DoorCall::kReadFormatState, target, device);
 }
 
-int CFakeNetworkDoor::RemountDisk(HWND target, int device) { return Record(DoorCall::kRemountDisk, target, device); }
+int CFakeNetworkDoor::RemountDisk(HWND target, const ChosenDevice& device) { return Record(DoorCall::kRemountDisk, target, device); }
 
-int CFakeNetworkDoor::CheckRemountState(HWND target, int device) {
+int CFakeNetworkDoor::CheckRemountState(HWND target, const ChosenDevice& device) {
   return Record(DoorCall::kCheckRemountState, target, device);
 }
 
-int CFakeNetworkDoor::FinishFormat(HWND target, int device) { return Record(DoorCall::kFinishFormat, target, device); }
+int CFakeNetworkDoor::FinishFormat(HWND target, const ChosenDevice& device) { return Record(DoorCall::kFinishFormat, target, device); }
 
-int CFakeNetworkDoor::GetVolumeStatus(HWND target, int device, VolumeInfoList* first) {
+int CFakeNetworkDoor::GetVolumeStatus(HWND target, const ChosenDevice& device, VolumeInfoList* first) {
   return Record(DoorCall::kGetVolumeStatus, target, device, [&](DoorStart& start) { start.volumes = first; });
 }
 
-int CFakeNetworkDoor::GetUserAccess(HWND target, int device) { return Record(DoorCall::kGetUserAccess, target, device); }
+int CFakeNetworkDoor::GetUserAccess(HWND target, const ChosenDevice& device) { return Record(DoorCall::kGetUserAccess, target, device); }

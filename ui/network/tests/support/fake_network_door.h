@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "net/answer_records.h"
+#include "net/chosen_device.h"
 #include "net/command_bodies.h"
 #include "net/login_datagram.h"
 #include "net/search_report.h"
@@ -52,7 +53,7 @@ struct DoorStart {
   DoorCall call;
   HWND target = nullptr;
   int token = 0;  // 0: the test made this start fail
-  int device = -1;
+  ChosenDevice device{};  // the device the call went to
   std::wstring userName{};  // CheckLogin
   std::wstring password{};  // CheckLogin; ChangePassword's new password
   int number = 0;           // GetShareInfo's usb flag, SetTimeZone's zone index
@@ -98,29 +99,29 @@ class CFakeNetworkDoor final : public INetworkDoor {
 
   // INetworkDoor
   int SearchDevices(HWND target) override;
-  int CheckLogin(HWND target, const std::wstring& userName, const std::wstring& password, int device) override;
-  int SetDeviceIp(HWND target, int device, const SetIpRequest* settings) override;
-  int ChangePassword(HWND target, int device, const std::wstring& newPassword) override;
-  int GetWizardInfo(HWND target, int device) override;
-  int SetDeviceInfo(HWND target, int device, const DeviceIdentity& identity) override;
-  int SetTimeZone(HWND target, int device, int timeZoneIndex) override;
-  int SetNetwork(HWND target, int device, const NetworkSettings& settings) override;
-  int GetLanInfo(HWND target, int device) override;
-  int LockSetIp(HWND target, int device) override;
-  int GetShareInfo(HWND target, int device, int usbFlag) override;
-  int GetDiskInfo(HWND target, int device) override;
-  int StopWebFileManager(HWND target, int device) override;
-  int CreateVolume(HWND target, int device, const VolumeRequest* plan) override;
-  int ReadFormatState(HWND target, int device) override;
-  int RemountDisk(HWND target, int device) override;
-  int CheckRemountState(HWND target, int device) override;
-  int FinishFormat(HWND target, int device) override;
-  int GetVolumeStatus(HWND target, int device, VolumeInfoList* first) override;
-  int GetUserAccess(HWND target, int device) override;
+  int CheckLogin(HWND target, const std::wstring& userName, const std::wstring& password, const ChosenDevice& device) override;
+  int SetDeviceIp(HWND target, const ChosenDevice& device, const SetIpRequest* settings) override;
+  int ChangePassword(HWND target, const ChosenDevice& device, const std::wstring& newPassword) override;
+  int GetWizardInfo(HWND target, const ChosenDevice& device) override;
+  int SetDeviceInfo(HWND target, const ChosenDevice& device, const DeviceIdentity& identity) override;
+  int SetTimeZone(HWND target, const ChosenDevice& device, int timeZoneIndex) override;
+  int SetNetwork(HWND target, const ChosenDevice& device, const NetworkSettings& settings) override;
+  int GetLanInfo(HWND target, const ChosenDevice& device) override;
+  int LockSetIp(HWND target, const ChosenDevice& device) override;
+  int GetShareInfo(HWND target, const ChosenDevice& device, int usbFlag) override;
+  int GetDiskInfo(HWND target, const ChosenDevice& device) override;
+  int StopWebFileManager(HWND target, const ChosenDevice& device) override;
+  int CreateVolume(HWND target, const ChosenDevice& device, const VolumeRequest* plan) override;
+  int ReadFormatState(HWND target, const ChosenDevice& device) override;
+  int RemountDisk(HWND target, const ChosenDevice& device) override;
+  int CheckRemountState(HWND target, const ChosenDevice& device) override;
+  int FinishFormat(HWND target, const ChosenDevice& device) override;
+  int GetVolumeStatus(HWND target, const ChosenDevice& device, VolumeInfoList* first) override;
+  int GetUserAccess(HWND target, const ChosenDevice& device) override;
 
  private:
-  // Records a start of `call` for `target` and device `device`; `fill` adds the call's own values.
-  int Record(DoorCall call, HWND target, int device, const std::function<void(DoorStart&)>& fill = {});
+  // Records a start of `call` for `target` and `device`; `fill` adds the call's own values.
+  int Record(DoorCall call, HWND target, const ChosenDevice& device, const std::function<void(DoorStart&)>& fill = {});
 
   std::vector<DoorStart> starts_;
   std::vector<DoorCall> failing_;

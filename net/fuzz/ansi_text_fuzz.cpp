@@ -69,7 +69,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   NasDeviceList devices;
   ShareListRecord shares;
   std::u16string access;
-  const AnswerTargets targets{page, credentials, {}, wizard, devices, 0, {}, shares, nullptr, access};
+  const std::string deviceMac;
+  const AnswerTargets targets{page, credentials, {}, wizard, devices, deviceMac, {}, shares, nullptr, access};
   ParseAnswer(kOpCgiCommand, 2, answer, targets);
   FuzzRequire(std::memchr(wizard.hostName, 0, sizeof wizard.hostName) != nullptr,
               "host name without its zero");

@@ -130,7 +130,7 @@ struct ProgramRecords {
   ~ProgramRecords() { FreeVolumeInfoTail(firstVolume); }
 
   AnswerReport Read(int cmdIndex, const std::string& answer, int opKind = 0) {
-    const AnswerTargets targets{codePage, credentials, newPassword, wizard,     devices, 0,
+    const AnswerTargets targets{codePage, credentials, newPassword, wizard,     devices, deviceMac,
                                 requestedAddress, shares, &firstVolume, access};
     return ParseAnswer(opKind ? opKind : OpKindOf(cmdIndex), cmdIndex, answer, targets);
   }
@@ -140,6 +140,7 @@ struct ProgramRecords {
   std::string newPassword;
   WizardInfoRecord wizard{};
   NasDeviceList devices;
+  std::string deviceMac;
   std::string requestedAddress;
   ShareListRecord shares;
   VolumeInfoList firstVolume{};

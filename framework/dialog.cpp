@@ -84,10 +84,20 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       OnTimer(wParam);
       return 0;
+    case DM_GETDEFID:
+      // No default button: Enter presses the focused push button (which says so itself), and
+      // elsewhere it is the dialog's OK (OnOK), never a button the focus merely passed.
+      return 0;
+    case WM_UPDATEUISTATE: {
+      // Keyboard cues shown or hidden: every control redraws its focus mark.
+      const LRESULT answer = DefaultWithAccessible(message, wParam, lParam);
+      if (!(GetStyle() & WS_CHILD)) RedrawWindow(GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+      return answer;
+    }
     default:
       break;
   }
-  return Default(message, wParam, lParam);
+  return DefaultWithAccessible(message, wParam, lParam);
 }
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM, LPARAM lParam) {
@@ -96,5 +106,18 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM, LPARAM l
   if (message != WM_INITDIALOG) return FALSE;
   auto* self = reinterpret_cast<CDialog*>(lParam);
   if (!self->SubclassWindow(window)) return TRUE;
-  return self->OnInitDialog();
+  const BOOL systemFocus = self->OnInitDialog();
+  // A window opened with the mouse shows no focus marks until the keyboard is used in it; one
+  // opened from the keyboard shows them at once.
+  if (!(GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD)) {
+    ::SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
+  }
+  return systemFocus;
+}
+
+bool CDialog::PressButton(int id) {
+  HWND button = GetDlgItem(id);
+  if (!button || !::IsWindowVisible(button) || !::IsWindowEnabled(button)) return false;
+  SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+  return true;
 }

@@ -27,6 +27,9 @@ extern bool IsAdminUser;
 
 class CTamselDlg : public CNetworkWindow<CGdipDialog> {
  public:
+  // The property that marks the program's main window, for a second start to find it.
+  static constexpr wchar_t kMainWindowProperty[] = L"Drovik.MainWindow";
+
   CTamselDlg();
   ~CTamselDlg() override;
 
@@ -50,6 +53,9 @@ class CTamselDlg : public CNetworkWindow<CGdipDialog> {
   void OnTimer(UINT_PTR id) override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnPaint(HDC dc) override;
+  // Enter where no push button has the focus; Escape does nothing (closing is Close or Alt+F4).
+  void OnOK() override;
+  void OnCancel() override {}
 
   // Results of the network operations this window starts.
   void OnSearchFinished() override;
@@ -66,6 +72,9 @@ class CTamselDlg : public CNetworkWindow<CGdipDialog> {
   void SetUpControls();
   void HidePopup();
   void ApplyControlStates(const ControlStates& states);
+  // The device list when it is usable, else the window itself.
+  void FocusWhereWorkStarts();
+  void SetWelcome(const std::wstring& text);
 
   // Login state.
   void StartSearch();

@@ -3,6 +3,7 @@
 // enabled only when the sequence is over, completed or failed; Enter, Escape and closing the window
 // from outside do nothing, so only these buttons end it.
 #pragma once
+#include "res/resource.h"
 #include "skin/controls/gdip_icon_static.h"
 #include "skin/controls/gdip_process_ctrl.h"
 #include "skin/controls/trans_static.h"
@@ -26,8 +27,9 @@ class CProcessDialog : public CNetworkWindow<CGdipDialog>, private FormatSurface
   BOOL OnInitDialog() override;
   bool OnCommand(WORD id, WORD code, HWND control) override;
   void OnTimer(UINT_PTR id) override;
-  void OnOK() override {}
-  void OnCancel() override {}
+  // Enter is OK and Escape Cancel, each only while enabled: not while a step runs.
+  void OnOK() override { PressButton(IDC_FORMAT_OK); }
+  void OnCancel() override { PressButton(IDC_FORMAT_CANCEL); }
   void OnDiskStepDone(int cmdIndex, int result) override;
   void OnVolumeCreated(int value) override;
   void OnFormatState(int state, int percent) override;

@@ -40,6 +40,7 @@ void CVolumeInfoCtrl::SetVolumeInfo(int totalGB, const std::wstring& name, int u
   int percent = UsagePercent(usedGB, totalGB);
   percent_.SetText(TrFormat(L"%d%%", percent));
   bar_.SetPos(percent);
+  bar_.SetAccessibleName(name);
   Invalidate(false);
 }
 

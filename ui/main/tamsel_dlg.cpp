@@ -228,6 +228,7 @@ void CTamselDlg::SetUpControls() {
   title_.SetText(titleText_);
   welcome_.SubclassDlgItem(IDC_MAIN_WELCOME, GetSafeHwnd());
   welcome_.SetFontHeight(kWelcomeFontHeight);
+  SetWelcome(L"");
   copyright_.SubclassDlgItem(IDC_MAIN_COPYRIGHT, GetSafeHwnd());
   copyright_.SetFontHeight(kTitleFontHeight);
   copyright_.SetTextColour(kGreyText);

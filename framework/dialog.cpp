@@ -88,12 +88,15 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       // No default button: Enter presses the focused push button (which says so itself), and
       // elsewhere it is the dialog's OK (OnOK), never a button the focus merely passed.
       return 0;
-    case WM_UPDATEUISTATE: {
-      // Keyboard cues shown or hidden: every control redraws its focus mark.
-      const LRESULT answer = DefaultWithAccessible(message, wParam, lParam);
-      if (!(GetStyle() & WS_CHILD)) RedrawWindow(GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
-      return answer;
-    }
+    // A top-level dialog keeps the keyboard cues of all its controls, as the system does (Wine
+    // leaves these messages unanswered): hidden until the keyboard is used in the window.
+    case WM_QUERYUISTATE:
+      if (GetStyle() & WS_CHILD) break;
+      return hiddenCues_;
+    case WM_CHANGEUISTATE:
+      if (GetStyle() & WS_CHILD) break;
+      ChangeKeyboardCues(LOWORD(wParam), HIWORD(wParam));
+      return 0;
     default:
       break;
   }
@@ -113,6 +116,17 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM, LPARAM l
     ::SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
   }
   return systemFocus;
+}
+
+void CDialog::ChangeKeyboardCues(WORD action, WORD cues) {
+  cues &= UISF_HIDEFOCUS | UISF_HIDEACCEL;
+  if (action == UIS_INITIALIZE) action = LastInputWasKeyboard() ? UIS_CLEAR : UIS_SET;
+  const WORD before = hiddenCues_;
+  if (action == UIS_SET) hiddenCues_ |= cues;
+  if (action == UIS_CLEAR) hiddenCues_ &= static_cast<WORD>(~cues);
+  if (hiddenCues_ == before) return;
+  // Every control redraws its focus mark.
+  RedrawWindow(GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 bool CDialog::PressButton(int id) {

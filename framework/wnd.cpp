@@ -38,12 +38,16 @@ HWND NotifyingChild(HWND parent, UINT message, WPARAM wParam, LPARAM lParam) {
       return nullptr;
   }
 }
+// Whether the user's last deliberate input was a key the dialog manager handled rather than a click.
+bool lastInputWasKeyboard = false;
+
 // The dialog manager asks the focused control for its dialog code with each key it is about to
 // handle. Tab, the arrows and Alt mean the user moves through the window with the keyboard: from
 // then on the window shows where the focus is (WM_CHANGEUISTATE travels to the top-level window,
 // which tells all its children with WM_UPDATEUISTATE).
 void ShowKeyboardCuesOnNavigation(HWND control, const MSG* key) {
   if (!key) return;
+  if (key->message == WM_KEYDOWN || key->message == WM_SYSKEYDOWN) lastInputWasKeyboard = true;
   const bool navigation = (key->message == WM_KEYDOWN &&
                            (key->wParam == VK_TAB || (key->wParam >= VK_LEFT && key->wParam <= VK_DOWN))) ||
                           key->message == WM_SYSKEYDOWN;
@@ -154,8 +158,11 @@ void CWnd::SetFont(HFONT font, bool redraw) const {
 
 HFONT CWnd::GetFont() const { return reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)); }
 
+bool LastInputWasKeyboard() { return lastInputWasKeyboard; }
+
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_GETDLGCODE) ShowKeyboardCuesOnNavigation(hwnd_, reinterpret_cast<const MSG*>(lParam));
+  if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN) lastInputWasKeyboard = false;
   LRESULT result = 0;
   if (ReflectToChild(message, wParam, lParam, result)) return result;
   return DefaultWithAccessible(message, wParam, lParam);

@@ -1,5 +1,33 @@
 #include "framework/dialog.h"
 
+#include "framework/keyboard_cues.h"
+
+namespace {
+// The keyboard cues a top-level dialog hides (UISF_HIDEFOCUS, UISF_HIDEACCEL), kept as a window
+// property with 1 added, so that a dialog without one hides them all.
+constexpr wchar_t kHiddenCuesProperty[] = L"Drovik.HiddenCues";
+constexpr WORD kAllCues = UISF_HIDEFOCUS | UISF_HIDEACCEL;
+
+WORD HiddenCues(HWND dialog) {
+  const auto stored = reinterpret_cast<UINT_PTR>(GetPropW(dialog, kHiddenCuesProperty));
+  return stored == 0 ? kAllCues : static_cast<WORD>(stored - 1);
+}
+
+// WM_CHANGEUISTATE of a top-level dialog: UIS_SET, UIS_CLEAR or UIS_INITIALIZE (from the last
+// input) of `cues`; every control redraws its focus mark when they change.
+void ChangeKeyboardCues(HWND dialog, WORD action, WORD cues) {
+  cues &= kAllCues;
+  if (action == UIS_INITIALIZE) action = LastInputWasKeyboard() ? UIS_CLEAR : UIS_SET;
+  const WORD before = HiddenCues(dialog);
+  WORD after = before;
+  if (action == UIS_SET) after |= cues;
+  if (action == UIS_CLEAR) after &= static_cast<WORD>(~cues);
+  if (after == before) return;
+  SetPropW(dialog, kHiddenCuesProperty, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(after) + 1));
+  RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+}  // namespace
+
 CDialog::~CDialog() {
   // A modeless dialog goes with its object; the unbinding in ~CWnd would otherwise leave it alive.
   if (GetSafeHwnd() && !modal_) ::DestroyWindow(UnsubclassWindow());
@@ -92,11 +120,14 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     // leaves these messages unanswered): hidden until the keyboard is used in the window.
     case WM_QUERYUISTATE:
       if (GetStyle() & WS_CHILD) break;
-      return hiddenCues_;
+      return HiddenCues(GetSafeHwnd());
     case WM_CHANGEUISTATE:
       if (GetStyle() & WS_CHILD) break;
-      ChangeKeyboardCues(LOWORD(wParam), HIWORD(wParam));
+      ChangeKeyboardCues(GetSafeHwnd(), LOWORD(wParam), HIWORD(wParam));
       return 0;
+    case WM_NCDESTROY:
+      RemoveProp(kHiddenCuesProperty);
+      break;
     default:
       break;
   }
@@ -116,17 +147,6 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM, LPARAM l
     ::SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
   }
   return systemFocus;
-}
-
-void CDialog::ChangeKeyboardCues(WORD action, WORD cues) {
-  cues &= UISF_HIDEFOCUS | UISF_HIDEACCEL;
-  if (action == UIS_INITIALIZE) action = LastInputWasKeyboard() ? UIS_CLEAR : UIS_SET;
-  const WORD before = hiddenCues_;
-  if (action == UIS_SET) hiddenCues_ |= cues;
-  if (action == UIS_CLEAR) hiddenCues_ &= static_cast<WORD>(~cues);
-  if (hiddenCues_ == before) return;
-  // Every control redraws its focus mark.
-  RedrawWindow(GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 bool CDialog::PressButton(int id) {

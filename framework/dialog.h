@@ -46,11 +46,7 @@ class CDialog : public CWnd {
 
  private:
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  // WM_CHANGEUISTATE of a top-level dialog: UIS_SET, UIS_CLEAR or UIS_INITIALIZE (from the last
-  // input) of UISF_HIDEFOCUS and UISF_HIDEACCEL.
-  void ChangeKeyboardCues(WORD action, WORD cues);
   UINT templateId_;
   HWND parent_;
   bool modal_ = false;
-  WORD hiddenCues_ = UISF_HIDEFOCUS | UISF_HIDEACCEL;
 };

@@ -1,5 +1,7 @@
 #include "framework/wnd.h"
 
+#include "framework/keyboard_cues.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -158,8 +160,6 @@ void CWnd::SetFont(HFONT font, bool redraw) const {
 
 HFONT CWnd::GetFont() const { return reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)); }
 
-bool LastInputWasKeyboard() { return lastInputWasKeyboard; }
-
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_GETDLGCODE) ShowKeyboardCuesOnNavigation(hwnd_, reinterpret_cast<const MSG*>(lParam));
   if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN) lastInputWasKeyboard = false;
@@ -225,3 +225,5 @@ void OrderTabStops(HWND parent, const ControlPlacement* placements, size_t count
   }
 }
 
+
+bool LastInputWasKeyboard() { return lastInputWasKeyboard; }

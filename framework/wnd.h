@@ -105,10 +105,6 @@ class CWnd {
   std::wstring accessibleName_;
 };
 
-// Whether the user's last input that reached the program's windows was a key (through the dialog
-// manager) rather than a click: a window opened from the keyboard shows its keyboard cues at once.
-bool LastInputWasKeyboard();
-
 // One control of a fixed layout table: a dialog places its template items by pixels, and where a
 // table gives them, orders Tab through them and names them for screen readers.
 struct ControlPlacement {

@@ -162,7 +162,7 @@ BOOL CTamselDlg::OnInitDialog() {
   StartSearch();
   // Nothing is usable while the search runs: the focus waits on the window itself (the first
   // enabled control would be a title-bar button) and goes to the device list with the result.
-  ::SetFocus(GetSafeHwnd());
+  FocusWhereWorkStarts();
   return FALSE;
 }
 
@@ -315,6 +315,14 @@ LRESULT CTamselDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       RemoveProp(kMainWindowProperty);
       return CNetworkWindow::WindowProc(message, wParam, lParam);
+    case WM_ACTIVATE: {
+      const LRESULT result = CNetworkWindow::WindowProc(message, wParam, lParam);
+      if (LOWORD(wParam) != WA_INACTIVE && firstActivation_) {
+        firstActivation_ = false;
+        FocusWhereWorkStarts();
+      }
+      return result;
+    }
     case WM_CLOSE:
       // Alt+F4 and the system menu close the program as Close does; Escape (IDCANCEL) does not.
       EndDialog(IDOK);

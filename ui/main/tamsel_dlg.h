@@ -120,6 +120,9 @@ class CTamselDlg : public CNetworkWindow<CGdipDialog> {
   std::wstring titleText_;
   std::string currentAddress_;
   int shortcutCode_ = 0;
+  // The dialog manager puts the focus on the first tab stop when the window is first activated;
+  // the focus stays on the window itself until the search has made the device list usable.
+  bool firstActivation_ = true;
   bool refreshAfterWizard_ = true;
   // One first record per volume request; a worker may still be filling one whose result was
   // overtaken, so each stays until its own result came (or the window goes).

@@ -148,6 +148,7 @@ TEST_F(MainWindowTest, TheDialogsAndTheWizardPageNameEveryVisibleControl) {
   Open();
   CLoginDialog login(window.GetSafeHwnd());
   ASSERT_TRUE(login.Create());
+  login.ShowWindow(SW_SHOWNOACTIVATE);
   EXPECT_EQ(WindowName(login.GetSafeHwnd()), L"Connect NAS");
   std::map<int, Heard> controls = HearVisibleControls(login.GetSafeHwnd());
   ExpectNamedWithAKnownRole(controls);
@@ -161,6 +162,7 @@ TEST_F(MainWindowTest, TheDialogsAndTheWizardPageNameEveryVisibleControl) {
 
   CSettingsDialog settings(window.GetSafeHwnd());
   ASSERT_TRUE(settings.Create());
+  settings.ShowWindow(SW_SHOWNOACTIVATE);
   EXPECT_EQ(WindowName(settings.GetSafeHwnd()), L"Settings");
   controls = HearVisibleControls(settings.GetSafeHwnd());
   ExpectNamedWithAKnownRole(controls);
@@ -171,6 +173,7 @@ TEST_F(MainWindowTest, TheDialogsAndTheWizardPageNameEveryVisibleControl) {
   CUserNamePage page;
   wizard.AddPage(&page, L"Password", IDD_WIZARD_PASSWORD, 0);
   ASSERT_TRUE(wizard.Create());
+  wizard.ShowWindow(SW_SHOWNOACTIVATE);
   EXPECT_EQ(WindowName(wizard.GetSafeHwnd()), L"Wizard - Password");
   controls = HearVisibleControls(wizard.GetSafeHwnd());
   ExpectNamedWithAKnownRole(controls);

@@ -151,7 +151,8 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM, LPARAM l
 
 bool CDialog::PressButton(int id) {
   HWND button = GetDlgItem(id);
-  if (!button || !::IsWindowVisible(button) || !::IsWindowEnabled(button)) return false;
+  // The button's own visibility: a dialog not yet shown still has its buttons.
+  if (!button || !(GetWindowLongPtrW(button, GWL_STYLE) & WS_VISIBLE) || !::IsWindowEnabled(button)) return false;
   SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
   return true;
 }

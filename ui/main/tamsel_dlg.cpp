@@ -252,6 +252,21 @@ void CTamselDlg::ApplyControlStates(const ControlStates& states) {
   if (GetActiveWindow() == GetSafeHwnd() && (!focus || !::IsWindowEnabled(focus))) FocusWhereWorkStarts();
 }
 
+void CTamselDlg::OnActivate(bool active) {
+  if (!active) {
+    HWND focus = GetFocus();
+    focusBeforeDeactivation_ = ::IsChild(GetSafeHwnd(), focus) ? focus : nullptr;
+    return;
+  }
+  if (IsIconic(GetSafeHwnd())) return;
+  HWND back = focusBeforeDeactivation_;
+  if (back && ::IsWindow(back) && ::IsWindowEnabled(back) && ::IsWindowVisible(back)) {
+    ::SetFocus(back);
+  } else {
+    FocusWhereWorkStarts();
+  }
+}
+
 void CTamselDlg::FocusWhereWorkStarts() {
   HWND devices = deviceList_.GetSafeHwnd();
   ::SetFocus(::IsWindowEnabled(devices) ? devices : GetSafeHwnd());
@@ -315,14 +330,10 @@ LRESULT CTamselDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       RemoveProp(kMainWindowProperty);
       return CNetworkWindow::WindowProc(message, wParam, lParam);
-    case WM_ACTIVATE: {
-      const LRESULT result = CNetworkWindow::WindowProc(message, wParam, lParam);
-      if (LOWORD(wParam) != WA_INACTIVE && firstActivation_) {
-        firstActivation_ = false;
-        FocusWhereWorkStarts();
-      }
-      return result;
-    }
+    case WM_ACTIVATE:
+      OnActivate(LOWORD(wParam) != WA_INACTIVE);
+      if (LOWORD(wParam) == WA_INACTIVE) return CNetworkWindow::WindowProc(message, wParam, lParam);
+      return 0;
     case WM_CLOSE:
       // Alt+F4 and the system menu close the program as Close does; Escape (IDCANCEL) does not.
       EndDialog(IDOK);

@@ -74,6 +74,8 @@ class CTamselDlg : public CNetworkWindow<CGdipDialog> {
   void ApplyControlStates(const ControlStates& states);
   // The device list when it is usable, else the window itself.
   void FocusWhereWorkStarts();
+  // Saves the focus when the window is deactivated and gives it back when it is activated.
+  void OnActivate(bool active);
   void SetWelcome(const std::wstring& text);
 
   // Login state.
@@ -120,9 +122,10 @@ class CTamselDlg : public CNetworkWindow<CGdipDialog> {
   std::wstring titleText_;
   std::string currentAddress_;
   int shortcutCode_ = 0;
-  // The dialog manager puts the focus on the first tab stop when the window is first activated;
-  // the focus stays on the window itself until the search has made the device list usable.
-  bool firstActivation_ = true;
+  // The control that had the focus when the window was last deactivated; none before. The window
+  // gives the focus back itself: the dialog manager would put it on the first enabled tab stop, a
+  // title-bar button, while the search runs.
+  HWND focusBeforeDeactivation_ = nullptr;
   bool refreshAfterWizard_ = true;
   // One first record per volume request; a worker may still be filling one whose result was
   // overtaken, so each stays until its own result came (or the window goes).

@@ -330,6 +330,10 @@ LRESULT CTamselDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       RemoveProp(kMainWindowProperty);
       return CNetworkWindow::WindowProc(message, wParam, lParam);
+    case WM_SETFOCUS:
+      // The focus on the window itself stays there (the dialog manager would hand it on to the
+      // first enabled tab stop): it waits there while the search runs.
+      return 0;
     case WM_ACTIVATE:
       OnActivate(LOWORD(wParam) != WA_INACTIVE);
       if (LOWORD(wParam) == WA_INACTIVE) return CNetworkWindow::WindowProc(message, wParam, lParam);

@@ -2,6 +2,7 @@
 
 #include <clocale>
 
+#include "app/single_instance.h"
 #include "i18n/win/win_language.h"
 #include "framework/ui_runtime.h"
 #include "ui/main/tamsel_dlg.h"
@@ -14,6 +15,11 @@ constexpr char kRuntimeLocale[] = "chs";
 }  // namespace
 
 int CTamselApp::Run() {
+  const CSingleInstance instance;
+  if (!instance.IsFirst()) {
+    CSingleInstance::ActivateRunningWindow();
+    return 0;
+  }
   // Common controls and GDI+ first; GDI+ is shut down when this goes, after the dialog's windows.
   CUiRuntime runtime;
   std::setlocale(LC_ALL, kRuntimeLocale);

@@ -1,6 +1,10 @@
 #include "framework/controls.h"
 
+#include <oleacc.h>
+
 #include <vector>
+
+#include "i18n/win/win_language.h"
 
 namespace {
 constexpr UINT_PTR kToolId = 1;
@@ -154,4 +158,58 @@ std::wstring CToolTipCtrl::GetFirstToolText() const {
   info.lpszText = text.data();
   SendMessage(TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&info));
   return std::wstring(text.data());
+}
+
+bool CEdit::Describe(AccessibleDescription& description) const {
+  description.role = ROLE_SYSTEM_TEXT;
+  description.name = AccessibleName();
+  if (GetStyle() & ES_PASSWORD) {
+    description.state = STATE_SYSTEM_PROTECTED;
+  } else {
+    description.value = GetWindowText();
+  }
+  return true;
+}
+
+bool CComboBox::Describe(AccessibleDescription& description) const {
+  description.role = ROLE_SYSTEM_COMBOBOX;
+  description.name = AccessibleName();
+  description.itemRole = ROLE_SYSTEM_LISTITEM;
+  const int chosen = GetCurSel();
+  for (int index = 0; index < GetCount(); ++index) {
+    description.items.push_back({GetLBText(index), index == chosen});
+  }
+  if (chosen >= 0) description.value = GetLBText(chosen);
+  return true;
+}
+
+namespace {
+// An edit the window's code does not hold: it carries its name for screen readers and goes with
+// its window.
+class CNamedEdit final : public CEdit {
+ protected:
+  void PostNcDestroy() override { delete this; }
+};
+
+CWnd* ObjectToName(HWND control) {
+  if (CWnd* object = CWnd::FromHandle(control)) return object;
+  wchar_t className[16] = {};
+  if (!control || !GetClassNameW(control, className, static_cast<int>(std::size(className))) ||
+      _wcsicmp(className, L"Edit") != 0) {
+    return nullptr;
+  }
+  auto* edit = new CNamedEdit;
+  if (edit->SubclassWindow(control)) return edit;
+  delete edit;
+  return nullptr;
+}
+}  // namespace
+
+void NameControls(HWND parent, const ControlPlacement* placements, size_t count) {
+  for (size_t index = 0; index < count; ++index) {
+    if (!placements[index].name) continue;
+    if (CWnd* control = ObjectToName(::GetDlgItem(parent, placements[index].id))) {
+      control->SetAccessibleName(Tr(placements[index].name));
+    }
+  }
 }

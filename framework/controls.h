@@ -26,6 +26,8 @@ class CEdit : public CWnd {
  public:
   void LimitText(int characters) const { SendMessage(EM_LIMITTEXT, static_cast<WPARAM>(characters)); }
   void SetSel(int start, int end) const { SendMessage(EM_SETSEL, static_cast<WPARAM>(start), end); }
+  // Named by its label; its text is the value, except a password's, which is never told.
+  bool Describe(AccessibleDescription& description) const override;
 };
 
 class CComboBox : public CWnd {
@@ -38,6 +40,8 @@ class CComboBox : public CWnd {
   void ResetContent() const { SendMessage(CB_RESETCONTENT); }
   std::wstring GetLBText(int index) const;
   int SelectString(const std::wstring& text) const;
+  // Named by its label; the chosen entry is the value and the entries are its items.
+  bool Describe(AccessibleDescription& description) const override;
   // index -1 is the selection field.
   void SetItemHeight(int index, int height) const {
     SendMessage(CB_SETITEMHEIGHT, static_cast<WPARAM>(index), height);

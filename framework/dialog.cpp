@@ -1,5 +1,33 @@
 #include "framework/dialog.h"
 
+#include "framework/keyboard_cues.h"
+
+namespace {
+// The keyboard cues a top-level dialog hides (UISF_HIDEFOCUS, UISF_HIDEACCEL), kept as a window
+// property with 1 added, so that a dialog without one hides them all.
+constexpr wchar_t kHiddenCuesProperty[] = L"Drovik.HiddenCues";
+constexpr WORD kAllCues = UISF_HIDEFOCUS | UISF_HIDEACCEL;
+
+WORD HiddenCues(HWND dialog) {
+  const auto stored = reinterpret_cast<UINT_PTR>(GetPropW(dialog, kHiddenCuesProperty));
+  return stored == 0 ? kAllCues : static_cast<WORD>(stored - 1);
+}
+
+// WM_CHANGEUISTATE of a top-level dialog: UIS_SET, UIS_CLEAR or UIS_INITIALIZE (from the last
+// input) of `cues`; every control redraws its focus mark when they change.
+void ChangeKeyboardCues(HWND dialog, WORD action, WORD cues) {
+  cues &= kAllCues;
+  if (action == UIS_INITIALIZE) action = LastInputWasKeyboard() ? UIS_CLEAR : UIS_SET;
+  const WORD before = HiddenCues(dialog);
+  WORD after = before;
+  if (action == UIS_SET) after |= cues;
+  if (action == UIS_CLEAR) after &= static_cast<WORD>(~cues);
+  if (after == before) return;
+  SetPropW(dialog, kHiddenCuesProperty, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(after) + 1));
+  RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+}  // namespace
+
 CDialog::~CDialog() {
   // A modeless dialog goes with its object; the unbinding in ~CWnd would otherwise leave it alive.
   if (GetSafeHwnd() && !modal_) ::DestroyWindow(UnsubclassWindow());
@@ -84,10 +112,26 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       OnTimer(wParam);
       return 0;
+    case DM_GETDEFID:
+      // No default button: Enter presses the focused push button (which says so itself), and
+      // elsewhere it is the dialog's OK (OnOK), never a button the focus merely passed.
+      return 0;
+    // A top-level dialog keeps the keyboard cues of all its controls, as the system does (Wine
+    // leaves these messages unanswered): hidden until the keyboard is used in the window.
+    case WM_QUERYUISTATE:
+      if (GetStyle() & WS_CHILD) break;
+      return HiddenCues(GetSafeHwnd());
+    case WM_CHANGEUISTATE:
+      if (GetStyle() & WS_CHILD) break;
+      ChangeKeyboardCues(GetSafeHwnd(), LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case WM_NCDESTROY:
+      RemoveProp(kHiddenCuesProperty);
+      break;
     default:
       break;
   }
-  return Default(message, wParam, lParam);
+  return DefaultWithAccessible(message, wParam, lParam);
 }
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM, LPARAM lParam) {
@@ -96,5 +140,19 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM, LPARAM l
   if (message != WM_INITDIALOG) return FALSE;
   auto* self = reinterpret_cast<CDialog*>(lParam);
   if (!self->SubclassWindow(window)) return TRUE;
-  return self->OnInitDialog();
+  const BOOL systemFocus = self->OnInitDialog();
+  // A window opened with the mouse shows no focus marks until the keyboard is used in it; one
+  // opened from the keyboard shows them at once.
+  if (!(GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD)) {
+    ::SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
+  }
+  return systemFocus;
+}
+
+bool CDialog::PressButton(int id) {
+  HWND button = GetDlgItem(id);
+  // The button's own visibility: a dialog not yet shown still has its buttons.
+  if (!button || !(GetWindowLongPtrW(button, GWL_STYLE) & WS_VISIBLE) || !::IsWindowEnabled(button)) return false;
+  SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+  return true;
 }

@@ -26,6 +26,9 @@ class CDialog : public CWnd {
   void SetParentWindow(HWND parent) { parent_ = parent; }
   bool IsModal() const { return modal_; }
   void CenterWindow(HWND alternateOwner = nullptr) const;
+  // Presses button `id` as a click would, when it is shown and enabled; false otherwise. Enter and
+  // Escape press a dialog's own buttons through it.
+  bool PressButton(int id);
 
  protected:
   // The window exists and its controls too; return TRUE to let the system set the focus.

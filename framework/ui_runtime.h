@@ -1,5 +1,6 @@
 // What the process sets up once before its first window and tears down after the last one: the
-// common controls and GDI+.
+// common controls, GDI+ and the thread's COM apartment (screen readers reach the windows' accessible
+// objects through it).
 #pragma once
 #include <windows.h>
 
@@ -16,4 +17,5 @@ class CUiRuntime {
 
  private:
   ULONG_PTR gdiplusToken_ = 0;
+  bool comStarted_ = false;
 };

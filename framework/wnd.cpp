@@ -1,6 +1,12 @@
 #include "framework/wnd.h"
 
+#include "framework/keyboard_cues.h"
+
 #include <commctrl.h>
+
+#include <algorithm>
+#include <vector>
+
 
 namespace {
 // The one subclass id of the framework; the object pointer travels as the subclass reference data.
@@ -32,6 +38,25 @@ HWND NotifyingChild(HWND parent, UINT message, WPARAM wParam, LPARAM lParam) {
       return reinterpret_cast<HWND>(lParam);
     default:
       return nullptr;
+  }
+}
+// Whether the user's last deliberate input was a key the dialog manager handled rather than a click.
+bool lastInputWasKeyboard = false;
+
+// The dialog manager asks the focused control for its dialog code with each key it is about to
+// handle. Tab, the arrows and Alt mean the user moves through the window with the keyboard: from
+// then on the window shows where the focus is (WM_CHANGEUISTATE travels to the top-level window,
+// which tells all its children with WM_UPDATEUISTATE).
+void ShowKeyboardCuesOnNavigation(HWND control, const MSG* key) {
+  if (!key) return;
+  if (key->message == WM_KEYDOWN || key->message == WM_SYSKEYDOWN) lastInputWasKeyboard = true;
+  const bool navigation = (key->message == WM_KEYDOWN &&
+                           (key->wParam == VK_TAB || (key->wParam >= VK_LEFT && key->wParam <= VK_DOWN))) ||
+                          key->message == WM_SYSKEYDOWN;
+  if (!navigation) return;
+  HWND root = GetAncestor(control, GA_ROOT);
+  if (root && (SendMessageW(root, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) {
+    SendMessageW(root, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
   }
 }
 }  // namespace
@@ -136,8 +161,19 @@ void CWnd::SetFont(HFONT font, bool redraw) const {
 HFONT CWnd::GetFont() const { return reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)); }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_GETDLGCODE) ShowKeyboardCuesOnNavigation(hwnd_, reinterpret_cast<const MSG*>(lParam));
+  if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN) lastInputWasKeyboard = false;
   LRESULT result = 0;
   if (ReflectToChild(message, wParam, lParam, result)) return result;
+  return DefaultWithAccessible(message, wParam, lParam);
+}
+
+bool CWnd::Describe(AccessibleDescription&) const { return false; }
+
+LRESULT CWnd::DefaultWithAccessible(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_GETOBJECT) {
+    if (LRESULT answer = AnswerAccessibleObjectRequest(hwnd_, wParam, lParam)) return answer;
+  }
   return Default(message, wParam, lParam);
 }
 
@@ -165,3 +201,29 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND, UINT message, WPARAM wParam, LPARAM lP
   }
   return self->WindowProc(message, wParam, lParam);
 }
+
+void OrderTabStops(HWND parent, const ControlPlacement* placements, size_t count) {
+  std::vector<const ControlPlacement*> ordered;
+  for (size_t index = 0; index < count; ++index) {
+    if (placements[index].tab > 0) ordered.push_back(&placements[index]);
+  }
+  if (ordered.empty()) return;
+  std::stable_sort(ordered.begin(), ordered.end(),
+                   [](const ControlPlacement* a, const ControlPlacement* b) { return a->tab < b->tab; });
+  HWND previous = HWND_TOP;
+  for (const ControlPlacement* place : ordered) {
+    HWND control = ::GetDlgItem(parent, place->id);
+    if (!control) continue;
+    ::SetWindowPos(control, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
+    previous = control;
+  }
+  for (size_t index = 0; index < count; ++index) {
+    HWND control = ::GetDlgItem(parent, placements[index].id);
+    if (!control) continue;
+    const LONG_PTR style = GetWindowLongPtrW(control, GWL_STYLE);
+    SetWindowLongPtrW(control, GWL_STYLE, placements[index].tab > 0 ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP));
+  }
+}
+
+
+bool LastInputWasKeyboard() { return lastInputWasKeyboard; }

@@ -14,6 +14,8 @@
 
 #include <string>
 
+#include "framework/accessible.h"
+
 class CWnd {
  public:
   CWnd() = default;
@@ -67,6 +69,14 @@ class CWnd {
   HANDLE GetProp(const wchar_t* name) const { return ::GetPropW(hwnd_, name); }
   HANDLE RemoveProp(const wchar_t* name) const { return ::RemovePropW(hwnd_, name); }
 
+  // What a screen reader is told of this window; false leaves the window to the system's own
+  // object (framework/accessible.h).
+  virtual bool Describe(AccessibleDescription& description) const;
+  // The name a screen reader gives a control that shows no text of its own (an edit, a logo): the
+  // label beside it, as the window's layout table says.
+  void SetAccessibleName(std::wstring name) { accessibleName_ = std::move(name); }
+  const std::wstring& AccessibleName() const { return accessibleName_; }
+
  protected:
   // Every message of the window. The base offers child notifications to the child's object,
   // then does the default processing.
@@ -81,6 +91,9 @@ class CWnd {
 
   // The window's own processing of a message.
   LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
+  // The window's processing after its handlers: the accessible object a described window answers
+  // WM_GETOBJECT with, else Default.
+  LRESULT DefaultWithAccessible(UINT message, WPARAM wParam, LPARAM lParam);
   // Offers a child notification to the child's object.
   bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
@@ -89,14 +102,25 @@ class CWnd {
                                        UINT_PTR id, DWORD_PTR object);
   HWND hwnd_ = nullptr;
   bool ownsWindow_ = false;
+  std::wstring accessibleName_;
 };
 
-// One control of a fixed layout table: a dialog places its template items by pixels.
+// One control of a fixed layout table: a dialog places its template items by pixels, and where a
+// table gives them, orders Tab through them and names them for screen readers.
 struct ControlPlacement {
   int id;
   RECT rect;  // in the parent's client coordinates
+  // The control's place in the Tab order, from 1; 0 leaves it out of the Tab order. A table
+  // without any keeps the template's order.
+  int tab = 0;
+  // The English text (translated when applied) a screen reader names a control by when it shows
+  // no text of its own: the label beside an edit or a list, what a picture shows.
+  const wchar_t* name = nullptr;
 };
-// Moves each control of `placements` that `parent` has to its rectangle.
+// Gives the controls of a table with Tab places that order (the window order the dialog manager
+// follows) and the tab-stop style; the table's other controls lose the style.
+void OrderTabStops(HWND parent, const ControlPlacement* placements, size_t count);
+// Moves each control of `placements` that `parent` has to its rectangle, and orders Tab.
 template <size_t N>
 void PlaceControls(HWND parent, const ControlPlacement (&placements)[N]) {
   for (const ControlPlacement& place : placements) {
@@ -105,4 +129,13 @@ void PlaceControls(HWND parent, const ControlPlacement (&placements)[N]) {
                    place.rect.bottom - place.rect.top, FALSE);
     }
   }
+  OrderTabStops(parent, placements, N);
+}
+// Hands each control of `parent` its table name, translated (SetAccessibleName); call once the
+// controls are bound to their objects. A plain edit without an object of its own gets one that
+// lives as long as its window.
+void NameControls(HWND parent, const ControlPlacement* placements, size_t count);
+template <size_t N>
+void NameControls(HWND parent, const ControlPlacement (&placements)[N]) {
+  NameControls(parent, placements, N);
 }

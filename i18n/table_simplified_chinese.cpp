@@ -97,6 +97,7 @@ const char16_t kSimplifiedChineseTable[] =
     u"|Time out, please login again.||超时，请重新登录。|\t\t   "
     u"|WorkGroup||设备信息|\t\t   "
     u"|Logout Manually||手动注销|\t\t   "
+    u"|Device IP||设备IP|\t\t   "
     u"|* Choose a value for the Drovik Inactivity Timer. If the user is idle for longer than the specified time, he will be logged out of the Drovik.||* 请为Drovik闲置计时器选择一个值。如果用户闲置超过指定的时间，将自动从Drovik注销。|\t\t   "
     // Time zone names, as the device reports them
     u"|International Data Line West||国际日期变更线西|\t\t   "

@@ -97,6 +97,7 @@ const char16_t kTraditionalChineseTable[] =
     u"|Time out, please login again.||逾時，請重新登入。|\t\t   "
     u"|WorkGroup||設備資訊|\t\t   "
     u"|Logout Manually||手動登出|\t\t   "
+    u"|Device IP||裝置IP|\t\t   "
     u"|* Choose a value for the Drovik Inactivity Timer. If the user is idle for longer than the specified time, he will be logged out of the Drovik.||* 請為Drovik閒置計時器選擇一個值。如果使用者閒置超過指定的時間，將自動從Drovik登出。|\t\t   "
     // Time zone names, as the device reports them
     u"|International Data Line West||國際換日線西側|\t\t   "

@@ -8,6 +8,34 @@ constexpr int kTextX = 52;
 constexpr float kDisabledAlpha = 0.5f;
 }  // namespace
 
+LRESULT CShortCutButton::ButtonProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_GETDLGCODE:
+      return CSkinButton::ButtonProc(message, wParam, lParam) | DLGC_WANTARROWS;
+    case WM_KEYDOWN:
+      if (wParam == VK_UP || wParam == VK_DOWN || wParam == VK_LEFT || wParam == VK_RIGHT) {
+        if (HWND next = Neighbour(wParam == VK_DOWN || wParam == VK_RIGHT)) {
+          // Through the dialog manager, so that Enter follows the focus to the new button.
+          ::SendMessageW(GetParent(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
+        }
+        return 0;
+      }
+      break;
+    default:
+      break;
+  }
+  return CSkinButton::ButtonProc(message, wParam, lParam);
+}
+
+HWND CShortCutButton::Neighbour(bool next) const {
+  for (HWND sibling = ::GetWindow(GetSafeHwnd(), next ? GW_HWNDNEXT : GW_HWNDPREV); sibling;
+       sibling = ::GetWindow(sibling, next ? GW_HWNDNEXT : GW_HWNDPREV)) {
+    if (!dynamic_cast<CShortCutButton*>(CWnd::FromHandle(sibling))) continue;
+    if (::IsWindowVisible(sibling) && ::IsWindowEnabled(sibling)) return sibling;
+  }
+  return nullptr;
+}
+
 bool CShortCutButton::LoadImages(UINT normalId, UINT selectedId, UINT hoverId, UINT iconId,
                                  UINT activeIconId, const wchar_t* type) {
   FreeImages();
@@ -57,10 +85,12 @@ void CShortCutButton::DrawFace(HDC dc, const RECT& client, UINT itemState) {
   }
 
   if (!DrawsText()) return;
-  bool emphasised = pressedOrFocused || IsHovered();
+  bool emphasised = !disabled && (pressedOrFocused || IsHovered());
   int fontHeight = emphasised ? 18 : 16;
   int weight = emphasised ? FW_BOLD : FW_THIN;
-  COLORREF colour = (emphasised || active_) ? kSkinHighlight : kSkinDisabledGrey;
+  // An enabled caption stands out from its background; a disabled one is dimmed, so that the
+  // column says which shortcuts the user may press.
+  COLORREF colour = disabled ? kSkinDisabledGrey : (emphasised || active_) ? kSkinHighlight : kSkinWhite;
   std::wstring text = GetWindowText();
   // Measured first, so that the caption sits in the middle of the button's height.
   RECT measured = {kTextX, 0, width, height};

@@ -19,8 +19,13 @@ class CShortCutButton : public CSkinButton {
 
  protected:
   void DrawFace(HDC dc, const RECT& client, UINT itemState) override;
+  // The arrow keys move the focus to the neighbouring shortcut of the column.
+  LRESULT ButtonProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  // The nearest enabled, visible shortcut after (or before) this one in the window order.
+  HWND Neighbour(bool next) const;
+
   CGdiPlusBitmapResource normalBackground_;
   CGdiPlusBitmapResource selectedBackground_;
   CGdiPlusBitmapResource hoverBackground_;

@@ -1,5 +1,7 @@
 #include "skin/skin_button.h"
 
+#include <oleacc.h>
+
 #include "base/messages.h"
 #include "skin/my_mem_dc.h"
 #include "skin/skin_draw.h"
@@ -72,6 +74,19 @@ void CSkinButton::SetDrawText(bool draw) {
   if (GetSafeHwnd()) Invalidate();
 }
 
+bool CSkinButton::Describe(AccessibleDescription& description) const {
+  switch (kind_) {
+    case ButtonKind::kPush: description.role = ROLE_SYSTEM_PUSHBUTTON; break;
+    case ButtonKind::kCheckBox: description.role = ROLE_SYSTEM_CHECKBUTTON; break;
+    case ButtonKind::kRadio: description.role = ROLE_SYSTEM_RADIOBUTTON; break;
+  }
+  description.name = GetWindowText();
+  if (description.name.empty()) description.name = tipText_;
+  if (description.name.empty()) description.name = AccessibleName();
+  if (checked_) description.state = STATE_SYSTEM_CHECKED;
+  return true;
+}
+
 void CSkinButton::ShowButton(bool show) { ShowWindow(show ? SW_SHOW : SW_HIDE); }
 
 void CSkinButton::OnAttached() {
@@ -113,6 +128,22 @@ LRESULT CSkinButton::ButtonProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KEYDOWN:
       if (wParam == VK_SPACE) PressCheck();
       break;
+    case WM_GETDLGCODE:
+      // A focused push button is the one Enter presses, as the system's push buttons are; the
+      // dialog manager asks this before every key it handles.
+      CSkinMarked<CButton>::WindowProc(message, wParam, lParam);
+      if (kind_ != ButtonKind::kPush) return DLGC_BUTTON;
+      return DLGC_BUTTON | ((default_ || GetFocus() == GetSafeHwnd()) ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+    case BM_SETSTYLE:
+      // The dialog manager makes the focused push button the default one by its style; the button
+      // keeps its owner-drawn style and only remembers that it is the default.
+      default_ = (wParam & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+      return 0;
+    case WM_UPDATEUISTATE: {
+      const LRESULT result = CSkinMarked<CButton>::WindowProc(message, wParam, lParam);
+      Invalidate(false);
+      return result;
+    }
     case WM_GROUP_UNCHECK:
       if (checked_) {
         checked_ = false;
@@ -137,6 +168,9 @@ void CSkinButton::DrawItem(const DRAWITEMSTRUCT& item) {
   CMyMemDC buffer(item.hDC, &client);
   PaintParentBackground(GetSafeHwnd(), buffer.GetSafeHdc());
   DrawFace(buffer.GetSafeHdc(), client, item.itemState);
+  if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT) && ShowsFocusCues(GetSafeHwnd())) {
+    DrawSkinFocusMark(buffer.GetSafeHdc(), client);
+  }
 }
 
 void CSkinButton::TrackMouse() {

@@ -40,6 +40,8 @@ class CSkinButton : public CSkinMarked<CButton> {
   virtual void SetDrawText(bool draw);
   // Shows or hides the button.
   virtual void ShowButton(bool show);
+  // A push button, check box or radio button named by its caption, else its tooltip text.
+  bool Describe(AccessibleDescription& description) const override;
 
   bool IsHovered() const { return hover_; }
   bool IsChecked() const { return checked_; }
@@ -87,6 +89,7 @@ class CSkinButton : public CSkinMarked<CButton> {
 
   ButtonKind kind_;
   bool checked_ = false;
+  bool default_ = false;  // the push button Enter presses while the focus is on no push button
   bool drawText_;
   bool hover_ = false;
   bool tracking_ = false;

@@ -101,3 +101,17 @@ void MarkSkinnedWindow(HWND window) {
 void UnmarkSkinnedWindow(HWND window) {
   if (GetPropW(window, kSkinnedWindowProperty) == window) RemovePropW(window, kSkinnedWindowProperty);
 }
+
+void DrawSkinFocusMark(HDC dc, const RECT& rect) {
+  constexpr int kThickness = 2;
+  BrushHandle brush(CreateSolidBrush(kSkinHighlight));
+  for (int ring = 0; ring < kThickness; ++ring) {
+    RECT frame{rect.left + ring, rect.top + ring, rect.right - ring, rect.bottom - ring};
+    FrameRect(dc, &frame, brush.Get());
+  }
+}
+
+bool ShowsFocusCues(HWND window) {
+  // The top-level window holds the state for all its controls (WM_CHANGEUISTATE ends there).
+  return (SendMessageW(GetAncestor(window, GA_ROOT), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0;
+}

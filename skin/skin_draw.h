@@ -14,6 +14,13 @@ inline constexpr COLORREF kSkinDisabledGrey = 0x646464;
 inline constexpr COLORREF kSkinHighlight = 0xFFA000;  // red 0, green 160, blue 255
 inline constexpr COLORREF kSkinDimGrey = 0x969696;
 
+// The skin's focus mark: a frame in the highlight colour just inside `rect`, drawn over a control
+// that has the keyboard focus while the window shows keyboard cues.
+void DrawSkinFocusMark(HDC dc, const RECT& rect);
+// Whether `window` shows keyboard cues now: the user has moved through its top-level window with the
+// keyboard (WM_QUERYUISTATE without UISF_HIDEFOCUS), as the system's own controls decide.
+bool ShowsFocusCues(HWND window);
+
 // The window property with which every skinned window marks itself.
 inline constexpr wchar_t kSkinnedWindowProperty[] = L"###restoreparentdc_tag###";
 

@@ -158,11 +158,11 @@ TEST(Languages, ChineseTablesLoadWithTheirNames) {
   CLanguageChs simplified;
   EXPECT_EQ(simplified.Name(), u"简体中文");
   EXPECT_EQ(simplified.LanguageId(), 1);
-  EXPECT_EQ(simplified.PairCount(), 213u);
+  EXPECT_EQ(simplified.PairCount(), 214u);
   CLanguageCht traditional;
   EXPECT_EQ(traditional.Name(), u"繁體中文");
   EXPECT_EQ(traditional.LanguageId(), 2);
-  EXPECT_EQ(traditional.PairCount(), 213u);
+  EXPECT_EQ(traditional.PairCount(), 214u);
 }
 
 }  // namespace

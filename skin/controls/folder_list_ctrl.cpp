@@ -1,5 +1,7 @@
 #include "skin/controls/folder_list_ctrl.h"
 
+#include <oleacc.h>
+
 #include <algorithm>
 
 #include "base/win/ansi_text.h"
@@ -26,7 +28,7 @@ constexpr int kNameLift = 10;
 
 void CFolderListCtrl::AddFolder(const wchar_t* name) {
   if (!name || items_.size() >= kMaxFolders) return;
-  items_.push_back({ToWide(FolderDisplayText(ToU16(name))), FolderCell(items_.size())});
+  items_.push_back({ToWide(FolderDisplayText(ToU16(name))), FolderCell(items_.size()), name});
   UpdateScrollBar();
   Invalidate(false);
 }
@@ -61,7 +63,23 @@ LRESULT CFolderListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_LBUTTONDOWN:
       pressed_ = true;
       pressPoint_ = point;
+      ::SetFocus(GetSafeHwnd());
       return 0;
+    case WM_GETDLGCODE: {
+      CSkinnedWindow::WindowProc(message, wParam, lParam);
+      // The arrows choose a folder and Enter opens it, rather than moving through the dialog.
+      const MSG* key = reinterpret_cast<const MSG*>(lParam);
+      const bool enter = key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN;
+      return DLGC_WANTARROWS | (enter ? DLGC_WANTMESSAGE : 0);
+    }
+    case WM_KEYDOWN:
+      if (OnKey(wParam)) return 0;
+      break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_UPDATEUISTATE:
+      Invalidate(false);
+      break;
     case WM_LBUTTONUP:
       if (pressed_ && point.x == pressPoint_.x && point.y == pressPoint_.y) {
         int item = ItemAt(point);
@@ -105,6 +123,35 @@ void CFolderListCtrl::PlaceScrollBar() const {
   if (scrollBar_.GetSafeHwnd()) scrollBar_.MoveWindow(kScrollBarPlace);
 }
 
+bool CFolderListCtrl::OnKey(WPARAM key) {
+  FolderKey move = FolderKey::kHome;
+  switch (key) {
+    case VK_LEFT: move = FolderKey::kLeft; break;
+    case VK_RIGHT: move = FolderKey::kRight; break;
+    case VK_UP: move = FolderKey::kUp; break;
+    case VK_DOWN: move = FolderKey::kDown; break;
+    case VK_HOME: move = FolderKey::kHome; break;
+    case VK_END: move = FolderKey::kEnd; break;
+    case VK_RETURN:
+      if (selected_ >= 0 && static_cast<size_t>(selected_) < items_.size()) {
+        ::PostMessageW(GetParent(), WM_FOLDER_OPEN, static_cast<WPARAM>(selected_), 0);
+      }
+      return true;
+    default:
+      return false;
+  }
+  Select(FolderAfterKey(selected_, items_.size(), move));
+  return true;
+}
+
+void CFolderListCtrl::Select(int item) {
+  if (item < 0) return;
+  selected_ = item;
+  scrollY_ = FolderScrollToShow(static_cast<size_t>(item), items_.size(), scrollY_);
+  if (scrollBar_.GetSafeHwnd() && scrollBar_.IsWindowVisible()) scrollBar_.SetPos(scrollY_);
+  Invalidate(false);
+}
+
 int CFolderListCtrl::ItemAt(POINT point) const {
   for (size_t index = 0; index < items_.size(); ++index) {
     if (items_[index].cell.Contains(point.x, point.y + scrollY_)) return static_cast<int>(index);
@@ -137,6 +184,9 @@ void CFolderListCtrl::Paint(HDC target) {
     const CellRect& cell = items_[index].cell;
     if (static_cast<int>(index) == selected_) {
       DrawSkinImage(dc, selectionImage_, cell.left, cell.top, kFolderCellSize, kFolderCellSize);
+      if (GetFocus() == GetSafeHwnd() && ShowsFocusCues(GetSafeHwnd())) {
+        DrawSkinFocusMark(dc, RECT{cell.left, cell.top, cell.right, cell.bottom});
+      }
     }
     int inset = (kFolderCellSize - kFolderIconSize) / 2;
     DrawSkinImage(dc, folderImage_, cell.left + inset, cell.top + inset, kFolderIconSize, kFolderIconSize);
@@ -151,4 +201,15 @@ void CFolderListCtrl::Paint(HDC target) {
     ::BitBlt(target, width, 0, RectWidth(client) - width, RectHeight(client), background.GetSafeHdc(), width, 0,
              SRCCOPY);
   }
+}
+
+bool CFolderListCtrl::Describe(AccessibleDescription& description) const {
+  description.role = ROLE_SYSTEM_LIST;
+  description.name = AccessibleName();
+  description.itemRole = ROLE_SYSTEM_LISTITEM;
+  for (size_t index = 0; index < items_.size(); ++index) {
+    description.items.push_back({items_[index].name, static_cast<int>(index) == selected_});
+  }
+  if (selected_ >= 0 && static_cast<size_t>(selected_) < items_.size()) description.value = items_[selected_].name;
+  return true;
 }

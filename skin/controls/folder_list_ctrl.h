@@ -27,11 +27,14 @@ class CFolderListCtrl : public CSkinnedWindow<CClassOwnedWnd> {
   struct FolderItem {
     std::wstring displayText;
     CellRect cell;
+    std::wstring name;  // whole, for screen readers
   };
   const std::vector<FolderItem>& Items() const { return items_; }
   int Selected() const { return selected_; }
   int ScrollY() const { return scrollY_; }
   CGdipSlider& ScrollBar() { return scrollBar_; }
+  // A list whose items are the folders, the selected one marked.
+  bool Describe(AccessibleDescription& description) const override;
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -44,6 +47,9 @@ class CFolderListCtrl : public CSkinnedWindow<CClassOwnedWnd> {
   void UpdateScrollBar();
   void PlaceScrollBar() const;
   int ItemAt(POINT point) const;
+  // Arrows, Home and End choose a folder, Enter opens it; true when the key was one of them.
+  bool OnKey(WPARAM key);
+  void Select(int item);
 
   CGdiPlusBitmapResource selectionImage_;
   CGdiPlusBitmapResource folderImage_;

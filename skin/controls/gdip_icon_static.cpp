@@ -1,5 +1,7 @@
 #include "skin/controls/gdip_icon_static.h"
 
+#include <oleacc.h>
+
 #include "skin/controls/control_buffer.h"
 #include "skin/skin_draw.h"
 
@@ -7,6 +9,12 @@ bool CGdipIconStatic::SetImage(UINT id) {
   bool loaded = image_.Load(id);
   if (GetSafeHwnd()) Invalidate(false);
   return loaded;
+}
+
+bool CGdipIconStatic::Describe(AccessibleDescription& description) const {
+  description.role = ROLE_SYSTEM_GRAPHIC;
+  description.name = AccessibleName();
+  return true;
 }
 
 void CGdipIconStatic::Paint(HDC target) {

@@ -8,6 +8,8 @@ class CGdipIconStatic : public CSkinnedWindow<CStatic> {
  public:
   // Replaces the picture with PNG `id`; false when it does not load (nothing is drawn then).
   bool SetImage(UINT id);
+  // A picture named by what it shows (SetAccessibleName).
+  bool Describe(AccessibleDescription& description) const override;
 
  protected:
   // Without a picture the platform static paints.

@@ -1,5 +1,7 @@
 #include "skin/controls/gdip_ip_addr_ctl.h"
 
+#include <oleacc.h>
+
 #include "base/win/ansi_text.h"
 #include "i18n/win/win_language.h"
 #include "res/resource.h"
@@ -194,3 +196,9 @@ void CGdipIpAddrCtl::Paint(HDC target) {
 }
 
 void CGdipIpAddrCtl::Refuse(const std::wstring& message) const { ShowInputError(GetSafeHwnd(), message); }
+
+bool CGdipIpAddrCtl::Describe(AccessibleDescription& description) const {
+  description.role = ROLE_SYSTEM_IPADDRESS;
+  description.name = AccessibleName();
+  return true;
+}

@@ -32,6 +32,8 @@ class CGdipIpAddrCtl : public CSkinnedWindow<CClassOwnedWnd> {
   void SetAddress(const Octets& octets);
   void ClearAddress();
   bool IsBlank() const;
+  // An IP address field named by its label.
+  bool Describe(AccessibleDescription& description) const override;
   void EnableControl(bool enable);
 
   // For the fields.

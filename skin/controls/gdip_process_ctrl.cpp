@@ -1,5 +1,9 @@
 #include "skin/controls/gdip_process_ctrl.h"
 
+#include <oleacc.h>
+
+#include <string>
+
 #include "skin/controls/control_buffer.h"
 #include "skin/controls/fill_drawing.h"
 #include "skin/geometry/gauge_math.h"
@@ -40,4 +44,15 @@ void CGdipProcessCtrl::Paint(HDC target) {
   PBRANGE range = GetRange();
   int filled = FillLength(GetPos(), range.iLow, range.iHigh, width);
   DrawFill(dc, FillPieces(filled, kProgressEndCapAt), {left_, middle_, right_}, FillDirection::kRight, height);
+}
+
+bool CGdipProcessCtrl::Describe(AccessibleDescription& description) const {
+  description.role = ROLE_SYSTEM_PROGRESSBAR;
+  description.name = AccessibleName();
+  const LRESULT low = SendMessage(PBM_GETRANGE, TRUE);
+  const LRESULT high = SendMessage(PBM_GETRANGE, FALSE);
+  const LRESULT position = SendMessage(PBM_GETPOS);
+  const LRESULT span = high - low;
+  description.value = std::to_wstring(span > 0 ? (position - low) * 100 / span : 0) + L"%";
+  return true;
 }

@@ -9,6 +9,8 @@ class CGdipProcessCtrl : public CSkinnedWindow<CProgressCtrl> {
  public:
   // Replaces the four images (type "PNG"); the bar draws itself from them once they are set.
   void LoadImages(UINT backgroundId, UINT leftId, UINT middleId, UINT rightId);
+  // A progress bar whose value is its percentage.
+  bool Describe(AccessibleDescription& description) const override;
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -1,9 +1,17 @@
 #include "skin/controls/trans_static.h"
 
+#include <oleacc.h>
+
 #include "skin/controls/control_buffer.h"
 #include "skin/skin_draw.h"
 
 void CTransStatic::SetText(const std::wstring& text) { SetWindowText(text); }
+
+bool CTransStatic::Describe(AccessibleDescription& description) const {
+  description.role = ROLE_SYSTEM_STATICTEXT;
+  description.name = GetWindowText();
+  return true;
+}
 
 void CTransStatic::SetFormat(UINT format) {
   format_ = format;

@@ -17,6 +17,8 @@ class CTransStatic : public CSkinnedWindow<CStatic> {
   void SetFontHeight(int height);
   void SetFontWeight(int weight);
   void SetTextColour(COLORREF colour);
+  // Static text named by what it shows.
+  bool Describe(AccessibleDescription& description) const override;
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

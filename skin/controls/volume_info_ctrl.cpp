@@ -1,5 +1,7 @@
 #include "skin/controls/volume_info_ctrl.h"
 
+#include <oleacc.h>
+
 #include "base/messages.h"
 #include "i18n/number_fields.h"
 #include "i18n/win/win_language.h"
@@ -39,6 +41,7 @@ void CVolumeInfoCtrl::SetVolumeInfo(std::int64_t totalGB, const std::wstring& na
   int percent = UsagePercent(usedGB, totalGB);
   percent_.SetText(TrFormat(L"%d%%", percent));
   bar_.SetPos(percent);
+  bar_.SetAccessibleName(name);
   Invalidate(false);
 }
 
@@ -81,4 +84,11 @@ void CVolumeInfoCtrl::PlaceChildren() {
   size_t index = 0;
   for (CTransStatic* text : Texts()) text->MoveWindow(kTextPlaces[index++].rect);
   bar_.MoveWindow(kBarPlace);
+}
+
+bool CVolumeInfoCtrl::Describe(AccessibleDescription& description) const {
+  description.role = ROLE_SYSTEM_GROUPING;
+  description.name = name_.GetWindowText();
+  description.value = sizes_.GetWindowText();
+  return true;
 }

@@ -22,6 +22,8 @@ class CVolumeInfoCtrl : public CSkinnedWindow<CClassOwnedWnd> {
   // Empties the three texts; the panel holds no data any more.
   void ClearVolumeInfo();
   bool HasData() const { return hasData_; }
+  // Named by the volume, its sizes as the value ("120G Used/450G Available").
+  bool Describe(AccessibleDescription& description) const override;
 
   CTransStatic& NameText() { return name_; }
   CTransStatic& SizeText() { return sizes_; }

@@ -24,6 +24,15 @@ CellRect FolderCell(std::size_t index);
 // first 9 characters and "....".
 std::u16string FolderDisplayText(std::u16string_view name);
 
+// The keys that move the selection of the share list.
+enum class FolderKey { kLeft, kRight, kUp, kDown, kHome, kEnd };
+// The folder selected after `key` with `selected` selected (-1: none) among `count`: left and right
+// step one folder, up and down one row, staying on the list; with none selected the first key
+// selects the first folder. -1 for an empty list.
+int FolderAfterKey(int selected, std::size_t count, FolderKey key);
+// The scroll offset, near `scrollY`, at which the folder at `index` is whole in view among `count`.
+int FolderScrollToShow(std::size_t index, std::size_t count, int scrollY);
+
 // The largest scroll offset for `count` folders: the last cell's bottom less 163 (the visible
 // height of the panel less its top margin); 0 for no folders.
 int FolderScrollMax(std::size_t count);

@@ -4,6 +4,9 @@
 
 #include <chrono>
 #include <cwctype>
+#include <optional>
+#include <string_view>
+#include <utility>
 #include <thread>
 
 #include "skin/geometry/folder_layout.h"
@@ -166,6 +169,51 @@ bool PressKeys(HWND window, const std::wstring& text, DWORD timeoutMs) {
   }
   if (!BringToFront(window, timeoutMs)) return false;
   return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
+}
+
+namespace {
+std::optional<WORD> NamedKey(std::string_view name) {
+  constexpr std::pair<std::string_view, WORD> kKeys[] = {
+      {"TAB", VK_TAB},   {"ENTER", VK_RETURN}, {"ESCAPE", VK_ESCAPE}, {"SPACE", VK_SPACE},
+      {"UP", VK_UP},     {"DOWN", VK_DOWN},    {"LEFT", VK_LEFT},     {"RIGHT", VK_RIGHT},
+      {"HOME", VK_HOME}, {"END", VK_END},      {"F4", VK_F4}};
+  for (const auto& [known, key] : kKeys) {
+    if (name == known) return key;
+  }
+  return std::nullopt;
+}
+}  // namespace
+
+bool PressNamedKeys(HWND window, const std::vector<std::string>& names, DWORD timeoutMs) {
+  std::vector<INPUT> inputs;
+  for (const std::string& name : names) {
+    std::string_view key = name;
+    std::optional<WORD> modifier;
+    if (key.starts_with("SHIFT+")) modifier = VK_SHIFT;
+    if (key.starts_with("ALT+")) modifier = VK_MENU;
+    if (modifier) key.remove_prefix(key.find('+') + 1);
+    const std::optional<WORD> pressed = NamedKey(key);
+    if (!pressed) return false;
+    if (modifier) inputs.push_back(KeyInput(*modifier, false));
+    inputs.push_back(KeyInput(*pressed, false));
+    inputs.push_back(KeyInput(*pressed, true));
+    if (modifier) inputs.push_back(KeyInput(*modifier, true));
+  }
+  // A window that waits on a dialog of its own takes no keys; the dialog does.
+  if (!BringToFront(GetLastActivePopup(window), timeoutMs)) return false;
+  for (const INPUT& input : inputs) {
+    if (SendInput(1, const_cast<INPUT*>(&input), sizeof(INPUT)) != 1) return false;
+    // One key at a time, as a user types: each is handled before the next arrives.
+    std::this_thread::sleep_for(std::chrono::milliseconds(60));
+  }
+  return true;
+}
+
+HWND FocusedControl(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+  return info.hwndFocus;
 }
 
 int SelectedRow(HWND listView) {

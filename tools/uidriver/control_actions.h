@@ -39,6 +39,12 @@ bool TypeAddress(HWND addressField, const std::array<int, 4>& octets);
 // first: input hooks see them as they see a user's. False when the window would not come to the
 // front within `timeoutMs` or the input was not taken.
 bool PressKeys(HWND window, const std::wstring& text, DWORD timeoutMs);
+// Brings `window` (or the dialog it is waiting on) to the front and presses named keys with real key
+// presses, in order: TAB, ENTER, ESCAPE, SPACE, UP, DOWN, LEFT, RIGHT, HOME, END, F4, each
+// optionally after SHIFT+ or ALT+ (held while it is pressed). False for an unknown name.
+bool PressNamedKeys(HWND window, const std::vector<std::string>& names, DWORD timeoutMs);
+// The control of `window`'s thread that has the keyboard focus, or null.
+HWND FocusedControl(HWND window);
 
 // The first selected row of a report-view list, or -1.
 int SelectedRow(HWND listView);

@@ -84,6 +84,8 @@ const std::vector<CDriverSession::Command>& CDriverSession::Commands() {
       {"click-cell", 4, &CDriverSession::ClickListCell}, {"cell", 4, &CDriverSession::ReadCell},
       {"cell-choices", 2, &CDriverSession::ReadCellChoices}, {"choose-cell", 3, &CDriverSession::ChooseCell},
       {"type-address", 3, &CDriverSession::TypeAddressWords}, {"press-keys", 2, &CDriverSession::PressKeyWords},
+      {"keys", 2, &CDriverSession::PressNamedKeyWords}, {"focused", 2, &CDriverSession::ReadFocused},
+      {"foreground", 1, &CDriverSession::ReadForeground},
       {"click-row", 3, &CDriverSession::ClickRowWords}, {"selected-row", 2, &CDriverSession::ReadSelectedRow},
   };
   return commands;
@@ -250,6 +252,26 @@ CDriverSession::Outcome CDriverSession::PressKeyWords(const Words& words) {
   if (!PressKeys(window_, FromUtf8(words[1]), timeoutMs_))
     return Failed("press-keys: not letters and digits, or the window did not take them: " + words[1]);
   return Done();
+}
+
+CDriverSession::Outcome CDriverSession::PressNamedKeyWords(const Words& words) {
+  if (!window_) return Failed("no window yet (use window first)");
+  const Words keys(words.begin() + 1, words.end());
+  if (!PressNamedKeys(window_, keys, timeoutMs_)) return Failed("keys: an unknown key, or the window did not take them");
+  return Done();
+}
+
+CDriverSession::Outcome CDriverSession::ReadFocused(const Words& words) {
+  if (!window_) return Failed("no window yet (use window first)");
+  const auto id = ResolveId(words[1]);
+  if (!id) return Failed("focused: not an id: " + words[1]);
+  HWND focus = FocusedControl(window_);
+  return Answered(focus && GetDlgCtrlID(focus) == *id ? "yes" : "no");
+}
+
+CDriverSession::Outcome CDriverSession::ReadForeground(const Words&) {
+  if (!window_) return Failed("no window yet (use window first)");
+  return Answered(GetForegroundWindow() == window_ && !IsIconic(window_) ? "yes" : "no");
 }
 
 CDriverSession::Outcome CDriverSession::ClickRowWords(const Words& words) {

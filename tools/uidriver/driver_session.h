@@ -12,6 +12,11 @@
 //   type-address ID A.B.C.D           fill the four fields of a skinned IP address field
 //   press-keys TEXT                   bring the current window to the front and type letters or
 //                                     digits with real key presses (input hooks see them)
+//   keys KEY...                       bring the current window (or the dialog it waits on) to the
+//                                     front and press named keys: TAB ENTER ESCAPE SPACE UP DOWN
+//                                     LEFT RIGHT HOME END F4, each may follow SHIFT+ or ALT+
+//   focused ID        -> yes when control ID of the current window's thread has the keyboard focus
+//   foreground        -> yes when the current window is the foreground window and not minimised
 //   click-row ID N                    scroll row N of a report-view list into view and click it
 //   open-folder ID N                  double-click folder N of a share list panel
 //   click-cell ID ROW COLUMN          press and release the left button on a cell of a report list
@@ -82,6 +87,9 @@ class CDriverSession {
   Outcome Type(const Words& words);
   Outcome TypeAddressWords(const Words& words);
   Outcome PressKeyWords(const Words& words);
+  Outcome PressNamedKeyWords(const Words& words);
+  Outcome ReadFocused(const Words& words);
+  Outcome ReadForeground(const Words& words);
   Outcome ClickRowWords(const Words& words);
   Outcome ReadSelectedRow(const Words& words);
   Outcome OpenFolder(const Words& words);

@@ -13,11 +13,11 @@ namespace {
 constexpr WindowShape kShape{605, 397, 605, 397, 14};
 
 constexpr ControlPlacement kLayout[] = {
-    {IDC_LOGIN_LOGO, {30, 16, 250, 80}},
+    {IDC_LOGIN_LOGO, {30, 16, 250, 80}, 0, L"Drovik"},
     {IDC_LOGIN_USER_NAME_LABEL, {72, 136, 206, 160}},
-    {IDC_LOGIN_USER_NAME, {210, 132, 530, 160}},
+    {IDC_LOGIN_USER_NAME, {210, 132, 530, 160}, 0, L"User Name"},
     {IDC_LOGIN_PASSWORD_LABEL, {72, 178, 206, 202}},
-    {IDC_LOGIN_PASSWORD, {210, 174, 530, 202}},
+    {IDC_LOGIN_PASSWORD, {210, 174, 530, 202}, 0, L"Password"},
     {IDC_LOGIN_REMEMBER, {210, 214, 420, 236}},
     {IDC_LOGIN_HINT, {72, 248, 540, 300}},
     {IDC_LOGIN_OK, {180, 332, 290, 366}},
@@ -60,7 +60,13 @@ BOOL CLoginDialog::OnInitDialog() {
     edits_[0].SetWindowText(userName_);
     edits_[1].SetWindowText(password_);
   }
-  return TRUE;
+  SetWindowText(Tr(L"Connect NAS"));
+  // The work starts at the first empty field; with both filled in, Enter logs in.
+  const int start = userName_.empty() || !remember_ ? IDC_LOGIN_USER_NAME
+                    : password_.empty()             ? IDC_LOGIN_PASSWORD
+                                                    : IDC_LOGIN_OK;
+  SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(start)), TRUE);
+  return FALSE;
 }
 
 void CLoginDialog::SetUpControls() {
@@ -85,6 +91,7 @@ void CLoginDialog::SetUpControls() {
   edits_[0].SubclassDlgItem(IDC_LOGIN_USER_NAME, GetSafeHwnd());
   edits_[1].SubclassDlgItem(IDC_LOGIN_PASSWORD, GetSafeHwnd());
   for (CEdit& edit : edits_) edit.SetFont(editFont_.Get());
+  NameControls(GetSafeHwnd(), kLayout);
 
   ApplyButtonLooks(
       GetSafeHwnd(),

@@ -20,11 +20,11 @@ constexpr ControlPlacement kLayout[] = {
     {IDC_SETIP_DHCP, {150, 80, 290, 104}},
     {IDC_SETIP_STATIC, {330, 80, 470, 104}},
     {IDC_SETIP_IP_LABEL, {70, 134, 250, 160}},
-    {IDC_SETIP_IP, {270, 133, 458, 161}},
+    {IDC_SETIP_IP, {270, 133, 458, 161}, 0, L"IP ADDress"},
     {IDC_SETIP_MASK_LABEL, {70, 180, 250, 206}},
-    {IDC_SETIP_MASK, {270, 179, 458, 207}},
+    {IDC_SETIP_MASK, {270, 179, 458, 207}, 0, L"Subnet Mask"},
     {IDC_SETIP_GATEWAY_LABEL, {70, 226, 250, 252}},
-    {IDC_SETIP_GATEWAY, {270, 225, 458, 253}},
+    {IDC_SETIP_GATEWAY, {270, 225, 458, 253}, 0, L"Gateway IP"},
     {IDC_SETIP_DNS1_LABEL, {70, 272, 250, 298}},
     {IDC_SETIP_DNS1, {270, 271, 458, 299}},
     {IDC_SETIP_DNS2_LABEL, {70, 318, 250, 344}},
@@ -73,6 +73,8 @@ void CSettingIpDialog::SetUpControls() {
     labels_[index].SetFormat(kLabelFormat);
     labels_[index].SetText(Tr(kLabelTexts[index]));
   }
+  NameControls(GetSafeHwnd(), kLayout);
+  SetWindowText(Tr(L"Device IP"));
 }
 
 bool CSettingIpDialog::OnCommand(WORD id, WORD code, HWND control) {

@@ -12,7 +12,7 @@ namespace {
 constexpr WindowShape kShape{772, 503, 772, 503, 17};
 
 constexpr ControlPlacement kLayout[] = {
-    {IDC_SETTINGS_LOGO, {30, 20, 110, 100}},
+    {IDC_SETTINGS_LOGO, {30, 20, 110, 100}, 0, L"Settings"},
     {IDC_SETTINGS_TITLE, {125, 38, 500, 86}},
     {IDC_SETTINGS_CLOSE, {727, 15, 752, 40}},
     {IDC_SETTINGS_LOGOUT_TIME_TAB, {40, 118, 300, 148}},
@@ -97,6 +97,8 @@ BOOL CSettingsDialog::OnInitDialog() {
 void CSettingsDialog::SetUpControls() {
   logo_.SubclassDlgItem(IDC_SETTINGS_LOGO, GetSafeHwnd());
   logo_.SetImage(IDB_SETTINGS_LOGO);
+  NameControls(GetSafeHwnd(), kLayout);
+  SetWindowText(Tr(L"Settings"));
   title_.SubclassDlgItem(IDC_SETTINGS_TITLE, GetSafeHwnd());
   title_.SetFontHeight(kTitleFontHeight);
   title_.SetText(Tr(L"Settings"));

@@ -95,7 +95,7 @@ void CTamselDlg::OnLoginAccepted() {
   }
   StartInactivityWatch(GetSafeHwnd());
   const std::wstring user = FromAnsi(credentials.userName);
-  welcome_.SetText(TrFormat(L"Welcome %s", user.c_str()));
+  SetWelcome(TrFormat(L"Welcome %s", user.c_str()));
   OfferWizardOnce();
 }
 

@@ -17,7 +17,7 @@ constexpr ControlPlacement kLayout[] = {
     {IDC_INFO_ADDRESS, {31, 55, 550, 72}},
     {IDC_INFO_MASK, {31, 77, 550, 94}},
     {IDC_INFO_GATEWAY, {31, 99, 550, 116}},
-    {IDC_INFO_SHARE_LIST, {31, 135, 550, 335}},
+    {IDC_INFO_SHARE_LIST, {31, 135, 550, 335}, 0, L"Folder"},
     {IDC_INFO_VOLUME_0, {31, 135, 550, 185}},
     {IDC_INFO_VOLUME_1, {31, 185, 550, 235}},
     {IDC_INFO_VOLUME_2, {31, 235, 550, 285}},
@@ -131,6 +131,7 @@ BOOL CNASInfoDialog::OnInitDialog() {
     line.SetFontHeight(index == 0 ? kNameFontHeight : kLineFontHeight);
     line.SetFormat(kLineFormat);
   }
+  NameControls(GetSafeHwnd(), kLayout);
   ApplyLines();
   notice_.SubclassDlgItem(IDC_INFO_NOTICE, GetSafeHwnd());
   notice_.SetFontHeight(kLineFontHeight);

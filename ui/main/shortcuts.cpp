@@ -39,6 +39,10 @@ void CTamselDlg::ShowShares() {
   SetActiveRequest(NetworkDoor().GetShareInfo(GetSafeHwnd(), device_, 1));
   if (ActiveRequest() == 0) ShowProgramMessage(GetSafeHwnd(), Tr(L"GetUSBInfo failed."));
   Popup().ShowShareView();
+  // The shares are chosen with the arrows and opened with Enter.
+  if (CFolderListCtrl* shares = Popup().ShareList(); shares && GetActiveWindow() == GetSafeHwnd()) {
+    SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(shares->GetSafeHwnd()), TRUE);
+  }
 }
 
 void CTamselDlg::OnShareInfoFailed(int deviceStatus) {

@@ -27,34 +27,36 @@ constexpr int kWidth = 900;
 constexpr int kHeight = 600;
 constexpr RECT kPopupPlace{300, 96, 881, 454};
 
+// Tab runs down the device column, then the shortcuts top to bottom, the information area, then
+// the title-bar buttons.
 constexpr ControlPlacement kLayout[] = {
-    {IDC_MAIN_LOGO, {24, 17, 204, 67}},
+    {IDC_MAIN_LOGO, {24, 17, 204, 67}, 0, L"Drovik"},
     {IDC_MAIN_TITLE, {216, 44, 520, 62}},
     {IDC_MAIN_WELCOME, {300, 60, 700, 80}},
-    {IDC_LOGOUT, {726, 16, 751, 41}},
-    {IDC_SETTINGS, {756, 16, 781, 41}},
-    {IDC_MAIN_HELP, {786, 16, 811, 41}},
-    {IDC_MINIMIZE, {816, 16, 841, 41}},
-    {IDC_CLOSE, {846, 16, 871, 41}},
+    {IDC_LOGOUT, {726, 16, 751, 41}, 15},
+    {IDC_SETTINGS, {756, 16, 781, 41}, 16},
+    {IDC_MAIN_HELP, {786, 16, 811, 41}, 17},
+    {IDC_MINIMIZE, {816, 16, 841, 41}, 18},
+    {IDC_CLOSE, {846, 16, 871, 41}, 19},
     {IDC_SELECT_NAS_LABEL, {32, 100, 276, 130}},
-    {IDC_DEVICE_LIST, {24, 134, 284, 334}},
-    {IDC_CONNECT, {32, 172, 142, 206}},
-    {IDC_REFRESH, {166, 172, 276, 206}},
-    {IDC_SHORTCUT_WIZARD, {24, 224, 284, 276}},
-    {IDC_SHORTCUT_FOLDER, {24, 280, 284, 332}},
-    {IDC_SHORTCUT_FILE_CENTER, {24, 336, 284, 388}},
-    {IDC_SHORTCUT_MANAGEMENT_CENTER, {24, 392, 284, 444}},
-    {IDC_SHORTCUT_DOWNLOAD_CENTER, {24, 448, 284, 500}},
-    {IDC_SHORTCUT_BACKUP_CENTER, {24, 504, 284, 556}},
-    {IDC_SHORTCUT_PLAY_CENTER, {24, 504, 284, 556}},
-    {IDC_SHORTCUT_SURVEILLANCE_CENTER, {24, 504, 284, 556}},
-    {IDC_SELECT_SHORTCUT, {316, 476, 576, 496}},
-    {IDC_AUTO_SORTING, {620, 476, 865, 496}},
+    {IDC_DEVICE_LIST, {24, 134, 284, 334}, 1, L"Select NAS"},
+    {IDC_CONNECT, {32, 172, 142, 206}, 2},
+    {IDC_REFRESH, {166, 172, 276, 206}, 3},
+    {IDC_SHORTCUT_WIZARD, {24, 224, 284, 276}, 4},
+    {IDC_SHORTCUT_FOLDER, {24, 280, 284, 332}, 5},
+    {IDC_SHORTCUT_FILE_CENTER, {24, 336, 284, 388}, 6},
+    {IDC_SHORTCUT_MANAGEMENT_CENTER, {24, 392, 284, 444}, 7},
+    {IDC_SHORTCUT_DOWNLOAD_CENTER, {24, 448, 284, 500}, 8},
+    {IDC_SHORTCUT_BACKUP_CENTER, {24, 504, 284, 556}, 9},
+    {IDC_SHORTCUT_PLAY_CENTER, {24, 504, 284, 556}, 10},
+    {IDC_SHORTCUT_SURVEILLANCE_CENTER, {24, 504, 284, 556}, 11},
+    {IDC_SELECT_SHORTCUT, {316, 476, 576, 496}, 13},
+    {IDC_AUTO_SORTING, {620, 476, 865, 496}, 14},
     {IDC_MAIN_COPYRIGHT, {300, 562, 881, 580}},
     // Between the closed list and Connect; the explanation sits where the popup would.
-    {IDC_SEARCH_PROGRESS, {32, 163, 276, 166}},
+    {IDC_SEARCH_PROGRESS, {32, 163, 276, 166}, 0, L"Search NAS"},
     {IDC_SEARCH_EXPLANATION, {316, 110, 865, 416}},
-    {IDC_SEARCH_AGAIN, {316, 424, 426, 458}},
+    {IDC_SEARCH_AGAIN, {316, 424, 426, 458}, 12},
 };
 
 // The buttons of the header and of the device column: caption (none: images only, the text is
@@ -178,9 +180,16 @@ BOOL CTamselDlg::OnInitDialog() {
   ReadSetting(kLoginOutTimeSetting.section, kLoginOutTimeSetting.key, stored);
   InactivityTimeout = InactivityTimeoutFromSetting(ToU16(stored));
 
+  // The taskbar and Alt+Tab show the window by its title.
+  SetWindowText(titleText_);
+  SetProp(kMainWindowProperty, reinterpret_cast<HANDLE>(1));
+
   SetControlState(kSearching);
   StartSearch();
-  return TRUE;
+  // Nothing is usable while the search runs: the focus waits on the window itself (the first
+  // enabled control would be a title-bar button) and goes to the device list with the result.
+  FocusWhereWorkStarts();
+  return FALSE;
 }
 
 CNASInfoDialog& CTamselDlg::Popup() {
@@ -208,6 +217,9 @@ void CTamselDlg::SetUpControls() {
     if (look.caption) {
       button.SetWindowText(Tr(look.caption));
     } else {
+      // Drawn from images only; the tooltip's text is still the button's name for screen readers,
+      // the taskbar's tools and the dialog manager.
+      button.SetWindowText(Tr(look.tip));
       button.SetDrawText(false);
     }
     button.SetToolTipText(Tr(look.tip));
@@ -242,6 +254,7 @@ void CTamselDlg::SetUpControls() {
   title_.SetText(titleText_);
   welcome_.SubclassDlgItem(IDC_MAIN_WELCOME, GetSafeHwnd());
   welcome_.SetFontHeight(kWelcomeFontHeight);
+  SetWelcome(L"");
   copyright_.SubclassDlgItem(IDC_MAIN_COPYRIGHT, GetSafeHwnd());
   copyright_.SetFontHeight(kTitleFontHeight);
   copyright_.SetTextColour(kGreyText);
@@ -253,6 +266,7 @@ void CTamselDlg::SetUpControls() {
   searchProgress_.SubclassDlgItem(IDC_SEARCH_PROGRESS, GetSafeHwnd());
   searchExplanation_.SubclassDlgItem(IDC_SEARCH_EXPLANATION, GetSafeHwnd());
   searchExplanation_.SetFontHeight(kExplanationFontHeight);
+  NameControls(GetSafeHwnd(), kLayout);
   SelectShortcut(0);
 }
 
@@ -262,6 +276,35 @@ void CTamselDlg::ApplyControlStates(const ControlStates& states) {
   for (size_t column = 0; column < states.size(); ++column) {
     ::EnableWindow(GetDlgItem(kStateControls[column]), states[column]);
   }
+  // A control that was disabled under the focus leaves the keyboard nowhere.
+  HWND focus = GetFocus();
+  if (GetActiveWindow() == GetSafeHwnd() && (!focus || !::IsWindowEnabled(focus))) FocusWhereWorkStarts();
+}
+
+void CTamselDlg::OnActivate(bool active) {
+  if (!active) {
+    HWND focus = GetFocus();
+    focusBeforeDeactivation_ = ::IsChild(GetSafeHwnd(), focus) ? focus : nullptr;
+    return;
+  }
+  if (IsIconic(GetSafeHwnd())) return;
+  HWND back = focusBeforeDeactivation_;
+  if (back && ::IsWindow(back) && ::IsWindowEnabled(back) && ::IsWindowVisible(back)) {
+    ::SetFocus(back);
+  } else {
+    FocusWhereWorkStarts();
+  }
+}
+
+void CTamselDlg::FocusWhereWorkStarts() {
+  HWND devices = deviceList_.GetSafeHwnd();
+  ::SetFocus(::IsWindowEnabled(devices) ? devices : GetSafeHwnd());
+}
+
+void CTamselDlg::OnOK() {
+  // Enter on a push button presses it (the button answers the dialog manager itself); what is
+  // left is Enter elsewhere. On the device list it is Connect; nowhere does it end the program.
+  if (GetFocus() == deviceList_.GetSafeHwnd() && ::IsWindowEnabled(GetDlgItem(IDC_CONNECT))) Connect();
 }
 
 void CTamselDlg::SelectShortcut(int shortcutId) {
@@ -318,6 +361,21 @@ LRESULT CTamselDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_QUERYDRAGICON:
       return reinterpret_cast<LRESULT>(icon_);
+    case WM_DESTROY:
+      RemoveProp(kMainWindowProperty);
+      return CNetworkWindow::WindowProc(message, wParam, lParam);
+    case WM_SETFOCUS:
+      // The focus on the window itself stays there (the dialog manager would hand it on to the
+      // first enabled tab stop): it waits there while the search runs.
+      return 0;
+    case WM_ACTIVATE:
+      OnActivate(LOWORD(wParam) != WA_INACTIVE);
+      if (LOWORD(wParam) == WA_INACTIVE) return CNetworkWindow::WindowProc(message, wParam, lParam);
+      return 0;
+    case WM_CLOSE:
+      // Alt+F4 and the system menu close the program as Close does; Escape (IDCANCEL) does not.
+      EndDialog(IDOK);
+      return 0;
     default:
       return CNetworkWindow::WindowProc(message, wParam, lParam);
   }
@@ -417,7 +475,13 @@ void CTamselDlg::Logout() {
   if (popup_.GetSafeHwnd()) popup_.ShowVolumeView();
   SetControlState(kLoggedOut);
   HidePopup();
-  welcome_.SetText(L"");
+  SetWelcome(L"");
+}
+
+void CTamselDlg::SetWelcome(const std::wstring& text) {
+  welcome_.SetText(text);
+  // An empty line is not shown, so that a screen reader finds no nameless text.
+  welcome_.ShowWindow(text.empty() ? SW_HIDE : SW_SHOW);
 }
 
 void CTamselDlg::OnSearchFinished() {
@@ -444,6 +508,7 @@ void CTamselDlg::OnSearchFinished() {
                          ? userChoice
                          : ChooseDevice(names, ToU16(remembered));
   if (chosen >= 0) deviceList_.SetCurSel(chosen);
+  if (GetActiveWindow() == GetSafeHwnd()) FocusWhereWorkStarts();
   if (CFolderListCtrl* shares = popup_.ShareList()) shares->ClearFolders();
   ExplainSearchOutcome(devices);
 }

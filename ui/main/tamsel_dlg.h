@@ -29,6 +29,9 @@ extern bool IsAdminUser;
 
 class CTamselDlg : public CNetworkWindow<CGdipDialog> {
  public:
+  // The property that marks the program's main window, for a second start to find it.
+  static constexpr wchar_t kMainWindowProperty[] = L"Drovik.MainWindow";
+
   CTamselDlg();
   ~CTamselDlg() override;
 
@@ -52,6 +55,9 @@ class CTamselDlg : public CNetworkWindow<CGdipDialog> {
   void OnTimer(UINT_PTR id) override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnPaint(HDC dc) override;
+  // Enter where no push button has the focus; Escape does nothing (closing is Close or Alt+F4).
+  void OnOK() override;
+  void OnCancel() override {}
 
   // Results of the network operations this window starts.
   void OnSearchEntry(const SearchEntry& entry) override;
@@ -71,6 +77,11 @@ class CTamselDlg : public CNetworkWindow<CGdipDialog> {
   void SetUpControls();
   void HidePopup();
   void ApplyControlStates(const ControlStates& states);
+  // The device list when it is usable, else the window itself.
+  void FocusWhereWorkStarts();
+  // Saves the focus when the window is deactivated and gives it back when it is activated.
+  void OnActivate(bool active);
+  void SetWelcome(const std::wstring& text);
 
   // The search as the user sees it: the list filling, the progress mark, and why nothing (or
   // nothing on this subnet) was found.
@@ -129,6 +140,10 @@ class CTamselDlg : public CNetworkWindow<CGdipDialog> {
   std::wstring password_;
   std::wstring titleText_;
   int shortcutCode_ = 0;
+  // The control that had the focus when the window was last deactivated; none before. The window
+  // gives the focus back itself: the dialog manager would put it on the first enabled tab stop, a
+  // title-bar button, while the search runs.
+  HWND focusBeforeDeactivation_ = nullptr;
   bool refreshAfterWizard_ = true;
   // One first record per volume request; a worker may still be filling one whose result was
   // overtaken, so each stays until its own result came (or the window goes).

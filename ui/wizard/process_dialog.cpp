@@ -52,6 +52,7 @@ void CProcessDialog::SetUpControls() {
   title_.SetFormat(kTitleFormat);
   title_.SetFontHeight(kTitleFontHeight);
   title_.SetText(Tr(L"Format Hard Drives"));
+  SetWindowText(Tr(L"Format Hard Drives"));
   progress_.SubclassDlgItem(IDC_FORMAT_PROGRESS, dialog);
   progress_.LoadImages(IDB_FORMAT_BAR, IDB_FORMAT_BAR_LEFT, IDB_FORMAT_BAR_MIDDLE, IDB_FORMAT_BAR_RIGHT);
   progress_.SendMessage(PBM_SETRANGE, 0, MAKELPARAM(0, 100));

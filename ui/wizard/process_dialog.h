@@ -5,6 +5,7 @@
 // buttons end it. The caller reads the outcome from Sequence().
 #pragma once
 #include "net/chosen_device.h"
+#include "res/resource.h"
 #include "skin/controls/gdip_icon_static.h"
 #include "skin/controls/gdip_process_ctrl.h"
 #include "skin/controls/trans_static.h"
@@ -28,8 +29,9 @@ class CProcessDialog : public CNetworkWindow<CGdipDialog>, private FormatSurface
   BOOL OnInitDialog() override;
   bool OnCommand(WORD id, WORD code, HWND control) override;
   void OnTimer(UINT_PTR id) override;
-  void OnOK() override {}
-  void OnCancel() override {}
+  // Enter is OK and Escape Cancel, each only while enabled: not while a step runs.
+  void OnOK() override { PressButton(IDC_FORMAT_OK); }
+  void OnCancel() override { PressButton(IDC_FORMAT_CANCEL); }
   void OnDiskStepDone(int cmdIndex, int result) override;
   void OnVolumeCreated(int value) override;
   void OnFormatState(int state, int percent) override;

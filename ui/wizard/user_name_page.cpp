@@ -13,8 +13,8 @@ namespace {
 constexpr ControlPlacement kLayout[] = {
     {IDC_PASSWORD_PAGE_PASSWORD_LABEL, {50, 76, 179, 91}},
     {IDC_PASSWORD_PAGE_CONFIRM_LABEL, {50, 124, 179, 139}},
-    {IDC_PASSWORD_PAGE_PASSWORD, {188, 69, 376, 97}},
-    {IDC_PASSWORD_PAGE_CONFIRM, {188, 117, 376, 145}},
+    {IDC_PASSWORD_PAGE_PASSWORD, {188, 69, 376, 97}, 0, L"Password"},
+    {IDC_PASSWORD_PAGE_CONFIRM, {188, 117, 376, 145}, 0, L"Confirm Password"},
 };
 constexpr int kLabelFontHeight = 15;
 }  // namespace
@@ -28,6 +28,7 @@ void CUserNamePage::LayoutControls() {
   SetUpLabel(passwordLabel_, IDC_PASSWORD_PAGE_PASSWORD_LABEL, kLabelFontHeight, Tr(L"Password"));
   SetUpLabel(confirmLabel_, IDC_PASSWORD_PAGE_CONFIRM_LABEL, kLabelFontHeight, Tr(L"Confirm Password"));
   UseEditFont({IDC_PASSWORD_PAGE_PASSWORD, IDC_PASSWORD_PAGE_CONFIRM});
+  NameControls(GetSafeHwnd(), kLayout);
 }
 
 void CUserNamePage::ResetFields() const {

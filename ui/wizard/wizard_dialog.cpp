@@ -31,24 +31,24 @@ constexpr NavigationButton kNavigation[] = {{IDC_WIZARD_SKIP, L"Skip"},
                                             {IDC_WIZARD_EXIT, L"Exit"}};
 
 constexpr ControlPlacement kLayout[] = {
-    {IDC_WIZARD_CLOSE, {724, 13, 749, 38}},
-    {IDC_WIZARD_LOGO, {26, 19, 126, 119}},
+    {IDC_WIZARD_CLOSE, {724, 13, 749, 38}, 12},
+    {IDC_WIZARD_LOGO, {26, 19, 126, 119}, 0, L"Wizard"},
     {IDC_WIZARD_TITLE, {148, 57, 250, 86}},
     {IDC_WIZARD_PAGE_NAME, {251, 60, 450, 83}},
     {IDC_WIZARD_PAGE_AREA, {135, 183, 668, 415}},
-    {IDC_WIZARD_STEP_PASSWORD, {171, 113, 255, 160}},
-    {IDC_WIZARD_STEP_DEVICE_INFO, {255, 113, 339, 160}},
-    {IDC_WIZARD_STEP_TIME_ZONE, {339, 113, 423, 160}},
-    {IDC_WIZARD_STEP_NETWORK, {423, 113, 507, 160}},
-    {IDC_WIZARD_STEP_RAID, {507, 113, 591, 160}},
+    {IDC_WIZARD_STEP_PASSWORD, {171, 113, 255, 160}, 1},
+    {IDC_WIZARD_STEP_DEVICE_INFO, {255, 113, 339, 160}, 2},
+    {IDC_WIZARD_STEP_TIME_ZONE, {339, 113, 423, 160}, 3},
+    {IDC_WIZARD_STEP_NETWORK, {423, 113, 507, 160}, 4},
+    {IDC_WIZARD_STEP_RAID, {507, 113, 591, 160}, 5},
     // The last marker draws no line to a next one: its caption may run on to the rule's end, where
     // "DriveMapping" fits whole.
-    {IDC_WIZARD_STEP_DRIVE_MAPPING, {591, 113, 695, 160}},
-    {IDC_WIZARD_SKIP, {152, 435, 262, 469}},
-    {IDC_WIZARD_PREVIOUS, {272, 435, 382, 469}},
-    {IDC_WIZARD_NEXT, {392, 435, 502, 469}},
-    {IDC_WIZARD_FINISH, {392, 435, 502, 469}},
-    {IDC_WIZARD_EXIT, {512, 435, 622, 469}},
+    {IDC_WIZARD_STEP_DRIVE_MAPPING, {591, 113, 695, 160}, 6},
+    {IDC_WIZARD_SKIP, {152, 435, 262, 469}, 7},
+    {IDC_WIZARD_PREVIOUS, {272, 435, 382, 469}, 8},
+    {IDC_WIZARD_NEXT, {392, 435, 502, 469}, 9},
+    {IDC_WIZARD_FINISH, {392, 435, 502, 469}, 10},
+    {IDC_WIZARD_EXIT, {512, 435, 622, 469}, 11},
 };
 constexpr int kTitleFontHeight = 34;
 constexpr int kPageNameFontHeight = 18;
@@ -346,7 +346,16 @@ void CWizardDialogBase::ReleasePages() {
   }
 }
 
+void CWizardDialogBase::OnOK() {
+  if (!PressButton(IDC_WIZARD_NEXT)) PressButton(IDC_WIZARD_FINISH);
+}
+
 LRESULT CWizardDialogBase::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CLOSE) {
+    // The main window closes the wizard this way (idle logout, device gone): without a question.
+    EndDialog(IDCANCEL);
+    return 0;
+  }
   if (message == WM_DESTROY) {
     ReleasePages();
     if (OpenDialogWindow == GetSafeHwnd()) OpenDialogWindow = nullptr;
@@ -383,7 +392,8 @@ BOOL CWizardDialog::OnInitDialog() {
   ::ShowWindow(GetDlgItem(IDC_WIZARD_PAGE_AREA), SW_HIDE);
   ActivateFirstPage();
   CenterWindow();
-  return TRUE;
+  // The page has put the focus on its first field.
+  return FALSE;
 }
 
 void CWizardDialog::SetUpControls() {
@@ -400,6 +410,8 @@ void CWizardDialog::SetUpControls() {
   close_.LoadImages(IDB_CLOSE_NORMAL, IDB_CLOSE_HOVER, IDB_CLOSE_PRESSED);
   close_.SetDrawText(false);
   close_.SetToolTipText(Tr(L"Close"));
+  close_.SetWindowText(Tr(L"Close"));
+  NameControls(GetSafeHwnd(), kLayout);
   for (int step = 0; step < kStepCount; ++step) {
     CProcessButton& marker = steps_[static_cast<size_t>(step)];
     marker.SubclassDlgItem(kStepIds[step], GetSafeHwnd());
@@ -426,6 +438,15 @@ void CWizardDialog::EnableStepMarkers() {
 bool CWizardDialog::SetActivePage(CWizardPage* page) {
   if (!CWizardDialogBase::SetActivePage(page)) return false;
   pageName_.SetText(page->PageName());
+  SetWindowText(Tr(L"Wizard") + L" - " + page->PageName());
+  // In the reading order the page's fields come after the step markers and before the buttons
+  // below them; the work starts at its first field.
+  ::SetWindowPos(page->GetSafeHwnd(), GetDlgItem(IDC_WIZARD_STEP_DRIVE_MAPPING), 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (HWND first = ::GetNextDlgTabItem(page->GetSafeHwnd(), nullptr, FALSE);
+      first && ::IsChild(page->GetSafeHwnd(), first)) {
+    SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
+  }
   const auto states = StepStates(StepOfPageName(page->PageName()));
   for (int step = 0; step < kStepCount; ++step) {
     CProcessButton& marker = steps_[static_cast<size_t>(step)];

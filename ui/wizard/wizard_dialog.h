@@ -46,6 +46,9 @@ class CWizardDialogBase : public CNetworkWindow<CGdipDialog> {
   void OnTimer(UINT_PTR id) override;
   void OnCgiDone(int cmdIndex, bool succeeded) override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // Enter is Next, or Finish on the last page; Escape is Exit with its question.
+  void OnOK() override;
+  void OnCancel() override { OnExit(); }
 
   void ActivateFirstPage();
   void OnNext();

@@ -98,6 +98,27 @@ TEST(FolderLayout, CellsRowsAndTheScrollRange) {
   EXPECT_EQ(FolderScrollMax(0), 0);
 }
 
+TEST(FolderLayout, KeysStepFoldersAndRowsWithinTheListAndScrollTheChoiceIntoView) {
+  EXPECT_EQ(FolderAfterKey(-1, 0, FolderKey::kRight), -1);
+  EXPECT_EQ(FolderAfterKey(-1, 6, FolderKey::kDown), 0);  // the first key chooses the first folder
+  EXPECT_EQ(FolderAfterKey(0, 6, FolderKey::kLeft), 0);
+  EXPECT_EQ(FolderAfterKey(3, 6, FolderKey::kRight), 4);  // on to the next row
+  EXPECT_EQ(FolderAfterKey(5, 6, FolderKey::kRight), 5);
+  EXPECT_EQ(FolderAfterKey(1, 6, FolderKey::kDown), 5);
+  EXPECT_EQ(FolderAfterKey(3, 6, FolderKey::kDown), 5);  // a short last row: its last folder
+  EXPECT_EQ(FolderAfterKey(5, 6, FolderKey::kDown), 5);
+  EXPECT_EQ(FolderAfterKey(5, 6, FolderKey::kUp), 1);
+  EXPECT_EQ(FolderAfterKey(2, 6, FolderKey::kUp), 2);
+  EXPECT_EQ(FolderAfterKey(2, 6, FolderKey::kEnd), 5);
+  EXPECT_EQ(FolderAfterKey(9, 6, FolderKey::kHome), 0);  // a stale choice starts afresh
+
+  EXPECT_EQ(FolderScrollToShow(0, 12, 120), 0);
+  EXPECT_EQ(FolderScrollToShow(4, 12, 0), 83);   // the second row's bottom at the panel's bottom
+  EXPECT_EQ(FolderScrollToShow(4, 12, 200), 130);
+  EXPECT_EQ(FolderScrollToShow(11, 12, 0), 213);  // the last row whole, short of the scroll range's end
+  EXPECT_EQ(FolderScrollToShow(1, 2, 0), 0);
+}
+
 TEST(FolderLayout, LongNamesAreShortened) {
   EXPECT_EQ(FolderDisplayText(u"ThirteenChars"), u"ThirteenChars");
   EXPECT_EQ(FolderDisplayText(u"FourteenChars!"), u"FourteenC....");

@@ -241,6 +241,27 @@ TEST_F(WizardFrame, ExitAndCloseAskEveryCreatedPageAndTheFirstNoStops) {
   EXPECT_FALSE(pages[0].IsCreated());
 }
 
+TEST_F(WizardFrame, EnterIsNextOrFinishEscapeIsExitAndTheMainWindowClosesWithoutAQuestion) {
+  // The dialog manager turns Enter and Escape into IDOK and IDCANCEL.
+  Press(IDOK);
+  EXPECT_EQ(door.Count(DoorCall::kChangePassword), 1);
+  Answer(DoorCall::kChangePassword, true);
+  EXPECT_EQ(Active(), &pages[1]);
+  EXPECT_EQ(GetFocus(), pages[1].GetDlgItem(IDC_DEVICE_PAGE_WORKGROUP));  // the page's first field
+  Press(IDC_WIZARD_STEP_TIME_ZONE);
+  Press(IDOK);  // the last page: Finish
+  EXPECT_EQ(frame->GetSafeHwnd(), nullptr);
+
+  Open(3, true);
+  pages[0].mayCancel = false;
+  Press(IDCANCEL);
+  EXPECT_EQ(pages[0].cancelQuestions, 1);
+  ASSERT_NE(frame->GetSafeHwnd(), nullptr);
+  frame->SendMessage(WM_CLOSE);
+  EXPECT_EQ(pages[0].cancelQuestions, 1);
+  EXPECT_EQ(frame->GetSafeHwnd(), nullptr);
+}
+
 TEST_F(WizardFrame, FinishEndsTheWizard) {
   Press(IDC_WIZARD_STEP_TIME_ZONE);
   Press(IDC_WIZARD_FINISH);

@@ -171,7 +171,7 @@ TEST_F(MainWindowTest, TheDialogsAndTheWizardPageNameEveryVisibleControl) {
 
   CWizardDialog wizard(window.GetSafeHwnd(), true);
   CUserNamePage page;
-  wizard.AddPage(&page, L"Password", IDD_WIZARD_PASSWORD, 0);
+  wizard.AddPage(&page, L"Password", IDD_WIZARD_PASSWORD);
   ASSERT_TRUE(wizard.Create());
   wizard.ShowWindow(SW_SHOWNOACTIVATE);
   EXPECT_EQ(WindowName(wizard.GetSafeHwnd()), L"Wizard - Password");

@@ -155,7 +155,7 @@ TEST_F(MainWindowTest, ARememberedLoginIsOfferedOnlyToTheDeviceItWasMadeWith) {
   EXPECT_EQ(other.password, L"");
   EXPECT_FALSE(other.remembered);
   ConnectAs(L"bob", L"guess", false);
-  EXPECT_EQ(door.Last(DoorCall::kCheckLogin).device, 1);
+  EXPECT_EQ(door.Last(DoorCall::kCheckLogin).device.address, "192.0.2.11");
   EXPECT_EQ(Setting(L"NAS-01", kUserNameKey), L"alice");
 
   SelectDevice(window, 0);

@@ -205,7 +205,7 @@ TEST(WizardPhotos, TheVolumePageAndTheFormatProgress) {
 
   // A format that stopped at 40 % with an error: its disks handed back, the run failed.
   CModalAnswerer answerer;  // takes the box that says "format error."
-  CProcessDialog failed(plan.plan->First(), frame.GetSafeHwnd(), 0);
+  CProcessDialog failed(plan.plan->First(), frame.GetSafeHwnd(), ChosenDevice{});
   ASSERT_TRUE(failed.Create());
   failed.ShowWindow(SW_SHOW);
   failed.SendMessage(WM_DISK_STEP_DONE, 1, kStopWebFileManager);

@@ -117,6 +117,9 @@ std::string RecordJson(const Record& record) {
 
 std::string RecordsJson(const std::vector<Record>& records) {
   std::string json = "[";
-  for (std::size_t i = 0; i < records.size(); ++i) json += (i > 0 ? "," : "") + RecordJson(records[i]);
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    if (i > 0) json += ",";
+    json += RecordJson(records[i]);
+  }
   return json + "]";
 }

@@ -125,9 +125,9 @@ void CGdipIpAddrCtl::LeaveByTab(bool backwards) const {
 
 void CGdipIpAddrCtl::PressDefaultButton() const {
   HWND dialog = GetParent();
+  // As the dialog manager does for Enter: the default button, or the dialog's OK where it has none.
   LRESULT answer = ::SendMessageW(dialog, DM_GETDEFID, 0, 0);
-  if (HIWORD(answer) != DC_HASDEFID) return;
-  WORD id = LOWORD(answer);
+  const WORD id = HIWORD(answer) == DC_HASDEFID ? LOWORD(answer) : IDOK;
   ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
 }
 

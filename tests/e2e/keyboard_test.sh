@@ -17,6 +17,7 @@ tab_to() { # id tries
 
 logged_in_from_the_keyboard() {
   drive <<SCRIPT >/dev/null || return 1
+$SEARCH_ENDED
 await HomeNAS selected IDC_DEVICE_LIST
 await yes focused IDC_DEVICE_LIST
 keys TAB
@@ -74,10 +75,10 @@ a_second_start_brings_the_window_back_and_ends() {
   echo "the second start ended after $((SECONDS - started)) s"
   local front=no
   for _ in $(seq 5); do
-    front=$(drive <<<'await yes foreground' 2>>"$TESTLAN_TMP/second.log") && [ "$front" = yes ] && break
+    front=$(drive <<<'foreground' 2>>"$TESTLAN_TMP/second.log") && [ "$front" = yes ] && break
     sleep 1
   done
-  expect_eq "the running window in front" yes "$front"
+  expect_eq "the running window in front" yes "$front" || { cat "$TESTLAN_TMP/second.log" >&2; return 1; }
 }
 
 alt_f4_ends_the_program() {

@@ -488,7 +488,6 @@ void CTamselDlg::OnSearchFinished() {
   std::wstring remembered;
   ReadSetting(kServNameSetting.section, kServNameSetting.key, remembered);
   const int userChoice = userChoseDevice_ ? deviceList_.GetCurSel() : -1;
-  searchProgress_.Stop();
   SetControlState(kLoggedOut);
   HidePopup();
 
@@ -511,6 +510,8 @@ void CTamselDlg::OnSearchFinished() {
   if (GetActiveWindow() == GetSafeHwnd()) FocusWhereWorkStarts();
   if (CFolderListCtrl* shares = popup_.ShareList()) shares->ClearFolders();
   ExplainSearchOutcome(devices);
+  // The bar goes last: once it is gone the list, its selection and the controls are final.
+  searchProgress_.Stop();
 }
 
 void CTamselDlg::StartVolumeStatus() {

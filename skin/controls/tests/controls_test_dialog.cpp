@@ -41,13 +41,12 @@ BOOL CControlsTestDialog::OnInitDialog() {
   progress.SubclassDlgItem(kProgress, GetSafeHwnd());
   text.SubclassDlgItem(kText, GetSafeHwnd());
   picture.SubclassDlgItem(kPicture, GetSafeHwnd());
-  SendMessage(DM_SETDEFID, kOk);
   SetBackgroundImage(kLargeRedBlue);
   return FALSE;
 }
 
 bool CControlsTestDialog::OnCommand(WORD id, WORD code, HWND control) {
-  if (id == IDCANCEL || (control && code == BN_CLICKED)) {
+  if (id == IDOK || id == IDCANCEL || (control && code == BN_CLICKED)) {
     commands_.push_back(id);
     return true;
   }

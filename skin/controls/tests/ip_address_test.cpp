@@ -146,7 +146,7 @@ TEST_F(AddressField, TabEnterAndEscapeReachTheDialog) {
   Type(L"\t");
   EXPECT_EQ(GetFocus(), Field(0, kLooseAddress));  // the next tab stop takes the focus to its first field
   Type(L"\r");
-  EXPECT_EQ(dialog.Commands(kOk), 1);  // the default button
+  EXPECT_EQ(dialog.Commands(IDOK), 1);  // the dialog's OK: dialogs have no other default button
   Key(VK_ESCAPE);
   EXPECT_EQ(dialog.Commands(IDCANCEL), 1);
   EXPECT_TRUE(IsWindow(dialog.GetDlgItem(kLooseAddress)));

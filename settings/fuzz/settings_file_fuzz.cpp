@@ -11,6 +11,7 @@
 #include "fuzz/fuzz_input.h"
 #include "i18n/current_language.h"
 #include "settings/base64.h"
+#include "settings/fuzz/offered_timeouts.h"
 #include "settings/login_out_time.h"
 #include "settings/setting_names.h"
 
@@ -71,12 +72,6 @@ std::string Narrow(const Text& text) {
   return bytes;
 }
 
-bool Offered(std::uint32_t ms) {
-  for (const std::uint32_t minutes : {0u, 1u, 3u, 5u, 15u, 30u, 60u})
-    if (ms == minutes * 60000u) return true;
-  return false;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -93,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzRequire(!named || Translate(u"select") != nullptr, "a language without texts");
 
   const Text* time = Value(sections, kLoginOutTimeSetting.section, kLoginOutTimeSetting.key);
-  FuzzRequire(Offered(InactivityTimeoutFromSetting(time ? *time : Text())),
+  FuzzRequire(OfferedTimeout(InactivityTimeoutFromSetting(time ? *time : Text())),
               "a logout time that is not offered");
 
   // The remembered device and every device section's login.

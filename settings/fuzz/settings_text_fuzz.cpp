@@ -5,6 +5,7 @@
 
 #include "fuzz/fuzz_input.h"
 #include "settings/base64.h"
+#include "settings/fuzz/offered_timeouts.h"
 #include "settings/login_out_time.h"
 
 namespace {
@@ -21,12 +22,6 @@ void CheckBase64(std::string_view text, std::string_view alphabet) {
   FuzzRequire(alphabet.size() != 64 || encoded.size() == (text.size() + 2) / 3 * 4,
               "encoded length");
   FuzzRequire(!back || *back == text, "encoded text decodes to other bytes");
-}
-
-bool OfferedTimeout(std::uint32_t ms) {
-  for (const std::uint32_t minutes : {0u, 1u, 3u, 5u, 15u, 30u, 60u})
-    if (ms == minutes * 60000u) return true;
-  return false;
 }
 
 }  // namespace

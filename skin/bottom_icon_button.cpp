@@ -9,5 +9,6 @@ constexpr int kTextHeight = 16;
 void CBottomIconButton::DrawFace(HDC dc, const RECT& client, UINT itemState) {
   if (!DrawsText()) return;
   COLORREF colour = (itemState & ODS_DISABLED) ? kSkinDisabledGrey : IsHovered() ? kSkinWhite : kSkinDimGrey;
-  DrawSkinText(dc, GetWindowText(), client, DT_CENTER | DT_SINGLELINE, kTextHeight, FW_THIN, colour);
+  DrawSkinText(dc, WindowDpi(GetSafeHwnd()), GetWindowText(), client, DT_CENTER | DT_SINGLELINE, kTextHeight, FW_THIN,
+               colour);
 }

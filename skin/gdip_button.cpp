@@ -149,5 +149,5 @@ void CGdipButton::DrawButtonText(HDC dc, UINT itemState) {
     if (normalImage_.IsLoaded()) rect.left = normalImage_.Width() + kTextGap;
     format = DT_SINGLELINE | DT_WORDBREAK | DT_EDITCONTROL;
   }
-  DrawSkinText(dc, GetWindowText(), rect, format, kTextHeight, FW_THIN, colour);
+  DrawSkinText(dc, WindowDpi(GetSafeHwnd()), GetWindowText(), rect, format, kTextHeight, FW_THIN, colour);
 }

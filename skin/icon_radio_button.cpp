@@ -61,8 +61,8 @@ void CIconRadioButton::DrawFace(HDC dc, const RECT& client, UINT itemState) {
 
   COLORREF colour = disabled ? kSkinDisabledGrey : kSkinWhite;
   RECT title = {kTextX, 0, client.right, height};
-  DrawSkinText(dc, title_, title, DT_SINGLELINE, kTitleHeight, FW_THIN, colour);
+  DrawSkinText(dc, WindowDpi(GetSafeHwnd()), title_, title, DT_SINGLELINE, kTitleHeight, FW_THIN, colour);
   RECT description = {kTextX, kTitleHeight, client.right, height};
-  DrawSkinText(dc, description_, description, DT_WORDBREAK | DT_EDITCONTROL, kDescriptionHeight, FW_THIN,
-               colour);
+  DrawSkinText(dc, WindowDpi(GetSafeHwnd()), description_, description, DT_WORDBREAK | DT_EDITCONTROL,
+               kDescriptionHeight, FW_THIN, colour);
 }

@@ -55,5 +55,6 @@ void CProcessButton::DrawFace(HDC dc, const RECT& client, UINT itemState) {
     if (state_ == kDone) colour = kSkinWhite;
   }
   RECT rect = {kTextX, 0, client.right, kTextBottom};
-  DrawSkinText(dc, GetWindowText(), rect, DT_SINGLELINE | DT_BOTTOM, kTextHeight, FW_THIN, colour);
+  DrawSkinText(dc, WindowDpi(GetSafeHwnd()), GetWindowText(), rect, DT_SINGLELINE | DT_BOTTOM, kTextHeight, FW_THIN,
+               colour);
 }

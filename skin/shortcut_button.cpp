@@ -95,11 +95,11 @@ void CShortCutButton::DrawFace(HDC dc, const RECT& client, UINT itemState) {
   // Measured first, so that the caption sits in the middle of the button's height.
   RECT measured = {kTextX, 0, width, height};
   {
-    FontHandle font = CreateSkinFont(fontHeight, weight);
+    FontHandle font = CreateSkinFont(WindowDpi(GetSafeHwnd()), fontHeight, weight);
     SelectGuard selected(dc, font.Get());
     ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured, DT_CALCRECT | DT_SINGLELINE);
   }
   int textHeight = RectHeight(measured);
   RECT rect = {kTextX, (height - textHeight) / 2, width, (height - textHeight) / 2 + textHeight};
-  DrawSkinText(dc, text, rect, DT_SINGLELINE, fontHeight, weight, colour);
+  DrawSkinText(dc, WindowDpi(GetSafeHwnd()), text, rect, DT_SINGLELINE, fontHeight, weight, colour);
 }

@@ -62,15 +62,14 @@ const wchar_t* SkinFontFace() {
   return face;
 }
 
-FontHandle CreateSkinFont(int height, int weight) {
-  return FontHandle(CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS,
-                                SkinFontFace()));
+FontHandle CreateSkinFont(UINT dpi, int height, int weight) {
+  return FontHandle(CreateFontW(ScaleToDpi(height, dpi), 0, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS, SkinFontFace()));
 }
 
-void DrawSkinText(HDC dc, std::wstring_view text, RECT rect, UINT format, int height, int weight,
+void DrawSkinText(HDC dc, UINT dpi, std::wstring_view text, RECT rect, UINT format, int height, int weight,
                   COLORREF colour) {
-  FontHandle font = CreateSkinFont(height, weight);
+  FontHandle font = CreateSkinFont(dpi, height, weight);
   SelectGuard selected(dc, font.Get());
   CDC(dc).DrawText(text, rect, format | DT_NOPREFIX, colour);
 }

@@ -5,8 +5,9 @@
 #include <string_view>
 
 #include "base/messages.h"
-#include "skin/gdiplus_bitmap.h"
+#include "framework/dpi.h"
 #include "framework/gdi.h"
+#include "skin/gdiplus_bitmap.h"
 
 // Colours of the skin (COLORREF, 0x00BBGGRR).
 inline constexpr COLORREF kSkinWhite = 0xFFFFFF;
@@ -34,13 +35,33 @@ void DrawSkinImagePart(HDC dc, const CGdiPlusBitmap& image, int x, int y, int wi
 // The face of the skin's texts: "Decker" where it is installed, else Tahoma, which every Windows
 // and Wine has and which links to the system's CJK fonts for Chinese texts.
 const wchar_t* SkinFontFace();
-// A font of the skin: the face above, pitch-and-family 32 (FF_SWISS), character set 0.
-FontHandle CreateSkinFont(int height, int weight = FW_THIN);
+// A font of the skin at `dpi`: the face above, pitch-and-family 32 (FF_SWISS), character set 0;
+// `height` is the height at 96 DPI.
+FontHandle CreateSkinFont(UINT dpi, int height, int weight = FW_THIN);
 
-// Draws `text` in a skin font of `height` and `weight`, transparent, in `colour`. The text is drawn
-// as it is: the skin has no keyboard mnemonics, so an "&" (in a device or share name) is a
-// character like any other.
-void DrawSkinText(HDC dc, std::wstring_view text, RECT rect, UINT format, int height, int weight,
+// One skin font a control keeps, made again when its window's DPI changes.
+class SkinFontCache {
+ public:
+  SkinFontCache(int height, int weight = FW_THIN) : height_(height), weight_(weight) {}
+  HFONT For(UINT dpi) {
+    if (!font_ || dpi != dpi_) {
+      font_ = CreateSkinFont(dpi, height_, weight_);
+      dpi_ = dpi;
+    }
+    return font_.Get();
+  }
+
+ private:
+  int height_;
+  int weight_;
+  UINT dpi_ = 0;
+  FontHandle font_;
+};
+
+// Draws `text` in a skin font of `height` (at 96 DPI) and `weight` at `dpi`, transparent, in `colour`. The text is
+// drawn as it is: the skin has no keyboard mnemonics, so an "&" (in a device or share name) is a character like any
+// other.
+void DrawSkinText(HDC dc, UINT dpi, std::wstring_view text, RECT rect, UINT format, int height, int weight,
                   COLORREF colour);
 
 // The control side of the background protocol: asks the parent of `control` to paint what lies

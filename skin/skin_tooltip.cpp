@@ -11,7 +11,7 @@ constexpr COLORREF kTipOutline = 0xC8C8C8;
 bool CSkinToolTip::Create(HWND owner) {
   if (!CToolTipCtrl::Create(owner)) return false;
   // The tooltip measures its window with its own font: give it the one the tip is painted in.
-  font_ = CreateSkinFont(kTipFontHeight);
+  font_ = CreateSkinFont(WindowDpi(GetSafeHwnd()), kTipFontHeight);
   SetFont(font_.Get(), false);
   return true;
 }
@@ -42,6 +42,6 @@ void CSkinToolTip::Paint(HDC target) {
     SelectGuard pen(dc, outline.Get());
     Rectangle(dc, client.left, client.top, client.right, client.bottom);
   }
-  DrawSkinText(dc, GetFirstToolText(), client, DT_CENTER | DT_VCENTER | DT_SINGLELINE, kTipFontHeight,
-               FW_THIN, textColour);
+  DrawSkinText(dc, WindowDpi(GetSafeHwnd()), GetFirstToolText(), client, DT_CENTER | DT_VCENTER | DT_SINGLELINE,
+               kTipFontHeight, FW_THIN, textColour);
 }

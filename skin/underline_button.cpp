@@ -26,5 +26,6 @@ void CUnderLineButton::DrawFace(HDC dc, const RECT& client, UINT itemState) {
   if (!DrawsText()) return;
   COLORREF colour = (itemState & ODS_DISABLED) ? kSkinDisabledGrey : selected_ ? kSkinHighlight : kSkinWhite;
   RECT rect = {selected_ ? kSelectedTextX : kTextX, 0, client.right, client.bottom - kTextLift};
-  DrawSkinText(dc, GetWindowText(), rect, DT_SINGLELINE | DT_BOTTOM, kTextHeight, FW_THIN, colour);
+  DrawSkinText(dc, WindowDpi(GetSafeHwnd()), GetWindowText(), rect, DT_SINGLELINE | DT_BOTTOM, kTextHeight, FW_THIN,
+               colour);
 }

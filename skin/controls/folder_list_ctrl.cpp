@@ -179,7 +179,7 @@ void CFolderListCtrl::Paint(HDC target) {
   rows.DetachTarget();
   HDC dc = rows.GetSafeHdc();
   ::BitBlt(dc, 0, scrollY_, width, RectHeight(client), background.GetSafeHdc(), 0, 0, SRCCOPY);
-  FontHandle font = CreateSkinFont(kNameFontHeight);
+  FontHandle font = CreateSkinFont(WindowDpi(GetSafeHwnd()), kNameFontHeight);
   for (size_t index = 0; index < items_.size(); ++index) {
     const CellRect& cell = items_[index].cell;
     if (static_cast<int>(index) == selected_) {

@@ -18,7 +18,7 @@ constexpr int kTextInset = 6;
 constexpr int kDropButtonWidth = 32;
 }  // namespace
 
-CGdipComboBox::CGdipComboBox() : font_(CreateSkinFont(kFontHeight)) {}
+CGdipComboBox::CGdipComboBox() : font_(kFontHeight) {}
 
 bool CGdipComboBox::LoadFaceImage(UINT id) {
   bool loaded = face_.Load(id);
@@ -104,7 +104,7 @@ void CGdipComboBox::Paint(HDC target) {
   }
   int selection = GetCurSel();
   if (selection < 0) return;
-  SelectGuard font(dc, font_.Get());
+  SelectGuard font(dc, font_.For(WindowDpi(GetSafeHwnd())));
   DrawItemTexts(dc, text, selection, colour, colour == kTextColour ? kDetailColour : colour);
 }
 
@@ -123,7 +123,7 @@ void CGdipComboBox::DrawListItem(const DRAWITEMSTRUCT& item) const {
     RECT text = item.rcItem;
     text.left += kTextInset;
     text.right -= kTextInset;
-    SelectGuard font(item.hDC, font_.Get());
+    SelectGuard font(item.hDC, font_.For(WindowDpi(GetSafeHwnd())));
     const COLORREF colour = selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : kTextColour;
     DrawItemTexts(item.hDC, text, static_cast<int>(item.itemID), colour, selected ? colour : kDetailColour);
   }

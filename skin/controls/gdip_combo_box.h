@@ -6,10 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "skin/controls/skinned_window.h"
-#include "skin/gdiplus_bitmap.h"
 #include "framework/controls.h"
 #include "framework/gdi.h"
+#include "skin/controls/skinned_window.h"
+#include "skin/gdiplus_bitmap.h"
+#include "skin/skin_draw.h"
 
 class CGdipComboBox : public CSkinnedWindow<CComboBox> {
  public:
@@ -39,6 +40,6 @@ class CGdipComboBox : public CSkinnedWindow<CComboBox> {
   std::vector<std::wstring> details_;  // by item index
 
   CGdiPlusBitmapResource face_;
-  FontHandle font_;
+  mutable SkinFontCache font_;
   UINT lastItemState_ = 0;
 };

@@ -63,8 +63,8 @@ void CGdipHeaderCtrl::Paint(HDC target) {
     bool sortArrow = (item.fmt & (HDF_SORTUP | HDF_SORTDOWN)) != 0;
     rect.left += kTextInset;
     rect.right -= sortArrow ? kSortArrowRoom : kTextInset;
-    DrawSkinText(dc, title, rect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | Alignment(item.fmt), kFontHeight,
-                 FW_BOLD, kSkinWhite);
+    DrawSkinText(dc, WindowDpi(GetSafeHwnd()), title, rect,
+                 DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | Alignment(item.fmt), kFontHeight, FW_BOLD, kSkinWhite);
   }
   CDC(dc).FillSolidRect(RECT{client.left, client.bottom - kLineHeight, client.right, client.bottom}, kSkinWhite);
 }

@@ -141,8 +141,9 @@ void CGdipListCtrl::DrawCell(HDC dc, int row, int column, const RECT& rect, bool
   format.mask = LVCF_FMT;
   SendMessage(LVM_GETCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&format));
   RECT area{rect.left + kCellTextInset, rect.top, rect.right - kCellTextInset, rect.bottom};
-  DrawSkinText(dc, text, area, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX | Alignment(format.fmt),
-               look.fontHeight, FW_NORMAL, colour);
+  DrawSkinText(dc, WindowDpi(GetSafeHwnd()), text, area,
+               DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX | Alignment(format.fmt), look.fontHeight,
+               FW_NORMAL, colour);
 }
 
 void CGdipListCtrl::DrawEmptyArea(const NMCUSTOMDRAW& paint) {

@@ -28,7 +28,7 @@ bool CIPAddrEdit::Create(CGdipIpAddrCtl& owner, int index) {
     return false;
   }
   LimitText(kDigits);
-  font_ = CreateSkinFont(kFontHeight);
+  font_ = CreateSkinFont(WindowDpi(GetSafeHwnd()), kFontHeight);
   SetFont(font_.Get(), false);
   return true;
 }

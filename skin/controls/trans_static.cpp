@@ -45,8 +45,8 @@ LRESULT CTransStatic::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void CTransStatic::Paint(HDC target) {
   CControlBuffer buffer(GetSafeHwnd(), target);
-  DrawSkinText(buffer.GetSafeHdc(), GetWindowText(), buffer.Client(), format_, fontHeight_, fontWeight_,
-               colour_);
+  DrawSkinText(buffer.GetSafeHdc(), WindowDpi(GetSafeHwnd()), GetWindowText(), buffer.Client(), format_, fontHeight_,
+               fontWeight_, colour_);
 }
 
 void CTransStatic::Repaint() const {

@@ -10,7 +10,7 @@ namespace {
 // The pixels of `text` drawn white on black in a skin font.
 std::wstring Render(const std::wstring& text, PixelCanvas& canvas) {
   CDC(canvas.Dc()).FillSolidRect(RECT{0, 0, canvas.Width(), canvas.Height()}, RGB(0, 0, 0));
-  DrawSkinText(canvas.Dc(), text, RECT{0, 0, canvas.Width(), canvas.Height()}, DT_SINGLELINE, 18, FW_THIN,
+  DrawSkinText(canvas.Dc(), kBaseDpi, text, RECT{0, 0, canvas.Width(), canvas.Height()}, DT_SINGLELINE, 18, FW_THIN,
                RGB(255, 255, 255));
   std::wstring pixels;
   for (int y = 0; y < canvas.Height(); ++y) {
@@ -23,7 +23,7 @@ std::wstring Render(const std::wstring& text, PixelCanvas& canvas) {
 TEST(SkinFont, FaceIsDeckerOrTheDocumentedFallback) {
   std::wstring face = SkinFontFace();
   EXPECT_TRUE(face == L"Decker" || face == L"Tahoma") << std::string(face.begin(), face.end());
-  FontHandle font = CreateSkinFont(17);
+  FontHandle font = CreateSkinFont(kBaseDpi, 17);
   LOGFONTW described{};
   GetObjectW(font.Get(), sizeof(described), &described);
   EXPECT_EQ(described.lfHeight, 17);
@@ -49,7 +49,7 @@ TEST(SkinFont, AnAmpersandIsDrawnAsItIs) {
   PixelCanvas canvas(120, 24);
   const auto platform = [&](const std::wstring& text, UINT prefix) {
     CDC(canvas.Dc()).FillSolidRect(RECT{0, 0, canvas.Width(), canvas.Height()}, RGB(0, 0, 0));
-    FontHandle font = CreateSkinFont(18, FW_THIN);
+    FontHandle font = CreateSkinFont(kBaseDpi, 18, FW_THIN);
     SelectGuard selected(canvas.Dc(), font.Get());
     RECT rect{0, 0, canvas.Width(), canvas.Height()};
     CDC(canvas.Dc()).DrawText(text, rect, DT_SINGLELINE | prefix, RGB(255, 255, 255));

@@ -24,7 +24,8 @@ BOOL CGalleryDialog::OnInitDialog() {
 void CGalleryDialog::OnPaint(HDC dc) {
   CGdipDialog::OnPaint(dc);
   for (const Label& label : labels_) {
-    DrawSkinText(dc, label.text, label.rect, DT_SINGLELINE | DT_BOTTOM, 13, FW_THIN, kLabelColour);
+    DrawSkinText(dc, WindowDpi(GetSafeHwnd()), label.text, label.rect, DT_SINGLELINE | DT_BOTTOM, 13, FW_THIN,
+                 kLabelColour);
   }
 }
 

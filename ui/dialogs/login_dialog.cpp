@@ -87,7 +87,7 @@ void CLoginDialog::SetUpControls() {
   }
   labels_[2].SetFormat(DT_LEFT | DT_WORDBREAK);
 
-  editFont_ = CreateSkinFont(kEditFontHeight);
+  editFont_ = CreateSkinFont(WindowDpi(GetSafeHwnd()), kEditFontHeight);
   edits_[0].SubclassDlgItem(IDC_LOGIN_USER_NAME, GetSafeHwnd());
   edits_[1].SubclassDlgItem(IDC_LOGIN_PASSWORD, GetSafeHwnd());
   for (CEdit& edit : edits_) edit.SetFont(editFont_.Get());

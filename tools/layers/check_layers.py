@@ -39,7 +39,7 @@ LAYERS = [
     [("ui/main", False)],
     [("app", False), ("ctl", False)],
     [("tools/gallery", False), ("tools/dialog_view", False), ("tools/uidriver", False),
-     ("tests/e2e", False), ("installer", False), ("fuzz", True)],
+     ("tests/e2e", False), ("installer", False), ("fuzz", True), ("cmake", False)],
 ]
 TEST_PARTS = ("tests", "fuzz", "bench", "testing")
 # res/ holds plain macros that portable rules read (resource.h), but the resources themselves and

@@ -106,24 +106,28 @@ void CGdipButton::DrawFace(HDC dc, const RECT& client, UINT itemState) {
   bool disabled = (itemState & ODS_DISABLED) != 0;
   int width = RectWidth(client);
   int height = RectHeight(client);
+  const UINT dpi = WindowDpi(GetSafeHwnd());
+  const int radioMark = ScaleToDpi(kRadioMark, dpi);
+  const int checkBox = ScaleToDpi(kCheckBox, dpi);
+  const int checkMark = ScaleToDpi(kCheckMark, dpi);
   switch (Kind()) {
     case ButtonKind::kRadio:
       if (disabled) {
         DrawDisabledCached(dc, client, [&] {
-          DrawSkinImage(dc, normalImage_, 0, 0, kRadioMark, kRadioMark, kDisabledAlpha);
+          DrawSkinImage(dc, normalImage_, 0, 0, radioMark, radioMark, kDisabledAlpha);
         });
       } else {
-        DrawSkinImage(dc, IsChecked() ? pressedImage_ : normalImage_, 0, 0, kRadioMark, kRadioMark);
+        DrawSkinImage(dc, IsChecked() ? pressedImage_ : normalImage_, 0, 0, radioMark, radioMark);
       }
       break;
     case ButtonKind::kCheckBox:
       if (disabled) {
         DrawDisabledCached(dc, client, [&] {
-          DrawSkinImage(dc, normalImage_, 0, 0, kCheckBox, kCheckBox, kDisabledAlpha);
+          DrawSkinImage(dc, normalImage_, 0, 0, checkBox, checkBox, kDisabledAlpha);
         });
       } else {
-        DrawSkinImage(dc, normalImage_, 0, 0, kCheckBox, kCheckBox);
-        if (IsChecked()) DrawSkinImage(dc, pressedImage_, 0, 0, kCheckMark, kCheckMark);
+        DrawSkinImage(dc, normalImage_, 0, 0, checkBox, checkBox);
+        if (IsChecked()) DrawSkinImage(dc, pressedImage_, 0, 0, checkMark, checkMark);
       }
       break;
     case ButtonKind::kPush:
@@ -145,9 +149,10 @@ void CGdipButton::DrawButtonText(HDC dc, UINT itemState) {
   COLORREF colour = (itemState & ODS_DISABLED) ? kSkinDisabledGrey : kSkinWhite;
   RECT rect = GetClientRect();
   UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+  const UINT dpi = WindowDpi(GetSafeHwnd());
   if (Kind() != ButtonKind::kPush) {
-    if (normalImage_.IsLoaded()) rect.left = normalImage_.Width() + kTextGap;
+    if (normalImage_.IsLoaded()) rect.left = ScaleToDpi(normalImage_.Width() + kTextGap, dpi);
     format = DT_SINGLELINE | DT_WORDBREAK | DT_EDITCONTROL;
   }
-  DrawSkinText(dc, WindowDpi(GetSafeHwnd()), GetWindowText(), rect, format, kTextHeight, FW_THIN, colour);
+  DrawSkinText(dc, dpi, GetWindowText(), rect, format, kTextHeight, FW_THIN, colour);
 }

@@ -26,8 +26,9 @@ bool CGdipDialog::SetBackgroundImage(UINT id) {
   backgroundBuffer_->DetachTarget();
   HDC buffer = backgroundBuffer_->GetSafeHdc();
   CDC(buffer).FillSolidRect(client, RGB(0, 0, 0));
-  DrawSkinImage(buffer, *background_, 0, 0, std::min(background_->Width(), RectWidth(client)),
-                std::min(background_->Height(), RectHeight(client)));
+  const UINT dpi = WindowDpi(GetSafeHwnd());
+  DrawSkinImage(buffer, *background_, 0, 0, std::min(ScaleToDpi(background_->Width(), dpi), RectWidth(client)),
+                std::min(ScaleToDpi(background_->Height(), dpi), RectHeight(client)));
   return true;
 }
 

@@ -45,24 +45,28 @@ void CIconRadioButton::SetDescription(const std::wstring& text) {
 
 void CIconRadioButton::DrawFace(HDC dc, const RECT& client, UINT itemState) {
   bool disabled = (itemState & ODS_DISABLED) != 0;
-  int height = RectHeight(client);
+  const UINT dpi = WindowDpi(GetSafeHwnd());
+  const int height = RectHeight(client);
+  const int markSize = ScaleToDpi(kMarkSize, dpi);
+  const int textX = ScaleToDpi(kTextX, dpi);
   if (itemState & ODS_FOCUS) {
     DrawSkinImage(dc, focusBackground_, 0, 0, RectWidth(client), height, kFocusAlpha);
   }
-  int markY = (height - kMarkSize) / 2;
+  int markY = (height - markSize) / 2;
   if (disabled) {
     DrawDisabledCached(dc, client, [&] {
-      DrawSkinImage(dc, uncheckedMark_, 0, markY, kMarkSize, kMarkSize, kDisabledAlpha);
+      DrawSkinImage(dc, uncheckedMark_, 0, markY, markSize, markSize, kDisabledAlpha);
     });
   } else {
-    DrawSkinImage(dc, IsChecked() ? checkedMark_ : uncheckedMark_, 0, markY, kMarkSize, kMarkSize);
+    DrawSkinImage(dc, IsChecked() ? checkedMark_ : uncheckedMark_, 0, markY, markSize, markSize);
   }
-  DrawSkinImage(dc, icon_, kIconX, (height - kIconHeight) / 2, kIconWidth, kIconHeight);
+  const int iconHeight = ScaleToDpi(kIconHeight, dpi);
+  DrawSkinImage(dc, icon_, ScaleToDpi(kIconX, dpi), (height - iconHeight) / 2, ScaleToDpi(kIconWidth, dpi), iconHeight);
 
   COLORREF colour = disabled ? kSkinDisabledGrey : kSkinWhite;
-  RECT title = {kTextX, 0, client.right, height};
-  DrawSkinText(dc, WindowDpi(GetSafeHwnd()), title_, title, DT_SINGLELINE, kTitleHeight, FW_THIN, colour);
-  RECT description = {kTextX, kTitleHeight, client.right, height};
-  DrawSkinText(dc, WindowDpi(GetSafeHwnd()), description_, description, DT_WORDBREAK | DT_EDITCONTROL,
+  RECT title = {textX, 0, client.right, height};
+  DrawSkinText(dc, dpi, title_, title, DT_SINGLELINE, kTitleHeight, FW_THIN, colour);
+  RECT description = {textX, ScaleToDpi(kTitleHeight, dpi), client.right, height};
+  DrawSkinText(dc, dpi, description_, description, DT_WORDBREAK | DT_EDITCONTROL,
                kDescriptionHeight, FW_THIN, colour);
 }

@@ -45,8 +45,9 @@ void CProcessButton::DrawFace(HDC dc, const RECT& client, UINT itemState) {
   }
   const CGdiPlusBitmapResource& image =
       state_ == kDone ? images_[0] : state_ == kCurrent ? images_[1] : images_[2];
-  int width = narrow_ ? kNarrowWidth : std::min(RectWidth(client), image.Width());
-  DrawSkinImagePart(dc, image, 0, 0, width, image.Height());
+  const UINT dpi = WindowDpi(GetSafeHwnd());
+  int width = narrow_ ? kNarrowWidth : std::min(UnscaleFromDpi(RectWidth(client), dpi), image.Width());
+  DrawSkinImagePart(dc, dpi, image, 0, 0, width, image.Height());
 
   if (!DrawsText()) return;
   COLORREF colour = kSkinDisabledGrey;
@@ -54,7 +55,7 @@ void CProcessButton::DrawFace(HDC dc, const RECT& client, UINT itemState) {
     if (state_ == kCurrent) colour = kSkinHighlight;
     if (state_ == kDone) colour = kSkinWhite;
   }
-  RECT rect = {kTextX, 0, client.right, kTextBottom};
-  DrawSkinText(dc, WindowDpi(GetSafeHwnd()), GetWindowText(), rect, DT_SINGLELINE | DT_BOTTOM, kTextHeight, FW_THIN,
+  RECT rect = {ScaleToDpi(kTextX, dpi), 0, client.right, ScaleToDpi(kTextBottom, dpi)};
+  DrawSkinText(dc, dpi, GetWindowText(), rect, DT_SINGLELINE | DT_BOTTOM, kTextHeight, FW_THIN,
                colour);
 }

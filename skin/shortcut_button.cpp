@@ -67,12 +67,14 @@ void CShortCutButton::DrawFace(HDC dc, const RECT& client, UINT itemState) {
   bool pressedOrFocused = (itemState & (ODS_SELECTED | ODS_FOCUS)) != 0;
   int width = RectWidth(client);
   int height = RectHeight(client);
+  const UINT dpi = WindowDpi(GetSafeHwnd());
+  const int iconSize = ScaleToDpi(kIconSize, dpi);
   if (disabled) {
     // The icon fades with the background: with the caption grey in both looks, a full-strength
     // icon left a disabled shortcut looking like an idle one.
     DrawDisabledCached(dc, client, [&] {
       DrawSkinImage(dc, normalBackground_, 0, 0, width, height, kDisabledAlpha);
-      DrawSkinImage(dc, icon_, 0, 0, kIconSize, kIconSize, kDisabledAlpha);
+      DrawSkinImage(dc, icon_, 0, 0, iconSize, iconSize, kDisabledAlpha);
     });
   } else {
     if (pressedOrFocused || active_) {
@@ -81,7 +83,7 @@ void CShortCutButton::DrawFace(HDC dc, const RECT& client, UINT itemState) {
       DrawSkinImage(dc, IsHovered() ? hoverBackground_ : normalBackground_, 0, 0, width, height);
     }
     bool lit = (itemState & ODS_SELECTED) || IsHovered();
-    DrawSkinImage(dc, lit ? activeIcon_ : icon_, 0, 0, kIconSize, kIconSize);
+    DrawSkinImage(dc, lit ? activeIcon_ : icon_, 0, 0, iconSize, iconSize);
   }
 
   if (!DrawsText()) return;
@@ -93,13 +95,14 @@ void CShortCutButton::DrawFace(HDC dc, const RECT& client, UINT itemState) {
   COLORREF colour = disabled ? kSkinDisabledGrey : (emphasised || active_) ? kSkinHighlight : kSkinWhite;
   std::wstring text = GetWindowText();
   // Measured first, so that the caption sits in the middle of the button's height.
-  RECT measured = {kTextX, 0, width, height};
+  const int textX = ScaleToDpi(kTextX, dpi);
+  RECT measured = {textX, 0, width, height};
   {
-    FontHandle font = CreateSkinFont(WindowDpi(GetSafeHwnd()), fontHeight, weight);
+    FontHandle font = CreateSkinFont(dpi, fontHeight, weight);
     SelectGuard selected(dc, font.Get());
     ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured, DT_CALCRECT | DT_SINGLELINE);
   }
   int textHeight = RectHeight(measured);
-  RECT rect = {kTextX, (height - textHeight) / 2, width, (height - textHeight) / 2 + textHeight};
-  DrawSkinText(dc, WindowDpi(GetSafeHwnd()), text, rect, DT_SINGLELINE, fontHeight, weight, colour);
+  RECT rect = {textX, (height - textHeight) / 2, width, (height - textHeight) / 2 + textHeight};
+  DrawSkinText(dc, dpi, text, rect, DT_SINGLELINE, fontHeight, weight, colour);
 }

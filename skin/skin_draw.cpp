@@ -19,9 +19,21 @@ bool FaceInstalled(const wchar_t* face) {
   return found;
 }
 
-void DrawWithAttributes(HDC dc, const CGdiPlusBitmap& image, const Gdiplus::Rect& destination,
-                        float alpha) {
-  Gdiplus::Graphics graphics(dc);
+// Draws `source` into `destination`: directly where it is drawn at its own size and unfaded (GDI+
+// takes its direct path without attributes: the main background drew four times faster under
+// Wine), else scaled, with `alpha` multiplying its opacity. A larger form of an image (`largerForm`)
+// scaled down to a size between two forms is scaled with high quality, so that it keeps its detail.
+void DrawSource(Gdiplus::Graphics& graphics, Gdiplus::Bitmap& source, const Gdiplus::Rect& destination,
+                float alpha, bool largerForm) {
+  if (alpha >= 1.0f && static_cast<UINT>(destination.Width) == source.GetWidth() &&
+      static_cast<UINT>(destination.Height) == source.GetHeight()) {
+    graphics.DrawImage(&source, destination.X, destination.Y, destination.Width, destination.Height);
+    return;
+  }
+  if (largerForm) {
+    graphics.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
+    graphics.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHighQuality);
+  }
   Gdiplus::ImageAttributes attributes;
   // Scaling samples beyond the image's edge; mirroring there keeps the edges opaque.
   attributes.SetWrapMode(Gdiplus::WrapModeTileFlipXY);
@@ -33,28 +45,31 @@ void DrawWithAttributes(HDC dc, const CGdiPlusBitmap& image, const Gdiplus::Rect
                                     {0, 0, 0, 0, 1}}};
     attributes.SetColorMatrix(&matrix);
   }
-  graphics.DrawImage(image.Get(), destination, 0, 0, image.Width(), image.Height(), Gdiplus::UnitPixel,
-                     &attributes);
+  graphics.DrawImage(&source, destination, 0, 0, static_cast<INT>(source.GetWidth()),
+                     static_cast<INT>(source.GetHeight()), Gdiplus::UnitPixel, &attributes);
 }
 }  // namespace
 
-void DrawSkinImage(HDC dc, const CGdiPlusBitmap& image, int x, int y, int width, int height,
-                   float alpha) {
-  if (!image.IsLoaded() || width <= 0 || height <= 0) return;
-  if (alpha >= 1.0f && width == image.Width() && height == image.Height()) {
-    // Unscaled and unfaded: nothing to sample beyond the edges, and without attributes GDI+ takes
-    // its direct path (the main background drew four times faster under Wine).
-    Gdiplus::Graphics graphics(dc);
-    graphics.DrawImage(image.Get(), x, y, width, height);
-    return;
-  }
-  DrawWithAttributes(dc, image, Gdiplus::Rect(x, y, width, height), alpha);
+void DrawSkinImage(HDC dc, const CGdiPlusBitmap& image, int x, int y, int width, int height, float alpha) {
+  if (width <= 0 || height <= 0) return;
+  Gdiplus::Bitmap* source = image.SourceFor(width, height);
+  if (!source) return;
+  Gdiplus::Graphics graphics(dc);
+  DrawSource(graphics, *source, Gdiplus::Rect(x, y, width, height), alpha,
+             width > image.Width() || height > image.Height());
 }
 
-void DrawSkinImagePart(HDC dc, const CGdiPlusBitmap& image, int x, int y, int width, int height) {
-  if (!image.IsLoaded() || width <= 0 || height <= 0) return;
+void DrawSkinImagePart(HDC dc, UINT dpi, const CGdiPlusBitmap& image, int x, int y, int width, int height) {
+  if (width <= 0 || height <= 0) return;
+  // The whole image at the DPI, clipped to the part.
+  const int fullWidth = ScaleToDpi(image.Width(), dpi);
+  const int fullHeight = ScaleToDpi(image.Height(), dpi);
+  Gdiplus::Bitmap* source = image.SourceFor(fullWidth, fullHeight);
+  if (!source) return;
   Gdiplus::Graphics graphics(dc);
-  graphics.DrawImage(image.Get(), x, y, 0, 0, width, height, Gdiplus::UnitPixel);
+  graphics.SetClip(Gdiplus::Rect(x, y, ScaleToDpi(width, dpi), ScaleToDpi(height, dpi)));
+  DrawSource(graphics, *source, Gdiplus::Rect(x, y, fullWidth, fullHeight), 1.0f,
+             fullWidth > image.Width() || fullHeight > image.Height());
 }
 
 const wchar_t* SkinFontFace() {

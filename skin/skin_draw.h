@@ -25,12 +25,14 @@ bool ShowsFocusCues(HWND window);
 // The window property with which every skinned window marks itself.
 inline constexpr wchar_t kSkinnedWindowProperty[] = L"###restoreparentdc_tag###";
 
-// Draws the whole of `image` scaled into the rectangle; `alpha` below 1 multiplies its opacity.
-// Nothing is drawn for an empty holder.
+// Draws the whole of `image` scaled into the rectangle (device pixels), from the form of the image
+// made for that size (CGdiPlusBitmap::SourceFor); `alpha` below 1 multiplies its opacity. Nothing
+// is drawn for an empty holder.
 void DrawSkinImage(HDC dc, const CGdiPlusBitmap& image, int x, int y, int width, int height,
                    float alpha = 1.0f);
-// Draws the top-left `width` x `height` part of `image` unscaled at (x, y).
-void DrawSkinImagePart(HDC dc, const CGdiPlusBitmap& image, int x, int y, int width, int height);
+// Draws the top-left `width` x `height` part (pixels at 96 DPI) of `image` at its size for `dpi`,
+// at (x, y).
+void DrawSkinImagePart(HDC dc, UINT dpi, const CGdiPlusBitmap& image, int x, int y, int width, int height);
 
 // The face of the skin's texts: "Decker" where it is installed, else Tahoma, which every Windows
 // and Wine has and which links to the system's CJK fonts for Chinese texts.

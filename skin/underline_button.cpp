@@ -22,10 +22,13 @@ void CUnderLineButton::SetSelected(bool selected) {
 }
 
 void CUnderLineButton::DrawFace(HDC dc, const RECT& client, UINT itemState) {
-  DrawSkinImage(dc, line_, 0, client.bottom - 1, RectWidth(client), 1);
+  const UINT dpi = WindowDpi(GetSafeHwnd());
+  const int line = ScaleToDpi(1, dpi);
+  DrawSkinImage(dc, line_, 0, client.bottom - line, RectWidth(client), line);
   if (!DrawsText()) return;
   COLORREF colour = (itemState & ODS_DISABLED) ? kSkinDisabledGrey : selected_ ? kSkinHighlight : kSkinWhite;
-  RECT rect = {selected_ ? kSelectedTextX : kTextX, 0, client.right, client.bottom - kTextLift};
-  DrawSkinText(dc, WindowDpi(GetSafeHwnd()), GetWindowText(), rect, DT_SINGLELINE | DT_BOTTOM, kTextHeight, FW_THIN,
+  RECT rect = {ScaleToDpi(selected_ ? kSelectedTextX : kTextX, dpi), 0, client.right,
+               client.bottom - ScaleToDpi(kTextLift, dpi)};
+  DrawSkinText(dc, dpi, GetWindowText(), rect, DT_SINGLELINE | DT_BOTTOM, kTextHeight, FW_THIN,
                colour);
 }

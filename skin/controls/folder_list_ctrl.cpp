@@ -113,14 +113,15 @@ LRESULT CFolderListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
 void CFolderListCtrl::OnCreate() {
   selectionImage_.Load(kSelectionImage);
   folderImage_.Load(kFolderImage);
-  if (scrollBar_.CreateEx(0, TRACKBAR_CLASSW, L"", kScrollBarStyle, kScrollBarPlace, GetSafeHwnd(), kScrollBarId)) {
+  if (scrollBar_.CreateEx(0, TRACKBAR_CLASSW, L"", kScrollBarStyle, ScaleToDpi(kScrollBarPlace, WindowDpi(GetSafeHwnd())),
+                          GetSafeHwnd(), kScrollBarId)) {
     // An empty list has nothing to scroll: the gauge waits for the fifth folder.
     scrollBar_.ShowWindow(SW_HIDE);
   }
 }
 
 void CFolderListCtrl::PlaceScrollBar() const {
-  if (scrollBar_.GetSafeHwnd()) scrollBar_.MoveWindow(kScrollBarPlace);
+  if (scrollBar_.GetSafeHwnd()) scrollBar_.MoveWindow(ScaleToDpi(kScrollBarPlace, WindowDpi(GetSafeHwnd())));
 }
 
 bool CFolderListCtrl::OnKey(WPARAM key) {
@@ -154,7 +155,11 @@ void CFolderListCtrl::Select(int item) {
 
 int CFolderListCtrl::ItemAt(POINT point) const {
   for (size_t index = 0; index < items_.size(); ++index) {
-    if (items_[index].cell.Contains(point.x, point.y + scrollY_)) return static_cast<int>(index);
+    // Cells and the scroll offset are kept at 96 DPI; the point is the window's.
+    const UINT dpi = WindowDpi(GetSafeHwnd());
+    if (items_[index].cell.Contains(UnscaleFromDpi(point.x, dpi), UnscaleFromDpi(point.y, dpi) + scrollY_)) {
+      return static_cast<int>(index);
+    }
   }
   return -1;
 }
@@ -172,30 +177,34 @@ void CFolderListCtrl::Paint(HDC target) {
 
   // All rows on one tall bitmap with that background where the visible part is; the visible part
   // is then copied out at the scroll offset.
-  int width = std::max(0, RectWidth(client) - kScrollBarWidth);
-  int height = std::max(RectHeight(client) + scrollY_, items_.back().cell.bottom + kBottomMargin);
+  // Cells and the scroll offset are kept at 96 DPI and drawn at the window's.
+  const UINT dpi = WindowDpi(GetSafeHwnd());
+  const int scrollY = ScaleToDpi(scrollY_, dpi);
+  int width = std::max(0, RectWidth(client) - ScaleToDpi(kScrollBarWidth, dpi));
+  int height = std::max(RectHeight(client) + scrollY, ScaleToDpi(items_.back().cell.bottom + kBottomMargin, dpi));
   RECT whole{0, 0, width, height};
   CMyMemDC rows(target, &whole);
   rows.DetachTarget();
   HDC dc = rows.GetSafeHdc();
-  ::BitBlt(dc, 0, scrollY_, width, RectHeight(client), background.GetSafeHdc(), 0, 0, SRCCOPY);
-  FontHandle font = CreateSkinFont(WindowDpi(GetSafeHwnd()), kNameFontHeight);
+  ::BitBlt(dc, 0, scrollY, width, RectHeight(client), background.GetSafeHdc(), 0, 0, SRCCOPY);
+  FontHandle font = CreateSkinFont(dpi, kNameFontHeight);
+  const int cellSize = ScaleToDpi(kFolderCellSize, dpi);
+  const int iconSize = ScaleToDpi(kFolderIconSize, dpi);
+  const int inset = (cellSize - iconSize) / 2;
   for (size_t index = 0; index < items_.size(); ++index) {
-    const CellRect& cell = items_[index].cell;
+    const CellRect& at96 = items_[index].cell;
+    const RECT cell = ScaleToDpi(RECT{at96.left, at96.top, at96.right, at96.bottom}, dpi);
     if (static_cast<int>(index) == selected_) {
-      DrawSkinImage(dc, selectionImage_, cell.left, cell.top, kFolderCellSize, kFolderCellSize);
-      if (GetFocus() == GetSafeHwnd() && ShowsFocusCues(GetSafeHwnd())) {
-        DrawSkinFocusMark(dc, RECT{cell.left, cell.top, cell.right, cell.bottom});
-      }
+      DrawSkinImage(dc, selectionImage_, cell.left, cell.top, cellSize, cellSize);
+      if (GetFocus() == GetSafeHwnd() && ShowsFocusCues(GetSafeHwnd())) DrawSkinFocusMark(dc, cell);
     }
-    int inset = (kFolderCellSize - kFolderIconSize) / 2;
-    DrawSkinImage(dc, folderImage_, cell.left + inset, cell.top + inset, kFolderIconSize, kFolderIconSize);
-    RECT name{cell.left, cell.top, cell.right, cell.bottom - kNameLift};
+    DrawSkinImage(dc, folderImage_, cell.left + inset, cell.top + inset, iconSize, iconSize);
+    RECT name{cell.left, cell.top, cell.right, cell.bottom - ScaleToDpi(kNameLift, dpi)};
     SelectGuard selectedFont(dc, font.Get());
     CDC(dc).DrawText(items_[index].displayText, name, DT_CENTER | DT_BOTTOM | DT_SINGLELINE | DT_NOPREFIX,
                      kSkinWhite);
   }
-  ::BitBlt(target, 0, 0, width, RectHeight(client), dc, 0, scrollY_, SRCCOPY);
+  ::BitBlt(target, 0, 0, width, RectHeight(client), dc, 0, scrollY, SRCCOPY);
   // The rows stop short of the scroll bar; while it is hidden, the background shows there.
   if (!scrollBar_.IsWindowVisible()) {
     ::BitBlt(target, width, 0, RectWidth(client) - width, RectHeight(client), background.GetSafeHdc(), width, 0,

@@ -53,13 +53,13 @@ void CGdipComboBox::DrawItemTexts(HDC dc, RECT area, int index, COLORREF colour,
     detailArea.left = std::max<LONG>(area.left, area.right - RectWidth(measured));
     target.DrawText(detail, detailArea, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS,
                     detailColour);
-    area.right = std::max<LONG>(area.left, detailArea.left - kDetailGap);
+    area.right = std::max<LONG>(area.left, detailArea.left - ScaleToDpi(kDetailGap, WindowDpi(GetSafeHwnd())));
   }
   target.DrawText(GetLBText(index), area, DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS, colour);
 }
 
 void CGdipComboBox::OnAttached() {
-  SetItemHeight(-1, kFieldHeight);
+  SetItemHeight(-1, ScaleToDpi(kFieldHeight, WindowDpi(GetSafeHwnd())));
   CSkinnedWindow::OnAttached();
 }
 
@@ -92,11 +92,13 @@ void CGdipComboBox::Paint(HDC target) {
   HDC dc = buffer.GetSafeHdc();
   const RECT& client = buffer.Client();
   bool enabled = IsWindowEnabled();
-  DrawSkinImage(dc, face_, 0, 0, std::min(face_.Width(), RectWidth(client)),
-                std::min(face_.Height(), RectHeight(client)), enabled ? 1.0f : kDisabledAlpha);
+  const UINT dpi = WindowDpi(GetSafeHwnd());
+  DrawSkinImage(dc, face_, 0, 0, std::min(ScaleToDpi(face_.Width(), dpi), RectWidth(client)),
+                std::min(ScaleToDpi(face_.Height(), dpi), RectHeight(client)), enabled ? 1.0f : kDisabledAlpha);
 
-  RECT text{client.left + kTextInset, client.top + kTextInset, client.right - kDropButtonWidth,
-            client.bottom - kTextInset};
+  const int inset = ScaleToDpi(kTextInset, dpi);
+  RECT text{client.left + inset, client.top + inset, client.right - ScaleToDpi(kDropButtonWidth, dpi),
+            client.bottom - inset};
   COLORREF colour = kTextColour;
   if (lastItemState_ & (ODS_SELECTED | ODS_FOCUS)) {
     CDC(dc).FillSolidRect(text, GetSysColor(COLOR_HIGHLIGHT));
@@ -120,10 +122,11 @@ void CGdipComboBox::DrawListItem(const DRAWITEMSTRUCT& item) const {
       SelectGuard selectedBrush(item.hDC, brush.Get());
       Rectangle(item.hDC, item.rcItem.left, item.rcItem.top, item.rcItem.right, item.rcItem.bottom);
     }
+    const UINT dpi = WindowDpi(GetSafeHwnd());
     RECT text = item.rcItem;
-    text.left += kTextInset;
-    text.right -= kTextInset;
-    SelectGuard font(item.hDC, font_.For(WindowDpi(GetSafeHwnd())));
+    text.left += ScaleToDpi(kTextInset, dpi);
+    text.right -= ScaleToDpi(kTextInset, dpi);
+    SelectGuard font(item.hDC, font_.For(dpi));
     const COLORREF colour = selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : kTextColour;
     DrawItemTexts(item.hDC, text, static_cast<int>(item.itemID), colour, selected ? colour : kDetailColour);
   }

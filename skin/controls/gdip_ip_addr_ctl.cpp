@@ -170,12 +170,14 @@ void CGdipIpAddrCtl::Layout(int width, int height) {
     WindowDC dc(GetSafeHwnd());
     GetTextExtentPoint32W(dc.GetSafeHdc(), L".", 1, &dot);
   }
+  const UINT dpi = WindowDpi(GetSafeHwnd());
+  const int inset = ScaleToDpi(kFieldInset, dpi);
   int field = (width - 3 * dot.cx) / kFieldCount;
   int step = field + dot.cx;
   for (int index = 0; index < kFieldCount; ++index) {
-    int left = kFieldInset + index * step;
-    fields_[static_cast<size_t>(index)].MoveWindow(
-        RECT{left, kFieldTop, field - kFieldInset + index * step, height - kFieldBottomGap});
+    int left = inset + index * step;
+    fields_[static_cast<size_t>(index)].MoveWindow(RECT{left, ScaleToDpi(kFieldTop, dpi), field - inset + index * step,
+                                                        height - ScaleToDpi(kFieldBottomGap, dpi)});
   }
   for (size_t index = 0; index < dots_.size(); ++index) {
     int left = field + static_cast<int>(index) * step;
@@ -186,10 +188,12 @@ void CGdipIpAddrCtl::Layout(int width, int height) {
 void CGdipIpAddrCtl::Paint(HDC target) {
   CControlBuffer buffer(GetSafeHwnd(), target);
   HDC dc = buffer.GetSafeHdc();
-  DrawSkinImage(dc, frame_, 0, 0, frame_.Width(), frame_.Height());
+  const UINT dpi = WindowDpi(GetSafeHwnd());
+  DrawSkinImage(dc, frame_, 0, 0, ScaleToDpi(frame_.Width(), dpi), ScaleToDpi(frame_.Height(), dpi));
   COLORREF colour = GetSysColor(enabled_ ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT);
   for (const RECT& dot : dots_) {
-    RECT area{dot.left - 2, dot.top + 4, dot.right + 2, dot.bottom - 2};
+    RECT area{dot.left - ScaleToDpi(2, dpi), dot.top + ScaleToDpi(4, dpi), dot.right + ScaleToDpi(2, dpi),
+              dot.bottom - ScaleToDpi(2, dpi)};
     CDC(dc).FillSolidRect(area, GetSysColor(COLOR_WINDOW));
     CDC(dc).DrawText(L".", area, DT_CENTER | DT_VCENTER | DT_SINGLELINE, colour);
   }

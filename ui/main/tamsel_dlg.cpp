@@ -20,8 +20,6 @@
 #include "rules/login_rules.h"
 #include "ui/network/network_door.h"
 
-bool IsAdminUser = false;
-
 namespace {
 constexpr int kWidth = 900;
 constexpr int kHeight = 600;
@@ -138,7 +136,7 @@ std::vector<UINT> FirstLookImages() {
 
 // The adapters of the last search, as the portable rules take them.
 std::vector<ListedAdapter> SearchAdapters() {
-  const AdapterTable& table = Adapters();
+  const AdapterTable& table = NetworkDoor().SearchedAdapters();
   std::vector<ListedAdapter> rows;
   for (int row = 0; row < table.count; ++row) rows.push_back({table.rows[row].address, table.rows[row].mask});
   return rows;
@@ -468,9 +466,9 @@ void CTamselDlg::Refresh() {
 }
 
 void CTamselDlg::Logout() {
-  ClearLoginCredentials();
+  NetworkDoor().ClearLogin();
   StopInactivityWatch();
-  ShareList().clear();
+  Shares().clear();
   shownShares_.clear();
   if (popup_.GetSafeHwnd()) popup_.ShowVolumeView();
   SetControlState(kLoggedOut);
@@ -498,7 +496,7 @@ void CTamselDlg::OnSearchFinished() {
   std::vector<NasDeviceInfo> devices;
   std::vector<std::u16string> names;
   NasDeviceInfo device{};
-  for (int index = 0; NasDeviceList::Instance().CopyAt(index, device); ++index) {
+  for (int index = 0; NetworkDoor().Devices().CopyAt(index, device); ++index) {
     ListDevice(index, device, OffEveryAdapterSubnet(adapters, device));
     names.push_back(ToU16(deviceList_.GetLBText(index)));
     devices.push_back(device);
@@ -577,3 +575,9 @@ void CTamselDlg::OnInactivityTimeout() {
   if (OpenDialogWindow) ::SendMessageW(OpenDialogWindow, WM_CLOSE, 0, 0);
   Logout();
 }
+
+LoginCredentialsRecord& CTamselDlg::Login() { return NetworkDoor().Login(); }
+
+bool CTamselDlg::AdministratorLoggedIn() { return NetworkDoor().AdministratorLogin(); }
+
+ShareListRecord& CTamselDlg::Shares() { return NetworkDoor().Shares(); }

@@ -8,11 +8,10 @@
 
 namespace {
 
-constexpr int kSentCommands[] = {kChangePassword,    kGetWizardInfo,   kSetDeviceInfo,      kSetTimeZone,
-                                 kSetNetwork,        kGetLanInfo,      kLockSetIp,          kGetShareInfo,
-                                 kGetDiskInfo,       kStopWebFileManager, kCreateVolume,    kReadFormatState,
-                                 kRemountDisk,       kCheckRemountState, kFinishFormat,     kGetVolumeStatus,
-                                 kGetUserAccess};
+constexpr int kSentCommands[] = {
+    kChangePassword, kGetWizardInfo,     kSetDeviceInfo, kSetTimeZone,        kSetNetwork,   kGetLanInfo,
+    kLockSetIp,      kGetShareInfo,      kGetDiskInfo,   kStopWebFileManager, kCreateVolume, kReadFormatState,
+    kRemountDisk,    kCheckRemountState, kFinishFormat,  kGetVolumeStatus,    kGetUserAccess};
 
 TEST(DeviceCommands, EachSentCommandHasItsRowAndAPathUnderTheDevicesRoot) {
   for (const int index : kSentCommands) {
@@ -35,8 +34,7 @@ TEST(DeviceCommands, AnAnswerIsReadOnlyForAKindItsCommandRunsAs) {
   std::u16string access;
   const std::string mac = "00:00:00:00:00:01";
   const AnswerTargets targets{codePage, login, "", wizard, devices, mac, "192.0.2.21", shares, nullptr, access};
-  const std::string answer =
-      "HTTP/1.1 200 OK\r\n\r\n<share><item>music</item></share>";
+  const std::string answer = "HTTP/1.1 200 OK\r\n\r\n<share><item>music</item></share>";
 
   ParseAnswer(kOpShareList, kGetShareInfo, answer, targets);
   ParseAnswer(kOpCgiCommand, kGetShareInfo, answer, targets);

@@ -37,10 +37,12 @@ class RealNetworkDoor final : public INetworkDoor {
     return Launch(target, [&](CQuery& q) { return q.SendCommand(device, kGetWizardInfo, GetWizardInfoBody()); });
   }
   int SetDeviceInfo(HWND target, const ChosenDevice& device, const DeviceIdentity& identity) override {
-    return Launch(target, [&](CQuery& q) { return q.SendCommand(device, kSetDeviceInfo, SetDeviceInfoBody(identity)); });
+    return Launch(target,
+                  [&](CQuery& q) { return q.SendCommand(device, kSetDeviceInfo, SetDeviceInfoBody(identity)); });
   }
   int SetTimeZone(HWND target, const ChosenDevice& device, int timeZoneIndex) override {
-    return Launch(target, [&](CQuery& q) { return q.SendCommand(device, kSetTimeZone, SetTimeZoneBody(timeZoneIndex)); });
+    return Launch(target,
+                  [&](CQuery& q) { return q.SendCommand(device, kSetTimeZone, SetTimeZoneBody(timeZoneIndex)); });
   }
   int SetNetwork(HWND target, const ChosenDevice& device, const NetworkSettings& settings) override {
     return Launch(target, [&](CQuery& q) { return q.SendCommand(device, kSetNetwork, SetNetworkBody(settings)); });
@@ -58,7 +60,8 @@ class RealNetworkDoor final : public INetworkDoor {
     return Launch(target, [&](CQuery& q) { return q.SendCommand(device, kGetDiskInfo, GetDiskInfoBody()); });
   }
   int StopWebFileManager(HWND target, const ChosenDevice& device) override {
-    return Launch(target, [&](CQuery& q) { return q.SendCommand(device, kStopWebFileManager, StopWebFileManagerBody()); });
+    return Launch(target,
+                  [&](CQuery& q) { return q.SendCommand(device, kStopWebFileManager, StopWebFileManagerBody()); });
   }
   int CreateVolume(HWND target, const ChosenDevice& device, const VolumeRequest* plan) override {
     return Launch(target, [&](CQuery& q) { return q.SendCommand(device, kCreateVolume, CreateVolumeBody(plan)); });
@@ -70,7 +73,8 @@ class RealNetworkDoor final : public INetworkDoor {
     return Launch(target, [&](CQuery& q) { return q.SendCommand(device, kRemountDisk, RemountDiskBody()); });
   }
   int CheckRemountState(HWND target, const ChosenDevice& device) override {
-    return Launch(target, [&](CQuery& q) { return q.SendCommand(device, kCheckRemountState, CheckRemountStateBody()); });
+    return Launch(target,
+                  [&](CQuery& q) { return q.SendCommand(device, kCheckRemountState, CheckRemountStateBody()); });
   }
   int FinishFormat(HWND target, const ChosenDevice& device) override {
     return Launch(target, [&](CQuery& q) { return q.SendCommand(device, kFinishFormat, FinishFormatBody()); });
@@ -79,7 +83,9 @@ class RealNetworkDoor final : public INetworkDoor {
     return Launch(target, [&](CQuery& q) { return q.GetVolumeStatus(device, first); });
   }
   int GetUserAccess(HWND target, const ChosenDevice& device) override {
-    return Launch(target, [&](CQuery& q) { return q.SendCommand(device, kGetUserAccess, GetUserAccessBody(LoginCredentials())); });
+    return Launch(target, [&](CQuery& q) {
+      return q.SendCommand(device, kGetUserAccess, GetUserAccessBody(LoginCredentials()));
+    });
   }
 };
 

@@ -52,11 +52,11 @@ class INetworkDoor {
   // The records the answers fill stay where the network layer keeps them for the exchanges; a
   // window reads (and empties) them only here, once the result of the operation that fills them
   // arrived. The fake door of the window tests serves the same records.
-  NasDeviceList& Devices();             // SearchDevices; read by position only at that moment
+  NasDeviceList& Devices();                // SearchDevices; read by position only at that moment
   const AdapterTable& SearchedAdapters();  // the adapters the last search went out on
-  ShareListRecord& Shares();            // GetShareInfo; emptied by the caller before it asks
-  WizardInfoRecord& DeviceSettings();   // GetWizardInfo; GetLanInfo rewrites its address part
-  LoginCredentialsRecord& Login();      // the login every command is sent with
+  ShareListRecord& Shares();               // GetShareInfo; emptied by the caller before it asks
+  WizardInfoRecord& DeviceSettings();      // GetWizardInfo; GetLanInfo rewrites its address part
+  LoginCredentialsRecord& Login();         // the login every command is sent with
   void ClearLogin();
   // Whether the accepted login is the administrator's: the main window sets it at Connect.
   bool AdministratorLogin() const;

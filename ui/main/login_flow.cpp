@@ -26,7 +26,7 @@ void CTamselDlg::Connect() {
     return;
   }
   // The device as listed now; the window takes it only when the user confirms the login.
-  const auto chosen = ChooseDeviceAt(NetworkDoor().Devices(), selection);
+  const auto chosen = ChooseDeviceAt(Devices(), selection);
   userName_.clear();
   password_.clear();
   const std::wstring section = chosen ? FromDeviceText(chosen->name) : std::wstring();
@@ -67,7 +67,7 @@ void CTamselDlg::Connect() {
 void CTamselDlg::OnLoginAccepted() {
   NetworkDoor().ClearLogin();
   const ChosenDevice& device = device_;
-  const AdapterTable& adapters = NetworkDoor().SearchedAdapters();
+  const AdapterTable& adapters = SearchedAdapters();
   const bool knownAdapter = device.adapterIndex >= 0 && device.adapterIndex < adapters.count;
   const bool sameSubnet =
       knownAdapter && OnSameSubnet(adapters.rows[device.adapterIndex].address, adapters.rows[device.adapterIndex].mask,

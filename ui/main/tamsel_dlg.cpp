@@ -134,9 +134,8 @@ std::vector<UINT> FirstLookImages() {
   return images;
 }
 
-// The adapters of the last search, as the portable rules take them.
-std::vector<ListedAdapter> SearchAdapters() {
-  const AdapterTable& table = NetworkDoor().SearchedAdapters();
+// The rows of an adapter table, as the portable rules take them.
+std::vector<ListedAdapter> ListAdapters(const AdapterTable& table) {
   std::vector<ListedAdapter> rows;
   for (int row = 0; row < table.count; ++row) rows.push_back({table.rows[row].address, table.rows[row].mask});
   return rows;
@@ -432,7 +431,7 @@ void CTamselDlg::SelectWhileSearching() {
 }
 
 void CTamselDlg::ExplainSearchOutcome(const std::vector<NasDeviceInfo>& devices) {
-  const std::vector<ListedAdapter> adapters = SearchAdapters();
+  const std::vector<ListedAdapter> adapters = ListAdapters(SearchedAdapters());
   switch (ReadSearchOutcome(adapters, LastSearchTally(), devices)) {
     case SearchOutcome::kNothingHeard:
     case SearchOutcome::kAllIgnored:
@@ -492,11 +491,11 @@ void CTamselDlg::OnSearchFinished() {
   // The whole list again, as the search merged it: the entries shown early are the same ones in
   // the same order, so a choice the user made meanwhile keeps its index.
   deviceList_.ResetContent();
-  const std::vector<ListedAdapter> adapters = SearchAdapters();
+  const std::vector<ListedAdapter> adapters = ListAdapters(SearchedAdapters());
   std::vector<NasDeviceInfo> devices;
   std::vector<std::u16string> names;
   NasDeviceInfo device{};
-  for (int index = 0; NetworkDoor().Devices().CopyAt(index, device); ++index) {
+  for (int index = 0; Devices().CopyAt(index, device); ++index) {
     ListDevice(index, device, OffEveryAdapterSubnet(adapters, device));
     names.push_back(ToU16(deviceList_.GetLBText(index)));
     devices.push_back(device);
@@ -581,3 +580,7 @@ LoginCredentialsRecord& CTamselDlg::Login() { return NetworkDoor().Login(); }
 bool CTamselDlg::AdministratorLoggedIn() { return NetworkDoor().AdministratorLogin(); }
 
 ShareListRecord& CTamselDlg::Shares() { return NetworkDoor().Shares(); }
+
+NasDeviceList& CTamselDlg::Devices() { return NetworkDoor().Devices(); }
+
+const AdapterTable& CTamselDlg::SearchedAdapters() { return NetworkDoor().SearchedAdapters(); }

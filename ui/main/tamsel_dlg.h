@@ -25,6 +25,8 @@
 #include "ui/main/nas_info_dialog.h"
 #include "ui/network/network_results.h"
 
+struct AdapterTable;
+
 class CTamselDlg : public CNetworkWindow<CGdipDialog> {
  public:
   // The property that marks the program's main window, for a second start to find it.
@@ -83,6 +85,8 @@ class CTamselDlg : public CNetworkWindow<CGdipDialog> {
   static LoginCredentialsRecord& Login();
   static bool AdministratorLoggedIn();
   static ShareListRecord& Shares();
+  static NasDeviceList& Devices();
+  static const AdapterTable& SearchedAdapters();
   void SetWelcome(const std::wstring& text);
 
   // The search as the user sees it: the list filling, the progress mark, and why nothing (or

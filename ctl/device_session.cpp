@@ -138,7 +138,8 @@ std::optional<ChosenDevice> LogIn(ResultWindow& window, const DeviceLogin& login
 }
 
 std::unique_ptr<DiskInfoResult> ReadDisks(ResultWindow& window, const ChosenDevice& device) {
-  const int token = LaunchQuery(window.Handle(), [&](CQuery& q) { return q.GetDiskInfo(device); });
+  const int token =
+      LaunchQuery(window.Handle(), [&](CQuery& q) { return q.SendCommand(device, kGetDiskInfo, GetDiskInfoBody()); });
   MSG msg;
   // The disks come first (2029), then the command's report (2025); a failed exchange brings only
   // the report.

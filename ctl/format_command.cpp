@@ -60,12 +60,18 @@ class ConsoleFormat final : public FormatSurface {
   bool Launch(CgiCommand command) override {
     return LaunchQuery(window_.Handle(), [&](CQuery& q) {
              switch (command) {
-               case kStopWebFileManager: return q.StopWebFileManager(device_);
-               case kCreateVolume: return q.CreateVolume(device_, plan_.First());
-               case kReadFormatState: return q.ReadFormatState(device_);
-               case kRemountDisk: return q.RemountDisk(device_);
-               case kCheckRemountState: return q.CheckRemountState(device_);
-               case kFinishFormat: return q.FinishFormat(device_);
+               case kStopWebFileManager:
+                 return q.SendCommand(device_, command, StopWebFileManagerBody());
+               case kCreateVolume:
+                 return q.SendCommand(device_, command, CreateVolumeBody(plan_.First()));
+               case kReadFormatState:
+                 return q.SendCommand(device_, command, ReadFormatStateBody());
+               case kRemountDisk:
+                 return q.SendCommand(device_, command, RemountDiskBody());
+               case kCheckRemountState:
+                 return q.SendCommand(device_, command, CheckRemountStateBody());
+               case kFinishFormat:
+                 return q.SendCommand(device_, command, FinishFormatBody());
                default: return 0;
              }
            }) != 0;

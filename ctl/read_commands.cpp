@@ -38,7 +38,8 @@ int RunInfoCommand(const Arguments& args) {
   ResultWindow window;
   const auto device = LogInFor(window, args, L"info");
   if (!device) return 1;
-  const int token = LaunchQuery(window.Handle(), [&](CQuery& q) { return q.GetWizardInfo(*device); });
+  const int token = LaunchQuery(window.Handle(),
+                                [&](CQuery& q) { return q.SendCommand(*device, kGetWizardInfo, GetWizardInfoBody()); });
   if (!WaitForCgiDone(window, token, 2)) return 1;
   const WizardInfoRecord& info = WizardInfo();
   PrintRecord({DeviceField("address", info.lan.address), DeviceField("mask", info.lan.mask),
@@ -111,7 +112,9 @@ int RunAccessCommand(const Arguments& args) {
   ResultWindow window;
   const auto device = LogInFor(window, args, L"access");
   if (!device) return 1;
-  const int token = LaunchQuery(window.Handle(), [&](CQuery& q) { return q.GetUserAccess(*device); });
+  const int token = LaunchQuery(window.Handle(), [&](CQuery& q) {
+    return q.SendCommand(*device, kGetUserAccess, GetUserAccessBody(LoginCredentials()));
+  });
   const std::unique_ptr<CQuery> done = TakeMailboxResult(window, token, kMailboxWaitMs);
   if (!done) return NoAnswer();
   PrintRecord({TextField("access", ToU16(done->accessText))});

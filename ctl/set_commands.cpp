@@ -30,7 +30,8 @@ int RunSetTimeZoneCommand(const Arguments& args) {
   ResultWindow window;
   const auto device = LogIn(window, *login);
   if (!device) return 1;
-  const int token = LaunchQuery(window.Handle(), [&](CQuery& q) { return q.SetTimeZone(*device, zone); });
+  const int token = LaunchQuery(window.Handle(),
+                                [&](CQuery& q) { return q.SendCommand(*device, kSetTimeZone, SetTimeZoneBody(zone)); });
   return WaitForCgiDone(window, token, 4) ? 0 : 1;
 }
 
@@ -79,8 +80,8 @@ int RunSetNameCommand(const Arguments& args) {
   ResultWindow window;
   const auto device = LogIn(window, *login);
   if (!device) return 1;
-  const int token =
-      LaunchQuery(window.Handle(), [&](CQuery& q) { return q.SetDeviceInfo(*device, identity); });
+  const int token = LaunchQuery(
+      window.Handle(), [&](CQuery& q) { return q.SendCommand(*device, kSetDeviceInfo, SetDeviceInfoBody(identity)); });
   return WaitForCgiDone(window, token, 3) ? 0 : 1;
 }
 
@@ -117,8 +118,10 @@ int RunSetNetworkCommand(const Arguments& args) {
   ResultWindow window;
   const auto device = LogIn(window, *login);
   if (!device) return 1;
-  const int lock = LaunchQuery(window.Handle(), [&](CQuery& q) { return q.LockSetIp(*device); });
+  const int lock =
+      LaunchQuery(window.Handle(), [&](CQuery& q) { return q.SendCommand(*device, kLockSetIp, LockSetIpBody()); });
   if (!WaitForCgiDone(window, lock, 7)) return 1;
-  const int token = LaunchQuery(window.Handle(), [&](CQuery& q) { return q.SetNetwork(*device, settings); });
+  const int token = LaunchQuery(
+      window.Handle(), [&](CQuery& q) { return q.SendCommand(*device, kSetNetwork, SetNetworkBody(settings)); });
   return WaitForCgiDone(window, token, 5) ? 0 : 1;
 }

@@ -107,7 +107,8 @@ struct AnswerTargets {
   std::u16string& accessText;         // GetUserAccess
 };
 
-// The parser of an operation kind and command index, run on the answer. Commands without a
-// parser, unknown combinations, and GetVolumeStatus without a first record report nothing.
+// The parser of an operation kind and command index (the command's reader in
+// net/device_commands.h), run on the answer. Commands without a reader, a kind the command does
+// not run as, and GetVolumeStatus without a first record report nothing.
 AnswerReport ParseAnswer(int opKind, int cmdIndex, std::string_view answer,
                          const AnswerTargets& targets);

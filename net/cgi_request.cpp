@@ -1,35 +1,13 @@
 #include "net/cgi_request.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <cstdio>
 
+#include "net/device_commands.h"
 #include "settings/base64.h"
 
 namespace {
-
-constexpr std::array<const char*, 19> kCgiPaths{
-    " ",                          // 0: no command uses it
-    "/cgi-bin/account_mgr.cgi",   // 1
-    "/cgi-bin/wizard_mgr.cgi",    // 2
-    "/cgi-bin/system_mgr.cgi",    // 3
-    "/cgi-bin/system_mgr.cgi",    // 4
-    "/cgi-bin/network_mgr.cgi",   // 5
-    "/cgi-bin/network_mgr.cgi",   // 6
-    "/cgi-bin/network_mgr.cgi",   // 7
-    "/cgi-bin/account_mgr.cgi",   // 8
-    "/xml/current_hd_info.xml",   // 9
-    "/cgi-bin/hd_config.cgi",     // 10
-    "/cgi-bin/hd_config.cgi",     // 11
-    "/xml/dm_read_state.xml",     // 12
-    "/cgi-bin/hd_config.cgi",     // 13
-    "/cgi-bin/hd_config.cgi",     // 14
-    "/cgi-bin/hd_config.cgi",     // 15
-    "/cgi-bin/hd_config.cgi",     // 16
-    "/cgi-bin/usb_device.cgi",    // 17: no command uses it
-    "/cgi-bin/account_mgr.cgi",   // 18
-};
 
 // The run of characters from `from` up to the next space (or the end), at most `limit` long;
 // nothing when it is empty or longer.
@@ -71,8 +49,8 @@ bool NameIs(std::string_view line, std::string_view lowerCaseName) {
 }  // namespace
 
 const char* CgiPath(int cmdIndex) {
-  if (cmdIndex < 0 || cmdIndex >= static_cast<int>(kCgiPaths.size())) return nullptr;
-  return kCgiPaths[static_cast<std::size_t>(cmdIndex)];
+  const DeviceCommand* command = FindDeviceCommand(cmdIndex);
+  return command ? command->path : nullptr;
 }
 
 std::string BasicToken(std::string_view password) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-// The path a command index posts to; nullptr beyond the table.
+// The path a command index posts to (net/device_commands.h); nullptr beyond the table.
 const char* CgiPath(int cmdIndex);
 
 // Base64 of "admin:" and the password: the authorisation user is always admin.

@@ -2,6 +2,7 @@
 #pragma once
 
 enum OpKindValue : int {
+  kOpNone = 0,  // no operation: the places in the command numbering that nothing sends
   kOpDiscovery = 1,
   kOpLoginCheck = 2,
   kOpCgiCommand = 3,  // reports every exchange through WM_CGI_DONE

@@ -26,7 +26,7 @@ constexpr std::array<std::pair<int, int>, 13> kParsed{{{kOpCgiCommand, 1},
                                                        {kOpDiskStep, 13},
                                                        {kOpVolumeStatus, 16},
                                                        {kOpUserAccess, 18},
-                                                       {kOpShareList, 0},
+                                                       {kOpShareList, 8},
                                                        {kOpCgiCommand, 4}}};
 
 template <std::size_t N>

@@ -48,27 +48,18 @@ public:
   // `settings` must stay valid until this call returns.
   int SetDeviceIp(const ChosenDevice& device, const SetIpRequest* settings);
 
-  // Device commands over HTTP. The OpKind 3 family reports every exchange with 2025 (lParam the
-  // command index); the others report only through their answers (2024 through the mailbox,
-  // 2029-2032 by value) and not at all when the exchange failed.
+  // Device commands over HTTP, as net/device_commands.h describes them. The OpKind 3 family
+  // reports every exchange with 2025 (lParam the command index); the others report only through
+  // their answers (2024 through the mailbox, 2029-2032 by value) and not at all when the exchange
+  // failed. `body` is the command's from net/command_bodies.h; none (it could not be built) ends
+  // the start with a notice.
+  int SendCommand(const ChosenDevice& device, int cmdIndex, const std::optional<std::string>& body);
+  // The commands that keep something for their answer.
   int ChangePassword(const ChosenDevice& device, const std::wstring& newPassword);
-  int GetWizardInfo(const ChosenDevice& device);
-  int SetDeviceInfo(const ChosenDevice& device, const DeviceIdentity& identity);
-  int SetTimeZone(const ChosenDevice& device, int timeZoneIndex);
-  int SetNetwork(const ChosenDevice& device, const NetworkSettings& settings);
-  int GetLanInfo(const ChosenDevice& device);
-  int LockSetIp(const ChosenDevice& device);
+  // GetShareInfo; with USB shares (`usbFlag` not 0) the result goes through the mailbox.
   int GetShareInfo(const ChosenDevice& device, int usbFlag);
-  int GetDiskInfo(const ChosenDevice& device);
-  int StopWebFileManager(const ChosenDevice& device);
-  int CreateVolume(const ChosenDevice& device, const VolumeRequest* plan);
-  int ReadFormatState(const ChosenDevice& device);
-  int RemountDisk(const ChosenDevice& device);
-  int CheckRemountState(const ChosenDevice& device);
-  int FinishFormat(const ChosenDevice& device);
   // `first` is the caller's zero-filled first record; further volumes are linked after it.
   int GetVolumeStatus(const ChosenDevice& device, VolumeInfoList* first);
-  int GetUserAccess(const ChosenDevice& device);
 
   void Run() override;
 
@@ -121,7 +112,8 @@ private:
   void SetDatagram(const std::vector<std::uint8_t>& datagram);
   // Builds the HTTP request of a command; false (and a message) when it cannot be built.
   bool BuildCgiRequest(const std::string& body, int opKind, int cmdIndex);
-  // Starts a command; a body that could not be built ends it like a request that could not.
+  // Starts a command as `opKind`; a body that could not be built ends it like a request that
+  // could not.
   int StartCgiCommand(const ChosenDevice& device, int opKind, int cmdIndex, const std::optional<std::string>& body);
   // Runs the answer's parser and reports what it says; true when the object went to the mailbox.
   bool ReportAnswer();

@@ -132,7 +132,10 @@ TEST(FormatOnTheLan, AFormatJobIsFollowedToTheEnd) {
   delete login;
 
   MSG msg;
-  ASSERT_NE(LaunchQuery(window.Handle(), [&](CQuery& q) { return q.StopWebFileManager(device); }), 0);
+  ASSERT_NE(
+      LaunchQuery(window.Handle(),
+                  [&](CQuery& q) { return q.SendCommand(device, kStopWebFileManager, StopWebFileManagerBody()); }),
+      0);
   ASSERT_TRUE(Next(window, WM_DISK_STEP_DONE, msg));
   EXPECT_EQ(msg.wParam, 1u);
   EXPECT_EQ(msg.lParam, 10);
@@ -144,7 +147,9 @@ TEST(FormatOnTheLan, AFormatJobIsFollowedToTheEnd) {
   plan.sizeGiB = 500;
   std::strcpy(plan.disks, "sda");
   plan.equal = 1;
-  ASSERT_NE(LaunchQuery(window.Handle(), [&](CQuery& q) { return q.CreateVolume(device, &plan); }), 0);
+  ASSERT_NE(LaunchQuery(window.Handle(),
+                        [&](CQuery& q) { return q.SendCommand(device, kCreateVolume, CreateVolumeBody(&plan)); }),
+            0);
   ASSERT_TRUE(Next(window, WM_VOLUME_CREATED, msg));
   EXPECT_EQ(msg.lParam, 11);
 
@@ -152,7 +157,9 @@ TEST(FormatOnTheLan, AFormatJobIsFollowedToTheEnd) {
   WPARAM state = 1;
   for (int tick = 0; tick < 60 && state == 1; ++tick) {
     Sleep(1000);
-    ASSERT_NE(LaunchQuery(window.Handle(), [&](CQuery& q) { return q.ReadFormatState(device); }), 0);
+    ASSERT_NE(LaunchQuery(window.Handle(),
+                          [&](CQuery& q) { return q.SendCommand(device, kReadFormatState, ReadFormatStateBody()); }),
+              0);
     ASSERT_TRUE(Next(window, WM_FORMAT_STATE, msg));
     state = msg.wParam;
     EXPECT_GE(static_cast<int>(msg.lParam), lastPercent);
@@ -160,10 +167,10 @@ TEST(FormatOnTheLan, AFormatJobIsFollowedToTheEnd) {
   }
   ASSERT_EQ(state, 2u) << "the format did not finish";
 
-  for (auto [step, index] : {std::pair<int (CQuery::*)(const ChosenDevice&), int>{&CQuery::RemountDisk, 13},
-                             {&CQuery::CheckRemountState, 14},
-                             {&CQuery::FinishFormat, 15}}) {
-    ASSERT_NE(LaunchQuery(window.Handle(), [&](CQuery& q) { return (q.*step)(device); }), 0);
+  for (auto [step, index] : {std::pair<std::string (*)(), int>{&RemountDiskBody, 13},
+                             {&CheckRemountStateBody, 14},
+                             {&FinishFormatBody, 15}}) {
+    ASSERT_NE(LaunchQuery(window.Handle(), [&](CQuery& q) { return q.SendCommand(device, index, step()); }), 0);
     ASSERT_TRUE(Next(window, WM_DISK_STEP_DONE, msg)) << index;
     EXPECT_EQ(msg.lParam, index);
     EXPECT_EQ(msg.wParam, 1u) << index;

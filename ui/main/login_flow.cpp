@@ -26,7 +26,7 @@ void CTamselDlg::Connect() {
     return;
   }
   // The device as listed now; the window takes it only when the user confirms the login.
-  const auto chosen = ChooseDeviceAt(NasDeviceList::Instance(), selection);
+  const auto chosen = ChooseDeviceAt(Devices(), selection);
   userName_.clear();
   password_.clear();
   const std::wstring section = chosen ? FromDeviceText(chosen->name) : std::wstring();
@@ -44,7 +44,7 @@ void CTamselDlg::Connect() {
   device_ = chosen ? *chosen : ChosenDevice{};
   userName_ = login.UserName();
   password_ = login.Password();
-  IsAdminUser = userName_ == kAdministratorName;
+  NetworkDoor().SetAdministratorLogin(userName_ == kAdministratorName);
   WriteSetting(kServNameSetting.section, kServNameSetting.key, section);
   if (!section.empty()) {
     if (login.Remember()) {
@@ -65,15 +65,15 @@ void CTamselDlg::Connect() {
 }
 
 void CTamselDlg::OnLoginAccepted() {
-  ClearLoginCredentials();
+  NetworkDoor().ClearLogin();
   const ChosenDevice& device = device_;
-  const AdapterTable& adapters = Adapters();
+  const AdapterTable& adapters = SearchedAdapters();
   const bool knownAdapter = device.adapterIndex >= 0 && device.adapterIndex < adapters.count;
   const bool sameSubnet =
       knownAdapter && OnSameSubnet(adapters.rows[device.adapterIndex].address, adapters.rows[device.adapterIndex].mask,
                                    device.address, device.mask);
   if (!sameSubnet) {
-    if (IsAdminUser) {
+    if (AdministratorLoggedIn()) {
       AskForDeviceMove();
     } else {
       ShowProgramMessage(GetSafeHwnd(), Tr(L"Not the same network segment, please administrator privileges to change "
@@ -83,11 +83,11 @@ void CTamselDlg::OnLoginAccepted() {
     return;
   }
 
-  LoginCredentialsRecord& credentials = LoginCredentials();
-  CopyAnsiToSlot(IsAdminUser ? std::wstring(kAdministratorName) : userName_, credentials.userName,
+  LoginCredentialsRecord& credentials = Login();
+  CopyAnsiToSlot(AdministratorLoggedIn() ? std::wstring(kAdministratorName) : userName_, credentials.userName,
                  sizeof credentials.userName);
   CopyAnsiToSlot(password_, credentials.password, sizeof credentials.password);
-  if (IsAdminUser) {
+  if (AdministratorLoggedIn()) {
     SetControlState(kAdministrator);
     StartVolumeStatus();
   } else {
@@ -112,7 +112,7 @@ void CTamselDlg::OfferWizardOnce() {
   std::wstring shown;
   if (ReadSetting(kFirstOpenSetting.section, kFirstOpenSetting.key, shown)) return;
   WriteSetting(kFirstOpenSetting.section, kFirstOpenSetting.key, kFirstOpenShown);
-  const std::wstring user = FromAnsi(LoginCredentials().userName);
+  const std::wstring user = FromAnsi(Login().userName);
   const std::wstring question =
       TrFormat(L"Welcome %s, do you want to goto the wiard to setting your %s?", user.c_str(), kDeviceModel);
   if (ShowProgramMessage(GetSafeHwnd(), question, MB_OKCANCEL) == IDOK) OpenWizard();

@@ -24,7 +24,7 @@ constexpr wchar_t kPlayCenterText[] = L"goto play center";
 void CTamselDlg::OpenWebApplication(int shortcutId, int application) {
   SelectShortcut(shortcutId);
   shortcutCode_ = application;
-  const LoginCredentialsRecord& credentials = LoginCredentials();
+  const LoginCredentialsRecord& credentials = Login();
   const auto url = WebApplicationUrl(ToU16(FromAnsi(device_.address)), application,
                                      ToU16(FromAnsi(credentials.userName)), ToU16(FromAnsi(credentials.password)));
   if (url) ShellOpen(GetSafeHwnd(), ToWide(*url));
@@ -33,7 +33,7 @@ void CTamselDlg::OpenWebApplication(int shortcutId, int application) {
 void CTamselDlg::ShowShares() {
   SelectShortcut(IDC_SHORTCUT_FOLDER);
   if (CFolderListCtrl* shares = Popup().ShareList()) shares->ClearFolders();
-  ShareList().clear();
+  Shares().clear();
   shownShares_.clear();
   Popup().SetShareNotice(L"");
   SetActiveRequest(NetworkDoor().GetShareInfo(GetSafeHwnd(), device_, 1));
@@ -53,7 +53,7 @@ void CTamselDlg::OnShareInfoFailed(int deviceStatus) {
 void CTamselDlg::OnShareInfo() {
   CFolderListCtrl* shares = Popup().ShareList();
   if (!shares) return;
-  const ShareListRecord& entries = ShareList();
+  const ShareListRecord& entries = Shares();
   for (size_t entry = 0; entry < entries.size() && shownShares_.size() < kMaxFolders; ++entry) {
     // A name that is no plain folder name could never be opened; it is not offered.
     if (!IsPlainShareName(entries[entry].name)) continue;
@@ -63,7 +63,7 @@ void CTamselDlg::OnShareInfo() {
 }
 
 void CTamselDlg::OpenShare(size_t item) {
-  const ShareListRecord& entries = ShareList();
+  const ShareListRecord& entries = Shares();
   if (item >= shownShares_.size() || shownShares_[item] >= entries.size()) return;
   const auto path = SharePath(ToU16(FromAnsi(device_.address)), entries[shownShares_[item]].name);
   if (path) ShellOpen(GetSafeHwnd(), ToWide(*path), kExplorerView, kMyComputer);
@@ -79,11 +79,11 @@ void CTamselDlg::OpenWizard() {
   SelectShortcut(IDC_SHORTCUT_WIZARD);
   // The device moves only when the user's own network change was followed to its new address;
   // an address the device merely names in an answer is shown, never used.
-  device_ = RunSetupWizard(GetSafeHwnd(), IsAdminUser, device_);
+  device_ = RunSetupWizard(GetSafeHwnd(), AdministratorLoggedIn(), device_);
   // Cleared while the wizard ran when the device left the subnet: the search then refreshes all.
   if (refreshAfterWizard_) StartVolumeStatus();
   refreshAfterWizard_ = true;
-  WizardInfoRecord& info = WizardInfo();
+  WizardInfoRecord& info = NetworkDoor().DeviceSettings();
   if (info.hostName[0] != '\0') {
     Popup().SetDeviceLines(FromAnsi(info.hostName), FromAnsi(info.lan.address), FromAnsi(info.lan.mask),
                           FromAnsi(info.lan.gateway));

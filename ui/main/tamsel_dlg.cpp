@@ -20,8 +20,6 @@
 #include "rules/login_rules.h"
 #include "ui/network/network_door.h"
 
-bool IsAdminUser = false;
-
 namespace {
 constexpr int kWidth = 900;
 constexpr int kHeight = 600;
@@ -136,9 +134,8 @@ std::vector<UINT> FirstLookImages() {
   return images;
 }
 
-// The adapters of the last search, as the portable rules take them.
-std::vector<ListedAdapter> SearchAdapters() {
-  const AdapterTable& table = Adapters();
+// The rows of an adapter table, as the portable rules take them.
+std::vector<ListedAdapter> ListAdapters(const AdapterTable& table) {
   std::vector<ListedAdapter> rows;
   for (int row = 0; row < table.count; ++row) rows.push_back({table.rows[row].address, table.rows[row].mask});
   return rows;
@@ -434,7 +431,7 @@ void CTamselDlg::SelectWhileSearching() {
 }
 
 void CTamselDlg::ExplainSearchOutcome(const std::vector<NasDeviceInfo>& devices) {
-  const std::vector<ListedAdapter> adapters = SearchAdapters();
+  const std::vector<ListedAdapter> adapters = ListAdapters(SearchedAdapters());
   switch (ReadSearchOutcome(adapters, LastSearchTally(), devices)) {
     case SearchOutcome::kNothingHeard:
     case SearchOutcome::kAllIgnored:
@@ -468,9 +465,9 @@ void CTamselDlg::Refresh() {
 }
 
 void CTamselDlg::Logout() {
-  ClearLoginCredentials();
+  NetworkDoor().ClearLogin();
   StopInactivityWatch();
-  ShareList().clear();
+  Shares().clear();
   shownShares_.clear();
   if (popup_.GetSafeHwnd()) popup_.ShowVolumeView();
   SetControlState(kLoggedOut);
@@ -494,11 +491,11 @@ void CTamselDlg::OnSearchFinished() {
   // The whole list again, as the search merged it: the entries shown early are the same ones in
   // the same order, so a choice the user made meanwhile keeps its index.
   deviceList_.ResetContent();
-  const std::vector<ListedAdapter> adapters = SearchAdapters();
+  const std::vector<ListedAdapter> adapters = ListAdapters(SearchedAdapters());
   std::vector<NasDeviceInfo> devices;
   std::vector<std::u16string> names;
   NasDeviceInfo device{};
-  for (int index = 0; NasDeviceList::Instance().CopyAt(index, device); ++index) {
+  for (int index = 0; Devices().CopyAt(index, device); ++index) {
     ListDevice(index, device, OffEveryAdapterSubnet(adapters, device));
     names.push_back(ToU16(deviceList_.GetLBText(index)));
     devices.push_back(device);
@@ -577,3 +574,13 @@ void CTamselDlg::OnInactivityTimeout() {
   if (OpenDialogWindow) ::SendMessageW(OpenDialogWindow, WM_CLOSE, 0, 0);
   Logout();
 }
+
+LoginCredentialsRecord& CTamselDlg::Login() { return NetworkDoor().Login(); }
+
+bool CTamselDlg::AdministratorLoggedIn() { return NetworkDoor().AdministratorLogin(); }
+
+ShareListRecord& CTamselDlg::Shares() { return NetworkDoor().Shares(); }
+
+NasDeviceList& CTamselDlg::Devices() { return NetworkDoor().Devices(); }
+
+const AdapterTable& CTamselDlg::SearchedAdapters() { return NetworkDoor().SearchedAdapters(); }

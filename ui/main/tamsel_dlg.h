@@ -9,6 +9,7 @@
 
 #include "net/answer_records.h"
 #include "net/chosen_device.h"
+#include "net/login_credentials.h"
 #include "net/nas_device.h"
 #include "res/resource.h"
 #include "skin/bottom_icon_button.h"
@@ -24,8 +25,7 @@
 #include "ui/main/nas_info_dialog.h"
 #include "ui/network/network_results.h"
 
-// Whether the logged-in user is the administrator ("admin", exactly).
-extern bool IsAdminUser;
+struct AdapterTable;
 
 class CTamselDlg : public CNetworkWindow<CGdipDialog> {
  public:
@@ -81,6 +81,12 @@ class CTamselDlg : public CNetworkWindow<CGdipDialog> {
   void FocusWhereWorkStarts();
   // Saves the focus when the window is deactivated and gives it back when it is activated.
   void OnActivate(bool active);
+  // The process-wide records of the login and its answers: read through the door, here only.
+  static LoginCredentialsRecord& Login();
+  static bool AdministratorLoggedIn();
+  static ShareListRecord& Shares();
+  static NasDeviceList& Devices();
+  static const AdapterTable& SearchedAdapters();
   void SetWelcome(const std::wstring& text);
 
   // The search as the user sees it: the list filling, the progress mark, and why nothing (or

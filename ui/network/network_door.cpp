@@ -1,6 +1,8 @@
 #include "ui/network/network_door.h"
 
 #include "framework/message_box.h"
+#include "net/login_credentials.h"
+#include "net/op_kinds.h"
 #include "net/win/query.h"
 
 namespace {
@@ -32,52 +34,58 @@ class RealNetworkDoor final : public INetworkDoor {
     return Launch(target, [&](CQuery& q) { return q.ChangePassword(device, newPassword); });
   }
   int GetWizardInfo(HWND target, const ChosenDevice& device) override {
-    return Launch(target, [&](CQuery& q) { return q.GetWizardInfo(device); });
+    return Launch(target, [&](CQuery& q) { return q.SendCommand(device, kGetWizardInfo, GetWizardInfoBody()); });
   }
   int SetDeviceInfo(HWND target, const ChosenDevice& device, const DeviceIdentity& identity) override {
-    return Launch(target, [&](CQuery& q) { return q.SetDeviceInfo(device, identity); });
+    return Launch(target,
+                  [&](CQuery& q) { return q.SendCommand(device, kSetDeviceInfo, SetDeviceInfoBody(identity)); });
   }
   int SetTimeZone(HWND target, const ChosenDevice& device, int timeZoneIndex) override {
-    return Launch(target, [&](CQuery& q) { return q.SetTimeZone(device, timeZoneIndex); });
+    return Launch(target,
+                  [&](CQuery& q) { return q.SendCommand(device, kSetTimeZone, SetTimeZoneBody(timeZoneIndex)); });
   }
   int SetNetwork(HWND target, const ChosenDevice& device, const NetworkSettings& settings) override {
-    return Launch(target, [&](CQuery& q) { return q.SetNetwork(device, settings); });
+    return Launch(target, [&](CQuery& q) { return q.SendCommand(device, kSetNetwork, SetNetworkBody(settings)); });
   }
   int GetLanInfo(HWND target, const ChosenDevice& device) override {
-    return Launch(target, [&](CQuery& q) { return q.GetLanInfo(device); });
+    return Launch(target, [&](CQuery& q) { return q.SendCommand(device, kGetLanInfo, GetLanInfoBody()); });
   }
   int LockSetIp(HWND target, const ChosenDevice& device) override {
-    return Launch(target, [&](CQuery& q) { return q.LockSetIp(device); });
+    return Launch(target, [&](CQuery& q) { return q.SendCommand(device, kLockSetIp, LockSetIpBody()); });
   }
   int GetShareInfo(HWND target, const ChosenDevice& device, int usbFlag) override {
     return Launch(target, [&](CQuery& q) { return q.GetShareInfo(device, usbFlag); });
   }
   int GetDiskInfo(HWND target, const ChosenDevice& device) override {
-    return Launch(target, [&](CQuery& q) { return q.GetDiskInfo(device); });
+    return Launch(target, [&](CQuery& q) { return q.SendCommand(device, kGetDiskInfo, GetDiskInfoBody()); });
   }
   int StopWebFileManager(HWND target, const ChosenDevice& device) override {
-    return Launch(target, [&](CQuery& q) { return q.StopWebFileManager(device); });
+    return Launch(target,
+                  [&](CQuery& q) { return q.SendCommand(device, kStopWebFileManager, StopWebFileManagerBody()); });
   }
   int CreateVolume(HWND target, const ChosenDevice& device, const VolumeRequest* plan) override {
-    return Launch(target, [&](CQuery& q) { return q.CreateVolume(device, plan); });
+    return Launch(target, [&](CQuery& q) { return q.SendCommand(device, kCreateVolume, CreateVolumeBody(plan)); });
   }
   int ReadFormatState(HWND target, const ChosenDevice& device) override {
-    return Launch(target, [&](CQuery& q) { return q.ReadFormatState(device); });
+    return Launch(target, [&](CQuery& q) { return q.SendCommand(device, kReadFormatState, ReadFormatStateBody()); });
   }
   int RemountDisk(HWND target, const ChosenDevice& device) override {
-    return Launch(target, [&](CQuery& q) { return q.RemountDisk(device); });
+    return Launch(target, [&](CQuery& q) { return q.SendCommand(device, kRemountDisk, RemountDiskBody()); });
   }
   int CheckRemountState(HWND target, const ChosenDevice& device) override {
-    return Launch(target, [&](CQuery& q) { return q.CheckRemountState(device); });
+    return Launch(target,
+                  [&](CQuery& q) { return q.SendCommand(device, kCheckRemountState, CheckRemountStateBody()); });
   }
   int FinishFormat(HWND target, const ChosenDevice& device) override {
-    return Launch(target, [&](CQuery& q) { return q.FinishFormat(device); });
+    return Launch(target, [&](CQuery& q) { return q.SendCommand(device, kFinishFormat, FinishFormatBody()); });
   }
   int GetVolumeStatus(HWND target, const ChosenDevice& device, VolumeInfoList* first) override {
     return Launch(target, [&](CQuery& q) { return q.GetVolumeStatus(device, first); });
   }
   int GetUserAccess(HWND target, const ChosenDevice& device) override {
-    return Launch(target, [&](CQuery& q) { return q.GetUserAccess(device); });
+    return Launch(target, [&](CQuery& q) {
+      return q.SendCommand(device, kGetUserAccess, GetUserAccessBody(LoginCredentials()));
+    });
   }
 };
 
@@ -85,6 +93,17 @@ RealNetworkDoor realDoor;
 INetworkDoor* currentDoor = &realDoor;
 
 }  // namespace
+
+bool IsAdminUser = false;
+
+NasDeviceList& INetworkDoor::Devices() { return NasDeviceList::Instance(); }
+const AdapterTable& INetworkDoor::SearchedAdapters() { return Adapters(); }
+ShareListRecord& INetworkDoor::Shares() { return ShareList(); }
+WizardInfoRecord& INetworkDoor::DeviceSettings() { return WizardInfo(); }
+LoginCredentialsRecord& INetworkDoor::Login() { return LoginCredentials(); }
+void INetworkDoor::ClearLogin() { ClearLoginCredentials(); }
+bool INetworkDoor::AdministratorLogin() const { return IsAdminUser; }
+void INetworkDoor::SetAdministratorLogin(bool administrator) { IsAdminUser = administrator; }
 
 INetworkDoor& NetworkDoor() { return *currentDoor; }
 

@@ -12,7 +12,10 @@
 #include "net/answer_records.h"
 #include "net/chosen_device.h"
 #include "net/command_bodies.h"
+#include "net/login_credentials.h"
 #include "net/login_datagram.h"
+#include "net/nas_device.h"
+#include "net/win/udp_sockets.h"
 
 class INetworkDoor {
  public:
@@ -45,7 +48,23 @@ class INetworkDoor {
   // (or the window is gone): the answer fills it and links further records after it.
   virtual int GetVolumeStatus(HWND target, const ChosenDevice& device, VolumeInfoList* first) = 0;
   virtual int GetUserAccess(HWND target, const ChosenDevice& device) = 0;
+
+  // The records the answers fill stay where the network layer keeps them for the exchanges; a
+  // window reads (and empties) them only here, once the result of the operation that fills them
+  // arrived. The fake door of the window tests serves the same records.
+  NasDeviceList& Devices();                // SearchDevices; read by position only at that moment
+  const AdapterTable& SearchedAdapters();  // the adapters the last search went out on
+  ShareListRecord& Shares();               // GetShareInfo; emptied by the caller before it asks
+  WizardInfoRecord& DeviceSettings();      // GetWizardInfo; GetLanInfo rewrites its address part
+  LoginCredentialsRecord& Login();         // the login every command is sent with
+  void ClearLogin();
+  // Whether the accepted login is the administrator's: the main window sets it at Connect.
+  bool AdministratorLogin() const;
+  void SetAdministratorLogin(bool administrator);
 };
+
+// The flag behind AdministratorLogin (tests set it directly).
+extern bool IsAdminUser;
 
 // The door the windows use: the process's real one unless a test replaced it.
 INetworkDoor& NetworkDoor();

@@ -39,7 +39,7 @@ void CDriveMappingPage::LayoutControls() {
 
 int CDriveMappingPage::LoadPageData() {
   deviceAddress_ = FromAnsi(Device().address);
-  ShareList().clear();
+  Shares().clear();
   SetLastLaunch(NetworkDoor().GetShareInfo(GetSafeHwnd(), Device(), 0));
   if (LastLaunch() == 0) ShowProgramMessage(GetSafeHwnd(), Tr(L"Get wizard information failed."));
   return LastLaunch();
@@ -53,13 +53,15 @@ void CDriveMappingPage::OnCgiDone(int cmdIndex, bool succeeded) {
     return;
   }
   drives_.Scan(DriveConnections());
-  drives_.LabelShares(ToU16(deviceAddress_), ShareList());
+  drives_.LabelShares(ToU16(deviceAddress_), Shares());
   ShowShares();
 }
 
+ShareListRecord& CDriveMappingPage::Shares() { return NetworkDoor().Shares(); }
+
 void CDriveMappingPage::ShowShares() {
   list_.DeleteAllItems();
-  const ShareListRecord& shares = ShareList();
+  const ShareListRecord& shares = Shares();
   for (size_t row = 0; row < shares.size(); ++row) {
     list_.InsertItem(static_cast<int>(row), ToWide(shares[row].name));
     list_.SetItemText(static_cast<int>(row), 1, ToWide(shares[row].label));
@@ -75,12 +77,12 @@ void CDriveMappingPage::OfferLocations(int row, CellChoices& choices) {
   const POINT corner{focusRect.left, focusRect.top};
   if (!::PtInRect(&listRect, corner)) return;
   for (const std::u16string& choice :
-       LocationChoices(DriveConnections().UsedDriveLetters(), ShareList(), row, SelectText()))
+       LocationChoices(DriveConnections().UsedDriveLetters(), Shares(), row, SelectText()))
     choices.push_back(ToWide(choice));
 }
 
 void CDriveMappingPage::OnLocationChosen(int row) {
-  ShareListRecord& shares = ShareList();
+  ShareListRecord& shares = Shares();
   if (row < 0 || static_cast<size_t>(row) >= shares.size()) return;
   const std::u16string newLabel = ToU16(list_.GetItemText(row, 1));
   const LocationOutcome outcome = ChangeLocation(DriveConnections(), shares[static_cast<size_t>(row)], newLabel,

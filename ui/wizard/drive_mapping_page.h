@@ -23,6 +23,8 @@ class CDriveMappingPage : public CWizardPage {
 
  private:
   void ShowShares();
+  // The shares the share answer filled (the page relabels them), read through the door.
+  static ShareListRecord& Shares();
   // Fills `choices` for `row`, but only for a list that holds the focus (the request is the user's).
   void OfferLocations(int row, CellChoices& choices);
   void OnLocationChosen(int row);

@@ -105,7 +105,7 @@ bool CNetworkPage::OnCommand(WORD id, WORD code, HWND control) {
 
 void CNetworkPage::OnCgiDone(int cmdIndex, bool succeeded) {
   if (!WizardInfoArrived(cmdIndex, succeeded)) return;
-  const WizardInfoRecord& info = WizardInfo();
+  const WizardInfoRecord& info = DeviceSettings();
   if (info.dhcpFlag == 1 || info.dhcpFlag == 0) SetDhcpMode(info.dhcpFlag == 1);
   const char* texts[] = {info.lan.address, info.lan.mask, info.lan.gateway, info.dns1, info.dns2};
   for (size_t index = 0; index < std::size(kFieldIds); ++index) {

@@ -120,7 +120,7 @@ LRESULT CTimeZonePage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 void CTimeZonePage::OnCgiDone(int cmdIndex, bool succeeded) {
   if (!WizardInfoArrived(cmdIndex, succeeded)) return;
   zoneRead_ = true;
-  const int row = TimeZoneRowOf(WizardInfo().timeZoneIndex);
+  const int row = TimeZoneRowOf(DeviceSettings().timeZoneIndex);
   clickedRow_ = loadedRow_ = row;
   if (row >= 0) {
     list_.SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);

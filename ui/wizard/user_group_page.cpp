@@ -39,7 +39,7 @@ void CUserGroupPage::LayoutControls() {
 
 void CUserGroupPage::OnCgiDone(int cmdIndex, bool succeeded) {
   if (!WizardInfoArrived(cmdIndex, succeeded)) return;
-  const WizardInfoRecord& info = WizardInfo();
+  const WizardInfoRecord& info = DeviceSettings();
   ::SetWindowTextW(GetDlgItem(IDC_DEVICE_PAGE_NAME), FromAnsi(info.hostName).c_str());
   ::SetWindowTextW(GetDlgItem(IDC_DEVICE_PAGE_WORKGROUP), FromAnsi(info.workgroup).c_str());
   ::SetWindowTextW(GetDlgItem(IDC_DEVICE_PAGE_DESCRIPTION), FromAnsi(info.description).c_str());

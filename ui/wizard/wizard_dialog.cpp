@@ -6,6 +6,7 @@
 #include "net/win/udp_sockets.h"
 #include "framework/message_box.h"
 #include "ui/common/inactivity_watch.h"
+#include "ui/network/network_door.h"
 #include "rules/login_rules.h"
 #include "ui/wizard/wizard_shape.h"
 
@@ -308,7 +309,7 @@ void CWizardDialogBase::OnPollTick() {
 
 bool CWizardDialogBase::DeviceOnComputersSubnet() const {
   const int adapter = device_.adapterIndex;
-  const AdapterTable& adapters = Adapters();
+  const AdapterTable& adapters = NetworkDoor().SearchedAdapters();
   // An adapter the table does not hold any more cannot vouch for the subnet: search again.
   if (adapter < 0 || adapter >= adapters.count || adapter >= kMaxAdapters) return false;
   const AdapterRow& row = adapters.rows[adapter];
@@ -320,7 +321,7 @@ void CWizardDialogBase::OnDeviceAddressRead() {
   CWizardPage* sender = followingPage_;
   StopFollowingDevice();
   // The answer to the poll that follows the user's own change: the device is where it says now.
-  device_ = MovedTo(device_, WizardInfo().lan);
+  device_ = MovedTo(device_, NetworkDoor().DeviceSettings().lan);
   if (!DeviceOnComputersSubnet()) {
     ::PostMessageW(ownerWindow_, WM_SUBNET_CHANGED, 0, 0);
     return;

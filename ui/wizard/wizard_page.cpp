@@ -55,6 +55,8 @@ bool CWizardPage::WizardInfoArrived(int cmdIndex, bool succeeded) {
   return true;
 }
 
+const WizardInfoRecord& CWizardPage::DeviceSettings() { return NetworkDoor().DeviceSettings(); }
+
 void CWizardPage::SizeToPageArea() {
   SetWindowPos(GetSafeHwnd(), nullptr, 0, 0, kWizardPageArea.right - kWizardPageArea.left,
                kWizardPageArea.bottom - kWizardPageArea.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

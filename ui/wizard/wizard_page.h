@@ -78,6 +78,8 @@ class CWizardPage : public CNetworkWindow<CSkinnedParent<CDialog>> {
   // Whether a WM_CGI_DONE at the page is the wizard information it asked for; a failed one has
   // been reported to the user already.
   bool WizardInfoArrived(int cmdIndex, bool succeeded);
+  // The device settings the wizard information filled, read through the door.
+  static const WizardInfoRecord& DeviceSettings();
   void SetLastLaunch(int token) { lastLaunch_ = token; }
   // Every page fills the frame's page area.
   void SizeToPageArea();

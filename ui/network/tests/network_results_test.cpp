@@ -211,3 +211,30 @@ TEST(RealNetworkDoor, WhyAStartFailedIsToldOwnedByTheWindowItWasFor) {
   EXPECT_EQ(boxes[0].owner, owner);
   DestroyWindow(owner);
 }
+
+TEST(RealNetworkDoor, ACommandWhoseBodyCannotBeBuiltIsToldAndNotSent) {
+  CModalAnswerer answerer;
+  HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  ChosenDevice device;
+  device.address = "192.0.2.21";
+  EXPECT_EQ(NetworkDoor().CreateVolume(owner, device, nullptr), 0);  // no plan
+  const auto boxes = answerer.Boxes();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, L"make_send buff error");
+  EXPECT_EQ(boxes[0].owner, owner);
+  DestroyWindow(owner);
+}
+
+TEST(NetworkDoorRecords, TheFakeDoorServesTheRecordsTheRealOneDoes) {
+  ShareListRecord* realShares = &NetworkDoor().Shares();
+  WizardInfoRecord* realSettings = &NetworkDoor().DeviceSettings();
+  LoginCredentialsRecord* realLogin = &NetworkDoor().Login();
+  CFakeNetworkDoor door;
+  EXPECT_EQ(&NetworkDoor().Shares(), realShares);
+  EXPECT_EQ(&NetworkDoor().DeviceSettings(), realSettings);
+  EXPECT_EQ(&NetworkDoor().Login(), realLogin);
+  NetworkDoor().SetAdministratorLogin(true);
+  EXPECT_TRUE(IsAdminUser);
+  NetworkDoor().SetAdministratorLogin(false);
+  EXPECT_FALSE(NetworkDoor().AdministratorLogin());
+}

@@ -10,13 +10,11 @@
 #include "net/login_credentials.h"
 #include "net/nas_device.h"
 #include "res/resource.h"
-#include "framework/tests/support/modal_answerer.h"
 #include "framework/tests/support/ui_test_support.h"
-#include "ui/network/tests/support/fake_network_door.h"
 #include "ui/wizard/drive_mapping_page.h"
 #include "net/win/network_drives.h"
 #include "ui/wizard/tests/support/recorded_drive_connections.h"
-#include "ui/wizard/wizard_dialog.h"
+#include "ui/wizard/tests/support/wizard_page_fixture.h"
 
 using namespace std::chrono_literals;
 
@@ -32,8 +30,9 @@ void PutOnlyDevice(const char* address) {
   NasDeviceList::Instance().Merge(reply, 0, "192.0.2.2", "255.255.255.0");
 }
 
-class DriveMappingPage : public ::testing::Test {
+class DriveMappingPage : public WizardPageFixture {
  protected:
+  DriveMappingPage() : WizardPageFixture(/*administrator=*/false) {}
   void SetUp() override {
     PutOnlyDevice("192.0.2.21");
     std::strcpy(LoginCredentials().userName, "alice");
@@ -43,11 +42,10 @@ class DriveMappingPage : public ::testing::Test {
     drives.remote = {{u"Y:", u"\\\\192.0.2.21\\music"}, {u"X:", u"\\\\192.0.2.99\\photos"}};
     ShareList().clear();
     frame.SetDevice(*ChooseDeviceAt(NasDeviceList::Instance(), 0));
-    frame.AddPage(&page, L"DriveMapping", IDD_WIZARD_DRIVE_MAPPING);
-    ASSERT_TRUE(frame.Create());
-    frame.ShowWindow(SW_SHOWNOACTIVATE);
+    OpenFrame({{&page, L"DriveMapping", IDD_WIZARD_DRIVE_MAPPING}});
   }
   void TearDown() override {
+    WizardPageFixture::TearDown();
     SetDriveConnections(nullptr);
     ClearLoginCredentials();
     NasDeviceList::Instance().Clear();
@@ -83,10 +81,7 @@ class DriveMappingPage : public ::testing::Test {
   }
 
   RecordedDriveConnections drives;
-  CFakeNetworkDoor door;
-  CModalAnswerer answerer;
   CDriveMappingPage page;
-  CWizardDialog frame{nullptr, false};
 };
 
 TEST_F(DriveMappingPage, RowsShowTheDevicesMappedSharesAndTheChoicesLeaveTakenLettersOut) {

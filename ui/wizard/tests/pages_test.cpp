@@ -9,22 +9,19 @@
 #include "net/answer_records.h"
 #include "net/op_kinds.h"
 #include "res/resource.h"
-#include "framework/tests/support/modal_answerer.h"
 #include "framework/tests/support/ui_test_support.h"
-#include "ui/network/tests/support/fake_network_door.h"
 #include "ui/wizard/user_group_page.h"
 #include "ui/wizard/user_name_page.h"
-#include "ui/wizard/wizard_dialog.h"
+#include "ui/wizard/tests/support/wizard_page_fixture.h"
 
 using namespace std::chrono_literals;
 
 namespace {
-class WizardPages : public ::testing::Test {
+class WizardPages : public WizardPageFixture {
  protected:
   void SetUp() override {
-    frame.AddPage(&password, L"Password", IDD_WIZARD_PASSWORD);
-    frame.AddPage(&device, L"WorkGroup", IDD_WIZARD_DEVICE_INFO);
-    ASSERT_TRUE(frame.Create());
+    OpenFrame({{&password, L"Password", IDD_WIZARD_PASSWORD}, {&device, L"WorkGroup", IDD_WIZARD_DEVICE_INFO}},
+              /*show=*/false);
   }
   void Type(CWizardPage& page, int id, const wchar_t* text) { ::SetWindowTextW(page.GetDlgItem(id), text); }
   std::wstring Text(CWizardPage& page, int id) {
@@ -32,17 +29,13 @@ class WizardPages : public ::testing::Test {
     ::GetWindowTextW(page.GetDlgItem(id), text, 128);
     return text;
   }
-  void Next() { frame.SendMessage(WM_COMMAND, IDC_WIZARD_NEXT); }
   void ShowDevicePage() {
     frame.SendMessage(WM_COMMAND, IDC_WIZARD_STEP_DEVICE_INFO);
     ASSERT_EQ(frame.ActivePage(), &device);
   }
 
-  CFakeNetworkDoor door;
-  CModalAnswerer answerer;
   CUserNamePage password;
   CUserGroupPage device;
-  CWizardDialog frame{nullptr, true};
 };
 
 TEST_F(WizardPages, PasswordPlaceholderAndMismatch) {

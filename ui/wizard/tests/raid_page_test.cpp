@@ -6,25 +6,20 @@
 
 #include "base/messages.h"
 #include "res/resource.h"
-#include "framework/tests/support/modal_answerer.h"
 #include "framework/tests/support/ui_test_support.h"
-#include "ui/network/tests/support/fake_network_door.h"
 #include "ui/wizard/raid_page.h"
 #include "ui/wizard/user_name_page.h"
-#include "ui/wizard/wizard_dialog.h"
+#include "ui/wizard/tests/support/wizard_page_fixture.h"
 
 using namespace std::chrono_literals;
 
 namespace {
 constexpr int kOptionIds[] = {IDC_RAID_STANDARD, IDC_RAID_JBOD, IDC_RAID_0, IDC_RAID_1};
 
-class VolumePage : public ::testing::Test {
+class VolumePage : public WizardPageFixture {
  protected:
   void SetUp() override {
-    frame.AddPage(&volumes, L"RAID", IDD_WIZARD_RAID);
-    frame.AddPage(&after, L"Password", IDD_WIZARD_PASSWORD);
-    ASSERT_TRUE(frame.Create());
-    frame.ShowWindow(SW_SHOWNOACTIVATE);
+    OpenFrame({{&volumes, L"RAID", IDD_WIZARD_RAID}, {&after, L"Password", IDD_WIZARD_PASSWORD}});
   }
   void DisksAnswer(int count, const char* first, int firstSize, const char* second = "", int secondSize = 0) {
     auto* disks = new DiskInfoResult{};
@@ -42,7 +37,6 @@ class VolumePage : public ::testing::Test {
     return enabled;
   }
   void Choose(int id) { ::SendMessageW(volumes.GetDlgItem(id), BM_SETCHECK, BST_CHECKED, 0); }
-  void Next() { frame.SendMessage(WM_COMMAND, IDC_WIZARD_NEXT); }
   // The device answers each step at once, the format state with `formatState` (2 finished, 0 an
   // error, which the dialog says in a box first); the dialog's OK is taken once the run is over.
   void AnswerTheFormatRun(WPARAM formatState) {
@@ -57,11 +51,8 @@ class VolumePage : public ::testing::Test {
     });
   }
 
-  CFakeNetworkDoor door;
-  CModalAnswerer answerer;
   CRaidPage volumes;
   CUserNamePage after;
-  CWizardDialog frame{nullptr, true};
 };
 
 using Enabled = std::vector<bool>;

@@ -9,26 +9,20 @@
 #include "net/answer_records.h"
 #include "res/resource.h"
 #include "skin/controls/gdip_ip_addr_ctl.h"
-#include "framework/tests/support/modal_answerer.h"
 #include "framework/tests/support/ui_test_support.h"
-#include "ui/network/tests/support/fake_network_door.h"
 #include "ui/wizard/network_page.h"
 #include "ui/wizard/time_zone_page.h"
-#include "ui/wizard/wizard_dialog.h"
+#include "ui/wizard/tests/support/wizard_page_fixture.h"
 
 using namespace std::chrono_literals;
 
 namespace {
-class ZoneAndNetworkPages : public ::testing::Test {
+class ZoneAndNetworkPages : public WizardPageFixture {
  protected:
   void SetUp() override {
-    frame.AddPage(&zone, L"TimeZone", IDD_WIZARD_TIME_ZONE);
-    frame.AddPage(&network, L"Network", IDD_WIZARD_NETWORK);
-    ASSERT_TRUE(frame.Create());
-    frame.ShowWindow(SW_SHOWNOACTIVATE);
+    OpenFrame({{&zone, L"TimeZone", IDD_WIZARD_TIME_ZONE}, {&network, L"Network", IDD_WIZARD_NETWORK}});
     WizardInfo() = WizardInfoRecord{};
   }
-  void Next() { frame.SendMessage(WM_COMMAND, IDC_WIZARD_NEXT); }
   void DeviceAnswers(CWizardPage& page) {
     door.PostCgiDone(door.Last(DoorCall::kGetWizardInfo), true);
     PumpMessages(30ms);
@@ -58,11 +52,8 @@ class ZoneAndNetworkPages : public ::testing::Test {
     DeviceAnswers(network);
   }
 
-  CFakeNetworkDoor door;
-  CModalAnswerer answerer;
   CTimeZonePage zone;
   CNetworkPage network;
-  CWizardDialog frame{nullptr, true};
 };
 
 TEST_F(ZoneAndNetworkPages, TheDevicesZoneIsSelectedInViewAndSentWithoutAClick) {

@@ -72,13 +72,29 @@ void DrawSkinImagePart(HDC dc, UINT dpi, const CGdiPlusBitmap& image, int x, int
              fullWidth > image.Width() || fullHeight > image.Height());
 }
 
+namespace {
+// The face of the system's message boxes: one every Windows has, with the script of its own
+// language and links to the others ("Segoe UI" on an English Windows, "Microsoft YaHei UI" on a
+// Simplified Chinese one); empty where the system does not say.
+std::wstring MessageFontFace() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return {};
+  return metrics.lfMessageFont.lfFaceName;
+}
+}  // namespace
+
 const wchar_t* SkinFontFace() {
-  static const wchar_t* const face = FaceInstalled(L"Decker") ? L"Decker" : L"Tahoma";
-  return face;
+  static const std::wstring face = [] {
+    if (FaceInstalled(L"Decker")) return std::wstring(L"Decker");
+    std::wstring message = MessageFontFace();
+    return !message.empty() && FaceInstalled(message.c_str()) ? message : std::wstring(L"Tahoma");
+  }();
+  return face.c_str();
 }
 
 FontHandle CreateSkinFont(UINT dpi, int height, int weight) {
-  return FontHandle(CreateFontW(ScaleToDpi(height, dpi), 0, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
+  return FontHandle(CreateFontW(ScaleToDpi(height, dpi), 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS, SkinFontFace()));
 }
 

@@ -34,11 +34,13 @@ void DrawSkinImage(HDC dc, const CGdiPlusBitmap& image, int x, int y, int width,
 // at (x, y).
 void DrawSkinImagePart(HDC dc, UINT dpi, const CGdiPlusBitmap& image, int x, int y, int width, int height);
 
-// The face of the skin's texts: "Decker" where it is installed, else Tahoma, which every Windows
-// and Wine has and which links to the system's CJK fonts for Chinese texts.
+// The face of the skin's texts: "Decker" where it is installed, else the system's message font
+// (a face every Windows has, with Chinese glyphs on a Chinese Windows and font links to them on the
+// others), else Tahoma. Looked up once.
 const wchar_t* SkinFontFace();
-// A font of the skin at `dpi`: the face above, pitch-and-family 32 (FF_SWISS), character set 0;
-// `height` is the height at 96 DPI.
+// A font of the skin at `dpi`: the face above, pitch-and-family 32 (FF_SWISS), the default
+// character set (the font mapper then keeps to faces that have the texts' script); `height` is the
+// height at 96 DPI.
 FontHandle CreateSkinFont(UINT dpi, int height, int weight = FW_THIN);
 
 // One skin font a control keeps, made again when its window's DPI changes.

@@ -1,8 +1,10 @@
 // The skin's texts: the face and the Chinese texts of the translated interface.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
+#include "i18n/builtin_tables.h"
 #include "skin/skin_draw.h"
 #include "framework/tests/support/ui_test_support.h"
 
@@ -20,16 +22,53 @@ std::wstring Render(const std::wstring& text, PixelCanvas& canvas) {
 }
 }  // namespace
 
-TEST(SkinFont, FaceIsDeckerOrTheDocumentedFallback) {
-  std::wstring face = SkinFontFace();
-  EXPECT_TRUE(face == L"Decker" || face == L"Tahoma") << std::string(face.begin(), face.end());
+TEST(SkinFont, FaceIsDeckerOrTheSystemsMessageFont) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0));
+  const std::wstring face = SkinFontFace();
+  EXPECT_TRUE(face == L"Decker" || face == metrics.lfMessageFont.lfFaceName || face == L"Tahoma")
+      << std::string(face.begin(), face.end());
   FontHandle font = CreateSkinFont(kBaseDpi, 17);
   LOGFONTW described{};
   GetObjectW(font.Get(), sizeof(described), &described);
   EXPECT_EQ(described.lfHeight, 17);
   EXPECT_EQ(described.lfWeight, FW_THIN);
-  EXPECT_EQ(described.lfCharSet, ANSI_CHARSET);
+  EXPECT_EQ(described.lfCharSet, DEFAULT_CHARSET);
   EXPECT_EQ(described.lfPitchAndFamily, FF_SWISS);
+  EXPECT_EQ(std::wstring(described.lfFaceName), face);
+}
+
+TEST(SkinFont, TheHeightFollowsTheDpi) {
+  for (const UINT dpi : {96u, 120u, 144u, 192u}) {
+    FontHandle font = CreateSkinFont(dpi, 18);
+    LOGFONTW described{};
+    GetObjectW(font.Get(), sizeof(described), &described);
+    EXPECT_EQ(described.lfHeight, ScaleToDpi(18, dpi)) << dpi;
+  }
+}
+
+// Every Chinese character of both translations, drawn in the skin font, is a glyph of its own: not
+// blank and not the box a missing character gets. Run under the English, Simplified (936) and
+// Traditional (950) Chinese code pages (ctest entries skin_fonts_zh_cn, skin_fonts_zh_tw).
+TEST(SkinFont, EveryChineseCharacterOfTheInterfaceHasAGlyph) {
+  PixelCanvas canvas(28, 28);
+  const std::wstring missing = Render(L"\xE000", canvas);
+  const std::wstring blank = Render(L" ", canvas);
+  for (const char16_t* table : {kSimplifiedChineseTable, kTraditionalChineseTable}) {
+    std::set<wchar_t> characters;
+    for (const char16_t* at = table; *at; ++at) {
+      if (*at >= 0x2E80 && *at < 0xFFF0 && !(*at >= 0xE000 && *at < 0xF900)) characters.insert(static_cast<wchar_t>(*at));
+    }
+    ASSERT_GT(characters.size(), 100u);
+    std::wstring boxes;
+    for (const wchar_t character : characters) {
+      const std::wstring drawn = Render(std::wstring(1, character), canvas);
+      if (drawn == missing || drawn == blank) boxes.push_back(character);
+    }
+    EXPECT_TRUE(boxes.empty()) << boxes.size() << " of " << characters.size()
+                               << " characters have no glyph under code page " << GetACP();
+  }
 }
 
 TEST(SkinFont, ChineseTextsGetRealGlyphs) {

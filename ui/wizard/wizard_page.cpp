@@ -71,9 +71,10 @@ void CWizardPage::SetUpLabel(CTransStatic& label, int id, int fontHeight, const 
 
 void CWizardPage::UseEditFont(std::initializer_list<int> ids) {
   if (!editFont_.Get()) {
-    editFont_.Reset(CreateFontW(kEditFontHeight, 0, 0, 0, kEditFontWeight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, kEditFontPitchAndFamily,
-                                L"Decker"));
+    // The skin's face (Decker where installed, else one with the interface's script).
+    editFont_.Reset(CreateFontW(ScaleToDpi(kEditFontHeight, WindowDpi(GetSafeHwnd())), 0, 0, 0, kEditFontWeight, FALSE,
+                                FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                kEditFontPitchAndFamily, SkinFontFace()));
   }
   for (const int id : ids) ::SendMessageW(GetDlgItem(id), WM_SETFONT, reinterpret_cast<WPARAM>(editFont_.Get()), TRUE);
 }

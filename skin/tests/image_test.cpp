@@ -1,11 +1,14 @@
 // The PNG holder and the off-screen buffer.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
+#include <string>
 #include <thread>
 #include <vector>
 
 #include "res/resource.h"
+#include "skin/geometry/fine_detail.h"
 #include "skin/gdiplus_bitmap.h"
 #include "skin/my_mem_dc.h"
 #include "skin/skin_draw.h"
@@ -169,4 +172,55 @@ TEST(SkinImage, DrawsUnscaledIntoExactlyItsRectangleScaledWithinItAndFadedOnRequ
   DrawSkinImage(faded.Dc(), red, 0, 0, 40, 40, 0.5f);
   EXPECT_NEAR(GetRValue(faded.Pixel(20, 20)), 128, 2);
   EXPECT_EQ(GetGValue(faded.Pixel(20, 20)), 0);
+}
+
+namespace {
+std::vector<std::uint32_t> Pixels(const PixelCanvas& canvas) {
+  std::vector<std::uint32_t> pixels;
+  for (int y = 0; y < canvas.Height(); ++y)
+    for (int x = 0; x < canvas.Width(); ++x) pixels.push_back(canvas.Pixel(x, y));
+  return pixels;
+}
+}  // namespace
+
+TEST(PngHolder, DrawnLargerItUsesTheFormMadeForThatSize) {
+  CGdiPlusBitmapResource image;
+  ASSERT_TRUE(image.Load(IDB_LOGIN_LOGO));
+  const int width = image.Width();
+  const int height = image.Height();
+  // 150 % has a form of its own; 140 % takes it too (scaled down); 100 % and smaller keep the own.
+  EXPECT_EQ(image.SourceFor(width * 3 / 2, height * 3 / 2)->GetWidth(), static_cast<UINT>((width * 150 + 50) / 100));
+  EXPECT_EQ(image.SourceFor(width * 14 / 10, height * 14 / 10)->GetWidth(),
+            static_cast<UINT>((width * 150 + 50) / 100));
+  EXPECT_EQ(image.SourceFor(width, height), image.Get());
+  EXPECT_EQ(image.SourceFor(width / 2, height / 2), image.Get());
+  // Beyond 200 % the largest form is scaled up.
+  EXPECT_EQ(image.SourceFor(width * 3, height * 3)->GetWidth(), static_cast<UINT>(width * 2));
+  // An image of another type has no larger forms.
+  CGdiPlusBitmapResource test;
+  ASSERT_TRUE(test.Load(skin_test::kRed, L"PNG"));
+  EXPECT_EQ(test.SourceFor(test.Width() * 2, test.Height() * 2), test.Get());
+}
+
+TEST(PngHolder, AtOneAndAHalfTimesItHoldsMoreDetailThanTheSmallFormStretched) {
+  // What a window at 144 DPI shows against what the system's stretching of a 96-DPI window would.
+  CGdiPlusBitmapResource image;
+  ASSERT_TRUE(image.Load(IDB_LOGIN_LOGO));
+  const int width = image.Width();
+  const int height = image.Height();
+  const int scaledWidth = ScaleToDpi(width, 144);
+  const int scaledHeight = ScaleToDpi(height, 144);
+  PixelCanvas drawn(scaledWidth, scaledHeight);
+  DrawSkinImage(drawn.Dc(), image, 0, 0, scaledWidth, scaledHeight);
+  PixelCanvas small(width, height);
+  DrawSkinImage(small.Dc(), image, 0, 0, width, height);
+  PixelCanvas stretched(scaledWidth, scaledHeight);
+  SetStretchBltMode(stretched.Dc(), HALFTONE);
+  StretchBlt(stretched.Dc(), 0, 0, scaledWidth, scaledHeight, small.Dc(), 0, 0, width, height, SRCCOPY);
+  const double own = FineDetail(Pixels(drawn), scaledWidth, scaledHeight);
+  const double stretchedDetail = FineDetail(Pixels(stretched), scaledWidth, scaledHeight);
+  ::testing::Test::RecordProperty("detail_own", std::to_string(own));
+  ::testing::Test::RecordProperty("detail_stretched", std::to_string(stretchedDetail));
+  // A fifth more is well clear of what rounding and the halftone filter move (a few per cent).
+  EXPECT_GT(own, stretchedDetail * 1.2) << own << " against " << stretchedDetail;
 }

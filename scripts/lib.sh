@@ -76,6 +76,22 @@ drovik_wine_settings() {
   touch "$marker"
 }
 
+# A copy of the project's prefix whose screen has `dpi` dots per inch (LogPixels, which Wine reads
+# when a process starts), made once per build tree; prints its path. The windows of a program run
+# in it are laid out at that DPI.
+drovik_dpi_prefix() {
+  local dpi=$1 prefix=$DROVIK_BUILD_DIR/wine/prefix-dpi$1
+  if [ ! -f "$prefix/.drovik-dpi" ]; then
+    drovik_wine_prefix
+    rm -rf "$prefix"
+    cp -a "$DROVIK_WINEPREFIX" "$prefix"
+    WINEPREFIX=$prefix wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+    WINEPREFIX=$prefix wineserver -w
+    touch "$prefix/.drovik-dpi"
+  fi
+  printf '%s\n' "$prefix"
+}
+
 # Starts a private headless X server unless one is given; sets DISPLAY. Stopped by drovik_stop_xvfb.
 # Scripts run side by side: a server that lost the race for its number to another one gives up, and
 # the next number is tried, so that no two scripts share a display unknowingly.

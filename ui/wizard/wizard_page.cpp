@@ -2,16 +2,11 @@
 
 #include "i18n/win/win_language.h"
 #include "net/op_kinds.h"
+#include "framework/dpi.h"
 #include "skin/skin_draw.h"
 #include "framework/message_box.h"
 #include "ui/network/network_door.h"
 #include "ui/wizard/wizard_dialog.h"
-
-namespace {
-constexpr int kEditFontHeight = 18;
-constexpr int kEditFontWeight = 100;
-constexpr BYTE kEditFontPitchAndFamily = 32;
-}  // namespace
 
 CWizardPage::~CWizardPage() = default;
 
@@ -31,12 +26,25 @@ const ChosenDevice& CWizardPage::Device() const {
 }
 
 BOOL CWizardPage::OnInitDialog() {
-  LayoutControls();
+  SetUpControls();
+  LayOut();
   return TRUE;
+}
+
+void CWizardPage::LayOut() {
+  const RECT area = ScaleToDpi(kWizardPageArea, WindowDpi(GetSafeHwnd()));
+  SetWindowPos(GetSafeHwnd(), nullptr, area.left, area.top, RectWidth(area), RectHeight(area),
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  layout_.Apply(GetSafeHwnd());
 }
 
 LRESULT CWizardPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_DESTROY) background_.Release();
+  if (message == kDpiChangedAfterParentMessage) {
+    // The frame's background under the page was rendered again.
+    background_.Release();
+    LayOut();
+  }
   return CNetworkWindow::WindowProc(message, wParam, lParam);
 }
 
@@ -53,27 +61,6 @@ bool CWizardPage::WizardInfoArrived(int cmdIndex, bool succeeded) {
     return false;
   }
   return true;
-}
-
-void CWizardPage::SizeToPageArea() {
-  SetWindowPos(GetSafeHwnd(), nullptr, 0, 0, kWizardPageArea.right - kWizardPageArea.left,
-               kWizardPageArea.bottom - kWizardPageArea.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void CWizardPage::SetUpLabel(CTransStatic& label, int id, int fontHeight, const std::wstring& text) {
-  label.SubclassDlgItem(id, GetSafeHwnd());
-  label.SetFontHeight(fontHeight);
-  label.SetFormat(DT_SINGLELINE | DT_BOTTOM | DT_RIGHT);
-  label.SetText(text);
-}
-
-void CWizardPage::UseEditFont(std::initializer_list<int> ids) {
-  if (!editFont_.Get()) {
-    editFont_.Reset(CreateFontW(kEditFontHeight, 0, 0, 0, kEditFontWeight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, kEditFontPitchAndFamily,
-                                L"Decker"));
-  }
-  for (const int id : ids) ::SendMessageW(GetDlgItem(id), WM_SETFONT, reinterpret_cast<WPARAM>(editFont_.Get()), TRUE);
 }
 
 std::wstring CWizardPage::ControlText(int id) const {

@@ -4,13 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "framework/dpi.h"
 #include "framework/tests/support/modal_answerer.h"
 #include "framework/tests/support/ui_test_support.h"
+#include "i18n/current_language.h"
 #include "res/resource.h"
 #include "ui/dialogs/login_dialog.h"
+#include "skin/skin_draw.h"
 #include "ui/dialogs/settings_dialog.h"
 
 namespace {
@@ -114,4 +117,68 @@ TEST(DpiLayout, SettingsDialogFollowsAScreenOfAnotherScale) {
   EXPECT_TRUE(Near(after.size.cx, ScaleToDpi(kSize96.cx, after.dpi)) &&
               Near(after.size.cy, ScaleToDpi(kSize96.cy, after.dpi)));
   ExpectScaled(before, after);
+}
+
+namespace {
+// A label of a table with the font role it has there.
+struct LabelRole {
+  int id;
+  int fontHeight;
+  bool wraps;
+};
+
+// Whether the text of `label` in the skin font of `fontHeight` at its window's DPI fits the label:
+// one line within its width, or wrapped within its height.
+bool TextFits(HWND label, int fontHeight, bool wraps, std::wstring& why) {
+  wchar_t text[512] = {};
+  GetWindowTextW(label, text, 512);
+  RECT client{};
+  GetClientRect(label, &client);
+  const FontHandle font = CreateSkinFont(WindowDpi(label), fontHeight);
+  HDC dc = GetDC(label);
+  HGDIOBJ old = SelectObject(dc, font.Get());
+  RECT needed = client;
+  DrawTextW(dc, text, -1, &needed, DT_CALCRECT | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
+  SelectObject(dc, old);
+  ReleaseDC(label, dc);
+  const bool fits = wraps ? needed.bottom <= client.bottom : needed.right <= client.right;
+  if (!fits) {
+    why = std::wstring(text) + L" needs " + std::to_wstring(needed.right) + L" x " + std::to_wstring(needed.bottom) +
+          L", has " + std::to_wstring(client.right) + L" x " + std::to_wstring(client.bottom);
+  }
+  return fits;
+}
+
+// Opens the login dialog in each interface language and checks its labels' texts at the
+// process's DPI and at twice that.
+std::vector<std::wstring> CutLoginTexts() {
+  constexpr LabelRole kLabels[] = {
+      {IDC_LOGIN_USER_NAME_LABEL, 18, false}, {IDC_LOGIN_PASSWORD_LABEL, 18, false}, {IDC_LOGIN_HINT, 13, true}};
+  std::vector<std::wstring> cut;
+  for (int language : {kEnglishLanguage, kSimplifiedChineseLanguage, kTraditionalChineseLanguage}) {
+    SetLanguage(language);
+    CLoginDialog dialog(nullptr);
+    CModalAnswerer answerer;
+    answerer.OnDialog(IDC_LOGIN_REMEMBER, [&](HWND window) {
+      for (int pass = 0; pass < 2; ++pass) {
+        for (const LabelRole& label : kLabels) {
+          std::wstring why;
+          if (!TextFits(GetDlgItem(window, label.id), label.fontHeight, label.wraps, why)) {
+            cut.push_back(L"language " + std::to_wstring(language) + L" at " +
+                          std::to_wstring(WindowDpi(window)) + L": " + why);
+          }
+        }
+        if (pass == 0) MoveToScreenOf(window, WindowDpi(window) * 2, {605, 397});
+      }
+      ClickControl(window, IDC_LOGIN_CANCEL);
+    });
+    dialog.DoModal();
+  }
+  SetLanguage(-1);  // none again, as the other tests expect: the texts as written
+  return cut;
+}
+}  // namespace
+
+TEST(DpiLayout, LoginLabelsFitTheirTextsInEveryLanguageAtEveryScale) {
+  for (const std::wstring& text : CutLoginTexts()) ADD_FAILURE() << std::string(text.begin(), text.end());
 }

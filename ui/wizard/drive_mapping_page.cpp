@@ -35,6 +35,11 @@ void CDriveMappingPage::SetUpControls() {
   list_.SetColumnFormat(1, kFontHeight, kTextColour);
 }
 
+void CDriveMappingPage::SizeColumns(UINT dpi) {
+  list_.SetColumnWidth(0, ScaleToDpi(kNameWidth, dpi));
+  list_.SetColumnWidth(1, ScaleToDpi(kLocationWidth, dpi));
+}
+
 int CDriveMappingPage::LoadPageData() {
   deviceAddress_ = FromAnsi(Device().address);
   ShareList().clear();

@@ -56,6 +56,11 @@ void CTimeZonePage::SetUpControls() {
   UpdateArrows();
 }
 
+void CTimeZonePage::SizeColumns(UINT dpi) {
+  list_.SetColumnWidth(0, ScaleToDpi(kLocationWidth, dpi));
+  list_.SetColumnWidth(1, ScaleToDpi(kOffsetWidth, dpi));
+}
+
 void CTimeZonePage::FillList() {
   list_.InsertColumn(0, Tr(L"Location"), LVCFMT_LEFT, ScaleToDpi(kLocationWidth, WindowDpi(GetSafeHwnd())));
   list_.InsertColumn(1, Tr(L"TimeZone"), LVCFMT_CENTER, ScaleToDpi(kOffsetWidth, WindowDpi(GetSafeHwnd())));

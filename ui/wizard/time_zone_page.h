@@ -22,6 +22,7 @@ class CTimeZonePage : public CWizardPage {
 
  protected:
   void SetUpControls() override;
+  void SizeColumns(UINT dpi) override;
   bool OnCommand(WORD id, WORD code, HWND control) override;
   bool OnNotify(const NMHDR& header, LRESULT& result) override;
   void OnCgiDone(int cmdIndex, bool succeeded) override;

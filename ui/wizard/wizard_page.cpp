@@ -32,10 +32,12 @@ BOOL CWizardPage::OnInitDialog() {
 }
 
 void CWizardPage::LayOut() {
-  const RECT area = ScaleToDpi(kWizardPageArea, WindowDpi(GetSafeHwnd()));
+  const UINT dpi = WindowDpi(GetSafeHwnd());
+  const RECT area = ScaleToDpi(kWizardPageArea, dpi);
   SetWindowPos(GetSafeHwnd(), nullptr, area.left, area.top, RectWidth(area), RectHeight(area),
                SWP_NOZORDER | SWP_NOACTIVATE);
   layout_.Apply(GetSafeHwnd());
+  SizeColumns(dpi);
 }
 
 LRESULT CWizardPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -75,6 +75,9 @@ class CListCtrl : public CWnd {
   int GetTopIndex() const { return static_cast<int>(SendMessage(LVM_GETTOPINDEX)); }
   int GetCountPerPage() const { return static_cast<int>(SendMessage(LVM_GETCOUNTPERPAGE)); }
   HWND GetHeaderCtrl() const { return reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER)); }
+  void SetColumnWidth(int column, int width) const {
+    SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(width, 0));
+  }
   int GetColumnWidth(int column) const {
     return static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column)));
   }

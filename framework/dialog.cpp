@@ -1,5 +1,6 @@
 #include "framework/dialog.h"
 
+#include "framework/dpi.h"
 #include "framework/keyboard_cues.h"
 
 namespace {
@@ -127,6 +128,7 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_NCDESTROY:
       RemoveProp(kHiddenCuesProperty);
+      ForgetWindowDpi(GetSafeHwnd());
       break;
     default:
       break;
@@ -140,6 +142,9 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM, LPARAM l
   if (message != WM_INITDIALOG) return FALSE;
   auto* self = reinterpret_cast<CDialog*>(lParam);
   if (!self->SubclassWindow(window)) return TRUE;
+  // The controls read the DPI of their top-level window (WindowDpi): it is recorded before the
+  // dialog lays itself out, and changes only with WM_DPICHANGED.
+  if (!(GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD)) RememberWindowDpi(window, WindowDpi(window));
   const BOOL systemFocus = self->OnInitDialog();
   // A window opened with the mouse shows no focus marks until the keyboard is used in it; one
   // opened from the keyboard shows them at once.

@@ -24,3 +24,7 @@ inline RECT ScaleToDpi(const RECT& rect, UINT dpi) {
 }
 // A size at `dpi` back at 96 DPI (for hit tests against a table's values).
 inline int UnscaleFromDpi(int value, UINT dpi) { return MulDiv(value, kBaseDpi, static_cast<int>(dpi)); }
+
+// The messages of a DPI change, which the headers give only for newer targets than the program's.
+inline constexpr UINT kDpiChangedMessage = 0x02E0;             // WM_DPICHANGED, to a top-level window
+inline constexpr UINT kDpiChangedAfterParentMessage = 0x02E3;  // WM_DPICHANGED_AFTERPARENT, to its children

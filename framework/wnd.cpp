@@ -1,5 +1,6 @@
 #include "framework/wnd.h"
 
+#include "framework/dpi.h"
 #include "framework/keyboard_cues.h"
 
 #include <commctrl.h>
@@ -225,5 +226,16 @@ void OrderTabStops(HWND parent, const ControlPlacement* placements, size_t count
   }
 }
 
+void LayOutControls(HWND parent, std::span<const ControlPlacement> placements) {
+  const UINT dpi = WindowDpi(parent);
+  for (const ControlPlacement& place : placements) {
+    if (HWND control = ::GetDlgItem(parent, place.id)) {
+      const RECT rect = ScaleToDpi(place.rect, dpi);
+      ::MoveWindow(control, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, FALSE);
+    }
+  }
+  OrderTabStops(parent, placements.data(), placements.size());
+  NameControls(parent, placements.data(), placements.size());
+}
 
 bool LastInputWasKeyboard() { return lastInputWasKeyboard; }

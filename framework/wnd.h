@@ -12,6 +12,7 @@
 #pragma once
 #include <windows.h>
 
+#include <span>
 #include <string>
 
 #include "framework/accessible.h"
@@ -105,37 +106,38 @@ class CWnd {
   std::wstring accessibleName_;
 };
 
-// One control of a fixed layout table: a dialog places its template items by pixels, and where a
-// table gives them, orders Tab through them and names them for screen readers.
+// How a label of a layout table draws its text: the skin font's height at 96 DPI and weight, and
+// the DrawText format (0 keeps the label's own). A height of 0 leaves the control's font alone.
+struct FontRole {
+  int height = 0;
+  int weight = FW_THIN;
+  UINT format = 0;
+};
+
+// One control of a window's layout table, the one place a window says where its controls are,
+// how Tab runs through them, what screen readers call them and, for its labels, what they say and
+// in which font.
 struct ControlPlacement {
   int id;
-  RECT rect;  // in the parent's client coordinates
+  RECT rect;  // in the parent's client coordinates, at 96 DPI
   // The control's place in the Tab order, from 1; 0 leaves it out of the Tab order. A table
   // without any keeps the template's order.
   int tab = 0;
   // The English text (translated when applied) a screen reader names a control by when it shows
   // no text of its own: the label beside an edit or a list, what a picture shows.
   const wchar_t* name = nullptr;
+  // The English text a label shows (translated when applied); null leaves the text to the window.
+  const wchar_t* text = nullptr;
+  FontRole font{};
 };
 // Gives the controls of a table with Tab places that order (the window order the dialog manager
 // follows) and the tab-stop style; the table's other controls lose the style.
 void OrderTabStops(HWND parent, const ControlPlacement* placements, size_t count);
-// Moves each control of `placements` that `parent` has to its rectangle, and orders Tab.
-template <size_t N>
-void PlaceControls(HWND parent, const ControlPlacement (&placements)[N]) {
-  for (const ControlPlacement& place : placements) {
-    if (HWND control = ::GetDlgItem(parent, place.id)) {
-      ::MoveWindow(control, place.rect.left, place.rect.top, place.rect.right - place.rect.left,
-                   place.rect.bottom - place.rect.top, FALSE);
-    }
-  }
-  OrderTabStops(parent, placements, N);
-}
+// Moves and sizes each control of the table that `parent` has to its rectangle at the window's DPI,
+// orders Tab and names the controls (NameControls). Call once the controls are bound to their
+// objects, and again whenever the window's DPI changes.
+void LayOutControls(HWND parent, std::span<const ControlPlacement> placements);
 // Hands each control of `parent` its table name, translated (SetAccessibleName); call once the
 // controls are bound to their objects. A plain edit without an object of its own gets one that
 // lives as long as its window.
 void NameControls(HWND parent, const ControlPlacement* placements, size_t count);
-template <size_t N>
-void NameControls(HWND parent, const ControlPlacement (&placements)[N]) {
-  NameControls(parent, placements, N);
-}

@@ -76,6 +76,26 @@ drovik_wine_settings() {
   touch "$marker"
 }
 
+# The screens other than 96 DPI that the layout tests run at, each in its own prefix.
+DROVIK_TEST_DPIS=(120 144 192)
+DROVIK_WINE_SERVED=()
+
+# A copy of the project's prefix whose screen has `dpi` dots per inch (LogPixels, which Wine reads
+# when a process starts), made once per build tree; prints its path. The windows of a program run
+# in it are laid out at that DPI.
+drovik_dpi_prefix() {
+  local dpi=$1 prefix=$DROVIK_WINEPREFIX-dpi$1
+  if [ ! -f "$prefix/.drovik-dpi" ]; then
+    drovik_wine_prefix
+    rm -rf "$prefix"
+    cp -a "$DROVIK_WINEPREFIX" "$prefix"
+    WINEPREFIX=$prefix wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+    WINEPREFIX=$prefix wineserver -w
+    touch "$prefix/.drovik-dpi"
+  fi
+  printf '%s\n' "$prefix"
+}
+
 # Starts a private headless X server unless one is given; sets DISPLAY. Stopped by drovik_stop_xvfb.
 # Scripts run side by side: a server that lost the race for its number to another one gives up, and
 # the next number is tried, so that no two scripts share a display unknowingly.
@@ -114,18 +134,22 @@ drovik_stop_xvfb() {
 # never ends keeps the desktop in use. (A persistent server alone is not enough: the first test then
 # starts the system processes, which never end, and that test hangs until its timeout.) While it
 # runs, "wineserver -w" on this prefix never returns: kill it instead.
-drovik_start_wineserver() {
+drovik_start_wineserver() { # [prefix], the project's by default
+  local prefix=${1:-$DROVIK_WINEPREFIX} fifo
   drovik_wine_env
-  DROVIK_WINE_KEEPER_FIFO=$(mktemp -u /tmp/drovik-wine-keeper.XXXXXX)
-  mkfifo "$DROVIK_WINE_KEEPER_FIFO"
-  WINEPREFIX=$DROVIK_WINEPREFIX setsid wineserver -p </dev/null >/dev/null 2>&1
-  WINEPREFIX=$DROVIK_WINEPREFIX setsid wine cmd /q <>"$DROVIK_WINE_KEEPER_FIFO" >/dev/null 2>&1 &
-  WINEPREFIX=$DROVIK_WINEPREFIX setsid wine rundll32 user32.dll,MessageBeep </dev/null >/dev/null 2>&1
+  fifo=$(mktemp -u /tmp/drovik-wine-keeper.XXXXXX)
+  mkfifo "$fifo"
+  WINEPREFIX=$prefix setsid wineserver -p </dev/null >/dev/null 2>&1
+  WINEPREFIX=$prefix setsid wine cmd /q <>"$fifo" >/dev/null 2>&1 &
+  WINEPREFIX=$prefix setsid wine rundll32 user32.dll,MessageBeep </dev/null >/dev/null 2>&1
+  DROVIK_WINE_SERVED+=("$prefix|$fifo")
 }
-
+# Stops every server drovik_start_wineserver started.
 drovik_stop_wineserver() {
-  [ -n "${DROVIK_WINE_KEEPER_FIFO:-}" ] || return 0
-  WINEPREFIX=$DROVIK_WINEPREFIX wineserver -k 2>/dev/null
-  rm -f "$DROVIK_WINE_KEEPER_FIFO"
-  DROVIK_WINE_KEEPER_FIFO=
+  local served
+  for served in "${DROVIK_WINE_SERVED[@]}"; do
+    WINEPREFIX=${served%%|*} wineserver -k 2>/dev/null
+    rm -f "${served#*|}"
+  done
+  DROVIK_WINE_SERVED=()
 }

@@ -7,6 +7,13 @@
 namespace {
 // SC_MOVE combined with the caption hit code: the system's drag loop for moving a window.
 constexpr WPARAM kMoveByDrag = SC_MOVE | HTCAPTION;
+
+// Every descendant lays itself out again once its top-level window has (EnumChildWindows walks
+// the whole tree).
+BOOL CALLBACK TellDpiChanged(HWND child, LPARAM) {
+  ::SendMessageW(child, kDpiChangedAfterParentMessage, 0, 0);
+  return TRUE;
+}
 }  // namespace
 
 CGdipDialog::~CGdipDialog() {
@@ -16,6 +23,7 @@ CGdipDialog::~CGdipDialog() {
 }
 
 bool CGdipDialog::SetBackgroundImage(UINT id) {
+  backgroundId_ = id;
   background_ = std::make_unique<CGdiPlusBitmapResource>();
   background_->Load(id);
   backgroundBuffer_.reset();
@@ -32,8 +40,24 @@ bool CGdipDialog::SetBackgroundImage(UINT id) {
   return true;
 }
 
+void CGdipDialog::OnDpiChanged(UINT dpi, const RECT& suggested) {
+  RememberWindowDpi(GetSafeHwnd(), dpi);
+  SetWindowPos(GetSafeHwnd(), nullptr, suggested.left, suggested.top, RectWidth(suggested), RectHeight(suggested),
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  LayOut();
+  if (backgroundId_ != 0) SetBackgroundImage(backgroundId_);
+  EnumChildWindows(GetSafeHwnd(), &TellDpiChanged, 0);
+  RedrawWindow(GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
 LRESULT CGdipDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case kDpiChangedMessage:
+      if (!(GetStyle() & WS_CHILD) && LOWORD(wParam) > 0 && lParam) {
+        OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
+      }
+      break;
     case WM_LBUTTONDOWN:
       // Only presses on the dialog's own surface arrive here; children keep theirs.
       PostMessage(WM_SYSCOMMAND, kMoveByDrag, 0);

@@ -1,6 +1,7 @@
 // The base of every skinned dialog: painted from one background image, moved by dragging anywhere
 // on its background, and lending that background to its skinned children so that they look
-// transparent.
+// transparent. A top-level one records the DPI it is laid out for and, moved to a screen of another
+// scale, takes the size the system suggests and lays itself out and renders its background again.
 #pragma once
 #include <memory>
 
@@ -23,8 +24,16 @@ class CGdipDialog : public CSkinnedParent<CDialog> {
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   HDC LentBackground() override { return BackgroundDC(); }
+  // Sizes the window and places its controls at its DPI from its one layout table; called by the
+  // window at init and by the base whenever the DPI changes.
+  virtual void LayOut() {}
 
  private:
   std::unique_ptr<CGdiPlusBitmapResource> background_;
+  // A DPI change: the new one recorded, the suggested rectangle taken, layout and background made
+  // again, the children told.
+  void OnDpiChanged(UINT dpi, const RECT& suggested);
+
   std::unique_ptr<CMyMemDC> backgroundBuffer_;
+  UINT backgroundId_ = 0;
 };

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "framework/dpi.h"
 #include "framework/gdi.h"
 
 std::vector<POINT> RoundedOutline(int width, int height, int radius) {
@@ -38,6 +39,9 @@ bool ApplyRoundedOutline(HWND window, int width, int height, int radius) {
 }
 
 bool ApplyWindowShape(HWND window, const WindowShape& shape) {
-  SetWindowPos(window, nullptr, 0, 0, shape.width, shape.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  return ApplyRoundedOutline(window, shape.outlineWidth, shape.outlineHeight, shape.radius);
+  const UINT dpi = WindowDpi(window);
+  SetWindowPos(window, nullptr, 0, 0, ScaleToDpi(shape.width, dpi), ScaleToDpi(shape.height, dpi),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return ApplyRoundedOutline(window, ScaleToDpi(shape.outlineWidth, dpi), ScaleToDpi(shape.outlineHeight, dpi),
+                             ScaleToDpi(shape.radius, dpi));
 }

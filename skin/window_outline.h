@@ -12,7 +12,7 @@ std::vector<POINT> RoundedOutline(int width, int height, int radius);
 bool ApplyRoundedOutline(HWND window, int width, int height, int radius);
 
 // A skinned window's size and the rounded outline of its background image (which may stop a pixel
-// or two short of the window's edge).
+// or two short of the window's edge), at 96 DPI.
 struct WindowShape {
   int width;
   int height;
@@ -20,5 +20,6 @@ struct WindowShape {
   int outlineHeight;
   int radius;
 };
-// Sizes `window` (its position unchanged) and clips it to the shape's outline.
+// Sizes `window` (its position unchanged) and clips it to the shape's outline, both at the
+// window's DPI.
 bool ApplyWindowShape(HWND window, const WindowShape& shape);

@@ -31,7 +31,7 @@ BOOL CSkinTestDialog::OnInitDialog() {
   AdjustWindowRectEx(&frame, GetStyle(), FALSE, static_cast<DWORD>(GetWindowLongPtrW(GetSafeHwnd(), GWL_EXSTYLE)));
   SetWindowPos(GetSafeHwnd(), HWND_TOP, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                SWP_NOACTIVATE);
-  PlaceControls(GetSafeHwnd(), kLayout);
+  LayOutControls(GetSafeHwnd(), kLayout);
 
   push.SubclassDlgItem(kPush, GetSafeHwnd());
   check.SubclassDlgItem(kCheck, GetSafeHwnd());

@@ -1,6 +1,7 @@
 // Shows one of the main window's dialogs on its own, for looking at it (not shipped):
 //   drovik_dialog_view.exe settings      the settings dialog on "15 min"
 //   drovik_dialog_view.exe device-ip     the device IP dialog for a static device on 198.51.100.0/24
+//   drovik_dialog_view.exe login         the login dialog with a remembered user
 // Nothing is sent: the dialogs are closed without OK.
 #include <windows.h>
 
@@ -8,6 +9,7 @@
 #include <string>
 
 #include "net/nas_device.h"
+#include "ui/dialogs/login_dialog.h"
 #include "ui/dialogs/setting_ip_dialog.h"
 #include "ui/dialogs/settings_dialog.h"
 #include "framework/ui_runtime.h"
@@ -30,6 +32,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
   if (which == L"device-ip") {
     AddShownDevice();
     CSettingIpDialog dialog(nullptr, *ChooseDeviceAt(NasDeviceList::Instance(), 0));
+    dialog.DoModal();
+  } else if (which == L"login") {
+    CLoginDialog dialog(nullptr);
+    dialog.SetValues(L"admin", L"", true);
     dialog.DoModal();
   } else {
     CSettingsDialog dialog(nullptr);

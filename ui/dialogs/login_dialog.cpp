@@ -4,33 +4,33 @@
 #include "i18n/win/win_language.h"
 #include "res/resource.h"
 #include "skin/controls/input_alerts.h"
-#include "skin/skin_draw.h"
 #include "skin/window_outline.h"
 #include "ui/common/button_looks.h"
+#include "ui/common/window_layout.h"
 #include "rules/login_rules.h"
 
 namespace {
 constexpr WindowShape kShape{605, 397, 605, 397, 14};
 
+constexpr wchar_t kHint[] =
+    L"* A password is a secret word or string of characters that is used for authentication,to prove identily or "
+    L"gain access to a resource";
+constexpr FontRole kLabelFont{18};
+constexpr FontRole kHintFont{13, FW_THIN, DT_LEFT | DT_WORDBREAK};
+constexpr FontRole kEditFont{18};
+
 constexpr ControlPlacement kLayout[] = {
     {IDC_LOGIN_LOGO, {30, 16, 250, 80}, 0, L"Drovik"},
-    {IDC_LOGIN_USER_NAME_LABEL, {72, 136, 206, 160}},
-    {IDC_LOGIN_USER_NAME, {210, 132, 530, 160}, 0, L"User Name"},
-    {IDC_LOGIN_PASSWORD_LABEL, {72, 178, 206, 202}},
-    {IDC_LOGIN_PASSWORD, {210, 174, 530, 202}, 0, L"Password"},
+    {.id = IDC_LOGIN_USER_NAME_LABEL, .rect = {72, 136, 206, 160}, .text = L"User Name", .font = kLabelFont},
+    {.id = IDC_LOGIN_USER_NAME, .rect = {210, 132, 530, 160}, .name = L"User Name", .font = kEditFont},
+    {.id = IDC_LOGIN_PASSWORD_LABEL, .rect = {72, 178, 206, 202}, .text = L"Password", .font = kLabelFont},
+    {.id = IDC_LOGIN_PASSWORD, .rect = {210, 174, 530, 202}, .name = L"Password", .font = kEditFont},
     {IDC_LOGIN_REMEMBER, {210, 214, 420, 236}},
-    {IDC_LOGIN_HINT, {72, 248, 540, 300}},
+    {.id = IDC_LOGIN_HINT, .rect = {72, 248, 540, 300}, .text = kHint, .font = kHintFont},
     {IDC_LOGIN_OK, {180, 332, 290, 366}},
     {IDC_LOGIN_CANCEL, {315, 332, 425, 366}},
     {IDC_LOGIN_MODIFY_PASSWORD, {560, 16, 585, 41}},
 };
-
-constexpr int kLabelFontHeight = 18;
-constexpr int kHintFontHeight = 13;
-constexpr int kEditFontHeight = 18;
-constexpr wchar_t kHint[] =
-    L"* A password is a secret word or string of characters that is used for authentication,to prove identily or "
-    L"gain access to a resource";
 
 // The controls of changing the password, which this dialog never offers.
 constexpr int kPasswordChangeGroup[] = {IDC_LOGIN_MODIFY_PASSWORD,    IDC_LOGIN_OLD_PASSWORD,
@@ -39,7 +39,7 @@ constexpr int kPasswordChangeGroup[] = {IDC_LOGIN_MODIFY_PASSWORD,    IDC_LOGIN_
                                         IDC_LOGIN_CONFIRM_PASSWORD_LABEL};
 }  // namespace
 
-CLoginDialog::CLoginDialog(HWND owner) : CGdipDialog(IDD_LOGIN, owner) {}
+CLoginDialog::CLoginDialog(HWND owner) : CGdipDialog(IDD_LOGIN, owner), layout_(kLayout) {}
 
 void CLoginDialog::SetValues(const std::wstring& userName, const std::wstring& password, bool remember) {
   userName_ = userName;
@@ -47,10 +47,14 @@ void CLoginDialog::SetValues(const std::wstring& userName, const std::wstring& p
   remember_ = remember;
 }
 
-BOOL CLoginDialog::OnInitDialog() {
+void CLoginDialog::LayOut() {
   ApplyWindowShape(GetSafeHwnd(), kShape);
-  PlaceControls(GetSafeHwnd(), kLayout);
+  layout_.Apply(GetSafeHwnd());
+}
+
+BOOL CLoginDialog::OnInitDialog() {
   SetUpControls();
+  LayOut();
   CenterWindow();
   SetBackgroundImage(IDB_LOGIN_BACKGROUND);
 
@@ -73,25 +77,8 @@ void CLoginDialog::SetUpControls() {
   logo_.SubclassDlgItem(IDC_LOGIN_LOGO, GetSafeHwnd());
   logo_.SetImage(IDB_LOGIN_LOGO);
 
-  const struct {
-    int id;
-    const wchar_t* text;
-    int fontHeight;
-  } labels[] = {{IDC_LOGIN_USER_NAME_LABEL, L"User Name", kLabelFontHeight},
-                {IDC_LOGIN_PASSWORD_LABEL, L"Password", kLabelFontHeight},
-                {IDC_LOGIN_HINT, kHint, kHintFontHeight}};
-  for (size_t index = 0; index < labels_.size(); ++index) {
-    labels_[index].SubclassDlgItem(labels[index].id, GetSafeHwnd());
-    labels_[index].SetFontHeight(labels[index].fontHeight);
-    labels_[index].SetText(Tr(labels[index].text));
-  }
-  labels_[2].SetFormat(DT_LEFT | DT_WORDBREAK);
-
-  editFont_ = CreateSkinFont(WindowDpi(GetSafeHwnd()), kEditFontHeight);
   edits_[0].SubclassDlgItem(IDC_LOGIN_USER_NAME, GetSafeHwnd());
   edits_[1].SubclassDlgItem(IDC_LOGIN_PASSWORD, GetSafeHwnd());
-  for (CEdit& edit : edits_) edit.SetFont(editFont_.Get());
-  NameControls(GetSafeHwnd(), kLayout);
 
   ApplyButtonLooks(
       GetSafeHwnd(),

@@ -6,11 +6,10 @@
 #include <string>
 
 #include "skin/controls/gdip_icon_static.h"
-#include "skin/controls/trans_static.h"
 #include "skin/gdip_button.h"
 #include "skin/gdip_dialog.h"
 #include "framework/controls.h"
-#include "framework/gdi.h"
+#include "ui/common/window_layout.h"
 
 class CLoginDialog : public CGdipDialog {
  public:
@@ -28,18 +27,18 @@ class CLoginDialog : public CGdipDialog {
   BOOL OnInitDialog() override;
   bool OnCommand(WORD id, WORD code, HWND control) override;
   void OnOK() override;
+  void LayOut() override;
 
  private:
   void SetUpControls();
 
   CGdipIconStatic logo_;
-  std::array<CTransStatic, 3> labels_;  // user name, password, hint
   std::array<CEdit, 2> edits_;          // user name, password
   CGdipButton rememberBox_;
   CGdipButton ok_;
   CGdipButton cancel_;
   CGdipButton modifyPassword_;
-  FontHandle editFont_;
+  WindowLayout layout_;
 
   std::wstring userName_;
   std::wstring password_;

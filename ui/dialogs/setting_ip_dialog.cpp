@@ -9,21 +9,25 @@
 #include "res/resource.h"
 #include "skin/window_outline.h"
 #include "ui/common/button_looks.h"
+#include "ui/common/window_layout.h"
 #include "framework/message_box.h"
 #include "ui/network/network_door.h"
 
 namespace {
 constexpr WindowShape kShape{605, 397, 605, 397, 14};
 
+// Right-aligned beside their fields, vertically centred, one line.
+constexpr FontRole kLabelFont{CTransStatic::kDefaultFontHeight, FW_THIN, DT_RIGHT | DT_VCENTER | DT_SINGLELINE};
+
 // The address fields at the size of their frame image (188 x 28).
 constexpr ControlPlacement kLayout[] = {
     {IDC_SETIP_DHCP, {150, 80, 290, 104}},
     {IDC_SETIP_STATIC, {330, 80, 470, 104}},
-    {IDC_SETIP_IP_LABEL, {70, 134, 250, 160}},
+    {.id = IDC_SETIP_IP_LABEL, .rect = {70, 134, 250, 160}, .text = L"IP ADDress", .font = kLabelFont},
     {IDC_SETIP_IP, {270, 133, 458, 161}, 0, L"IP ADDress"},
-    {IDC_SETIP_MASK_LABEL, {70, 180, 250, 206}},
+    {.id = IDC_SETIP_MASK_LABEL, .rect = {70, 180, 250, 206}, .text = L"Subnet Mask", .font = kLabelFont},
     {IDC_SETIP_MASK, {270, 179, 458, 207}, 0, L"Subnet Mask"},
-    {IDC_SETIP_GATEWAY_LABEL, {70, 226, 250, 252}},
+    {.id = IDC_SETIP_GATEWAY_LABEL, .rect = {70, 226, 250, 252}, .text = L"Gateway IP", .font = kLabelFont},
     {IDC_SETIP_GATEWAY, {270, 225, 458, 253}, 0, L"Gateway IP"},
     {IDC_SETIP_DNS1_LABEL, {70, 272, 250, 298}},
     {IDC_SETIP_DNS1, {270, 271, 458, 299}},
@@ -33,21 +37,22 @@ constexpr ControlPlacement kLayout[] = {
     {IDC_SETIP_CANCEL, {315, 332, 425, 366}},
 };
 
-// Right-aligned beside their fields, vertically centred, one line.
-constexpr UINT kLabelFormat = DT_RIGHT | DT_VCENTER | DT_SINGLELINE;
-
-constexpr int kLabelIds[] = {IDC_SETIP_IP_LABEL, IDC_SETIP_MASK_LABEL, IDC_SETIP_GATEWAY_LABEL};
-constexpr const wchar_t* kLabelTexts[] = {L"IP ADDress", L"Subnet Mask", L"Gateway IP"};
 constexpr int kAddressFieldIds[] = {IDC_SETIP_IP, IDC_SETIP_MASK, IDC_SETIP_GATEWAY};
+constexpr int kAddressLabelIds[] = {IDC_SETIP_IP_LABEL, IDC_SETIP_MASK_LABEL, IDC_SETIP_GATEWAY_LABEL};
 constexpr int kFullAddress = CGdipIpAddrCtl::kFieldCount;
 }  // namespace
 
-CSettingIpDialog::CSettingIpDialog(HWND owner, const ChosenDevice& device) : CNetworkWindow(IDD_DEVICE_IP, owner), device_(device) {}
+CSettingIpDialog::CSettingIpDialog(HWND owner, const ChosenDevice& device)
+    : CNetworkWindow(IDD_DEVICE_IP, owner), device_(device), layout_(kLayout) {}
+
+void CSettingIpDialog::LayOut() {
+  ApplyWindowShape(GetSafeHwnd(), kShape);
+  layout_.Apply(GetSafeHwnd());
+}
 
 BOOL CSettingIpDialog::OnInitDialog() {
-  ApplyWindowShape(GetSafeHwnd(), kShape);
-  PlaceControls(GetSafeHwnd(), kLayout);
   SetUpControls();
+  LayOut();
   CenterWindow();
   SetBackgroundImage(IDB_LOGIN_BACKGROUND);
 
@@ -68,12 +73,6 @@ void CSettingIpDialog::SetUpControls() {
        {static_, IDC_SETIP_STATIC, L"Static", L"Static IP Address", IDB_RADIO, IDB_RADIO_CHECKED, IDB_RADIO_CHECKED},
        {ok_, IDC_SETIP_OK, L"OK", L"OK", IDB_BUTTON, IDB_BUTTON_ACTIVE, IDB_BUTTON_ACTIVE},
        {cancel_, IDC_SETIP_CANCEL, L"Cancel", L"Cancel", IDB_BUTTON, IDB_BUTTON_ACTIVE, IDB_BUTTON_ACTIVE}});
-  for (size_t index = 0; index < labels_.size(); ++index) {
-    labels_[index].SubclassDlgItem(kLabelIds[index], GetSafeHwnd());
-    labels_[index].SetFormat(kLabelFormat);
-    labels_[index].SetText(Tr(kLabelTexts[index]));
-  }
-  NameControls(GetSafeHwnd(), kLayout);
   SetWindowText(Tr(L"Device IP"));
 }
 
@@ -100,7 +99,7 @@ void CSettingIpDialog::ShowMode(AddressMode mode) {
   mode_ = mode;
   const int show = mode == AddressMode::kStatic ? SW_SHOW : SW_HIDE;
   for (int id : kAddressFieldIds) ::ShowWindow(GetDlgItem(id), show);
-  for (CTransStatic& label : labels_) label.ShowWindow(show);
+  for (int id : kAddressLabelIds) ::ShowWindow(GetDlgItem(id), show);
 }
 
 void CSettingIpDialog::EnableChoices(bool enable) {

@@ -17,6 +17,7 @@
 #include "skin/gdip_button.h"
 #include "skin/gdip_dialog.h"
 #include "rules/device_ip_entry.h"
+#include "ui/common/window_layout.h"
 #include "ui/network/network_results.h"
 
 class CSettingIpDialog : public CNetworkWindow<CGdipDialog> {
@@ -33,6 +34,7 @@ class CSettingIpDialog : public CNetworkWindow<CGdipDialog> {
   bool OnCommand(WORD id, WORD code, HWND control) override;
   // Enter: the OK step, as the OK button.
   void OnOK() override;
+  void LayOut() override;
   void OnSetIpDone(bool answered, int opKind) override;
 
  private:
@@ -56,5 +58,5 @@ class CSettingIpDialog : public CNetworkWindow<CGdipDialog> {
   CGdipButton static_;
   CGdipButton ok_;
   CGdipButton cancel_;
-  std::array<CTransStatic, 3> labels_;  // address, mask, gateway
+  WindowLayout layout_;
 };

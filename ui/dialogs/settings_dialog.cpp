@@ -7,13 +7,18 @@
 #include "skin/window_outline.h"
 #include "ui/common/button_looks.h"
 #include "ui/common/inactivity_watch.h"
+#include "ui/common/window_layout.h"
 
 namespace {
 constexpr WindowShape kShape{772, 503, 772, 503, 17};
 
+constexpr wchar_t kHint[] =
+    L"* Choose a value for the Drovik Inactivity Timer. If the user is idle for longer than the specified time, he "
+    L"will be logged out of the Drovik.";
+
 constexpr ControlPlacement kLayout[] = {
     {IDC_SETTINGS_LOGO, {30, 20, 110, 100}, 0, L"Settings"},
-    {IDC_SETTINGS_TITLE, {125, 38, 500, 86}},
+    {.id = IDC_SETTINGS_TITLE, .rect = {125, 38, 500, 86}, .text = L"Settings", .font = {36}},
     {IDC_SETTINGS_CLOSE, {727, 15, 752, 40}},
     {IDC_SETTINGS_LOGOUT_TIME_TAB, {40, 118, 300, 148}},
     {IDC_SETTINGS_SHORTCUT_TAB, {300, 118, 560, 148}},
@@ -34,16 +39,10 @@ constexpr ControlPlacement kLayout[] = {
     {IDC_SETTINGS_SHOW_DRIVE_MAPPING, {420, 245, 640, 269}},
     {IDC_SETTINGS_SHOW_SURVEILLANCE_CENTER, {420, 280, 640, 304}},
     {IDC_SETTINGS_SHOW_FILE_CENTER, {420, 315, 640, 339}},
-    {IDC_SETTINGS_HINT, {60, 365, 712, 415}},
+    {.id = IDC_SETTINGS_HINT, .rect = {60, 365, 712, 415}, .text = kHint, .font = {13}},
     {IDC_SETTINGS_OK, {255, 440, 365, 474}},
     {IDC_SETTINGS_CANCEL, {405, 440, 515, 474}},
 };
-
-constexpr int kTitleFontHeight = 36;
-constexpr int kHintFontHeight = 13;
-constexpr wchar_t kHint[] =
-    L"* Choose a value for the Drovik Inactivity Timer. If the user is idle for longer than the specified time, he "
-    L"will be logged out of the Drovik.";
 
 // The time choices in the order OK reads them; the minutes keep the template's untranslated texts.
 struct TimeChoice {
@@ -79,13 +78,17 @@ constexpr struct {
 bool HiddenOnShortcutPage(int id) { return id == IDC_SETTINGS_SHOW_NETWORK || id == IDC_SETTINGS_SHOW_DRIVE_MAPPING; }
 }  // namespace
 
-CSettingsDialog::CSettingsDialog(HWND owner) : CGdipDialog(IDD_SETTINGS, owner) {}
+CSettingsDialog::CSettingsDialog(HWND owner) : CGdipDialog(IDD_SETTINGS, owner), layout_(kLayout) {}
+
+void CSettingsDialog::LayOut() {
+  ApplyWindowShape(GetSafeHwnd(), kShape);
+  layout_.Apply(GetSafeHwnd());
+}
 
 BOOL CSettingsDialog::OnInitDialog() {
   OpenDialogWindow = GetSafeHwnd();
-  ApplyWindowShape(GetSafeHwnd(), kShape);
-  PlaceControls(GetSafeHwnd(), kLayout);
   SetUpControls();
+  LayOut();
   CenterWindow();
   SetBackgroundImage(IDB_WIZARD_BACKGROUND);
   ShowPage(Page::kLogoutTime);
@@ -97,14 +100,7 @@ BOOL CSettingsDialog::OnInitDialog() {
 void CSettingsDialog::SetUpControls() {
   logo_.SubclassDlgItem(IDC_SETTINGS_LOGO, GetSafeHwnd());
   logo_.SetImage(IDB_SETTINGS_LOGO);
-  NameControls(GetSafeHwnd(), kLayout);
   SetWindowText(Tr(L"Settings"));
-  title_.SubclassDlgItem(IDC_SETTINGS_TITLE, GetSafeHwnd());
-  title_.SetFontHeight(kTitleFontHeight);
-  title_.SetText(Tr(L"Settings"));
-  hint_.SubclassDlgItem(IDC_SETTINGS_HINT, GetSafeHwnd());
-  hint_.SetFontHeight(kHintFontHeight);
-  hint_.SetText(Tr(kHint));
 
   tabs_[0].SubclassDlgItem(IDC_SETTINGS_LOGOUT_TIME_TAB, GetSafeHwnd());
   tabs_[0].SetWindowText(Tr(L"Logout Time"));

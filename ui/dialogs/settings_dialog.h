@@ -8,10 +8,10 @@
 #include <array>
 
 #include "skin/controls/gdip_icon_static.h"
-#include "skin/controls/trans_static.h"
 #include "skin/gdip_button.h"
 #include "skin/gdip_dialog.h"
 #include "skin/underline_button.h"
+#include "ui/common/window_layout.h"
 
 class CSettingsDialog : public CGdipDialog {
  public:
@@ -27,6 +27,7 @@ class CSettingsDialog : public CGdipDialog {
   BOOL OnInitDialog() override;
   bool OnCommand(WORD id, WORD code, HWND control) override;
   void OnOK() override;
+  void LayOut() override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
@@ -36,8 +37,7 @@ class CSettingsDialog : public CGdipDialog {
 
   Page page_ = Page::kLogoutTime;
   CGdipIconStatic logo_;
-  CTransStatic title_;
-  CTransStatic hint_;
+  WindowLayout layout_;
   std::array<CUnderLineButton, 2> tabs_;  // logout time, shortcuts
   std::array<CGdipButton, kTimeChoiceCount> timeChoices_;
   std::array<CGdipButton, kShortcutBoxCount> shortcutBoxes_;

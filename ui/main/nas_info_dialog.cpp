@@ -12,21 +12,21 @@ constexpr WindowShape kShape{581, 358, 580, 355, 14};
 
 constexpr int kLineIds[] = {IDC_INFO_NAME, IDC_INFO_ADDRESS, IDC_INFO_MASK, IDC_INFO_GATEWAY};
 constexpr int kVolumeIds[CNASInfoDialog::kVolumeSlots] = {IDC_INFO_VOLUME_0, IDC_INFO_VOLUME_1, IDC_INFO_VOLUME_2, IDC_INFO_VOLUME_3};
+// The lines and the notice show the device's values: the popup sets their texts.
+constexpr UINT kLineFormat = DT_CENTER | DT_SINGLELINE;
+constexpr FontRole kLineFont{16, FW_THIN, kLineFormat};
 constexpr ControlPlacement kLayout[] = {
-    {IDC_INFO_NAME, {30, 15, 551, 41}},
-    {IDC_INFO_ADDRESS, {31, 55, 550, 72}},
-    {IDC_INFO_MASK, {31, 77, 550, 94}},
-    {IDC_INFO_GATEWAY, {31, 99, 550, 116}},
+    {.id = IDC_INFO_NAME, .rect = {30, 15, 551, 41}, .font = {26, FW_THIN, kLineFormat}},
+    {.id = IDC_INFO_ADDRESS, .rect = {31, 55, 550, 72}, .font = kLineFont},
+    {.id = IDC_INFO_MASK, .rect = {31, 77, 550, 94}, .font = kLineFont},
+    {.id = IDC_INFO_GATEWAY, .rect = {31, 99, 550, 116}, .font = kLineFont},
     {IDC_INFO_SHARE_LIST, {31, 135, 550, 335}, 0, L"Folder"},
     {IDC_INFO_VOLUME_0, {31, 135, 550, 185}},
     {IDC_INFO_VOLUME_1, {31, 185, 550, 235}},
     {IDC_INFO_VOLUME_2, {31, 235, 550, 285}},
     {IDC_INFO_VOLUME_3, {31, 285, 550, 335}},
-    {IDC_INFO_NOTICE, {31, 135, 550, 185}},
+    {.id = IDC_INFO_NOTICE, .rect = {31, 135, 550, 185}, .font = {16, FW_THIN, kLineFormat | DT_VCENTER}},
 };
-constexpr int kNameFontHeight = 26;
-constexpr int kLineFontHeight = 16;
-constexpr UINT kLineFormat = DT_CENTER | DT_SINGLELINE;
 
 // The white double line under the name.
 constexpr RECT kSeparator{187, 46, 392, 48};
@@ -39,7 +39,9 @@ void VeilAndSeparate(HDC dc, const RECT& client) {
   white.FillSolidRect(client, kSkinWhite);
   BLENDFUNCTION veil{AC_SRC_OVER, 0, kWhiteVeilAlpha, 0};
   AlphaBlend(dc, 0, 0, client.right, client.bottom, white.GetSafeHdc(), 0, 0, client.right, client.bottom, veil);
-  CDC(dc).FillSolidRect(kSeparator, kSkinWhite);
+  // The panel's width tells the DPI it is drawn at.
+  const UINT dpi = static_cast<UINT>(MulDiv(client.right, kBaseDpi, kShape.width));
+  CDC(dc).FillSolidRect(ScaleToDpi(kSeparator, dpi), kSkinWhite);
 }
 }  // namespace
 
@@ -49,7 +51,8 @@ std::wstring ReadFailureNotice(const wchar_t* englishText, int deviceStatus) {
   return text;
 }
 
-CNASInfoDialog::CNASInfoDialog(HWND parent) : CSkinnedParent(IDD_INFO_POPUP, parent), background_(&VeilAndSeparate) {}
+CNASInfoDialog::CNASInfoDialog(HWND parent)
+    : CSkinnedParent(IDD_INFO_POPUP, parent), background_(&VeilAndSeparate), layout_(kLayout) {}
 CNASInfoDialog::~CNASInfoDialog() = default;
 
 void CNASInfoDialog::SetDeviceLines(const std::wstring& name, const std::wstring& address, const std::wstring& mask,
@@ -121,21 +124,17 @@ CVolumeInfoCtrl* CNASInfoDialog::VolumePanel(int slot) const {
   return CVolumeInfoCtrl::FromWindow(GetDlgItem(kVolumeIds[slot]));
 }
 
-BOOL CNASInfoDialog::OnInitDialog() {
+void CNASInfoDialog::LayOut() {
   ApplyWindowShape(GetSafeHwnd(), kShape);
-  PlaceControls(GetSafeHwnd(), kLayout);
-  CenterWindow();
-  for (size_t index = 0; index < lines_.size(); ++index) {
-    CTransStatic& line = lines_[index];
-    line.SubclassDlgItem(kLineIds[index], GetSafeHwnd());
-    line.SetFontHeight(index == 0 ? kNameFontHeight : kLineFontHeight);
-    line.SetFormat(kLineFormat);
-  }
-  NameControls(GetSafeHwnd(), kLayout);
-  ApplyLines();
+  layout_.Apply(GetSafeHwnd());
+}
+
+BOOL CNASInfoDialog::OnInitDialog() {
+  for (size_t index = 0; index < lines_.size(); ++index) lines_[index].SubclassDlgItem(kLineIds[index], GetSafeHwnd());
   notice_.SubclassDlgItem(IDC_INFO_NOTICE, GetSafeHwnd());
-  notice_.SetFontHeight(kLineFontHeight);
-  notice_.SetFormat(kLineFormat | DT_VCENTER);
+  LayOut();
+  CenterWindow();
+  ApplyLines();
   ShowVolumeView();
   return TRUE;
 }
@@ -147,6 +146,11 @@ LRESULT CNASInfoDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DESTROY:
       background_.Release();
+      break;
+    case kDpiChangedAfterParentMessage:
+      // The main window's background under the popup was rendered again at the new DPI.
+      background_.Release();
+      LayOut();
       break;
     default:
       break;

@@ -15,6 +15,7 @@
 #include "skin/skinned_surface.h"
 #include "framework/dialog.h"
 #include "framework/gdi.h"
+#include "ui/common/window_layout.h"
 
 // The notice of a failed read: the translated `englishText` ("Reading the shares failed."), then
 // what the device answered when it gave an HTTP status.
@@ -57,6 +58,8 @@ class CNASInfoDialog : public CSkinnedParent<CDialog> {
   void OnOK() override {}
   void OnCancel() override {}
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // Sizes the popup and places its controls at the main window's DPI.
+  void LayOut();
 
  private:
   void ApplyLines();
@@ -74,4 +77,5 @@ class CNASInfoDialog : public CSkinnedParent<CDialog> {
   int volumeCount_ = 0;
   bool volumeView_ = true;
   CBorrowedBackground background_;
+  WindowLayout layout_;
 };

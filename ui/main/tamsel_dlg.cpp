@@ -25,18 +25,22 @@ constexpr int kWidth = 900;
 constexpr int kHeight = 600;
 constexpr RECT kPopupPlace{300, 96, 881, 454};
 
+// The title and the copyright line. The texts of the title, the welcome, the copyright and the
+// search explanation are the window's own (made in code, or following the search).
+constexpr FontRole kSmallFont{13};
+
 // Tab runs down the device column, then the shortcuts top to bottom, the information area, then
 // the title-bar buttons.
 constexpr ControlPlacement kLayout[] = {
     {IDC_MAIN_LOGO, {24, 17, 204, 67}, 0, L"Drovik"},
-    {IDC_MAIN_TITLE, {216, 44, 520, 62}},
-    {IDC_MAIN_WELCOME, {300, 60, 700, 80}},
+    {.id = IDC_MAIN_TITLE, .rect = {216, 44, 520, 62}, .font = kSmallFont},
+    {.id = IDC_MAIN_WELCOME, .rect = {300, 60, 700, 80}, .font = {17}},
     {IDC_LOGOUT, {726, 16, 751, 41}, 15},
     {IDC_SETTINGS, {756, 16, 781, 41}, 16},
     {IDC_MAIN_HELP, {786, 16, 811, 41}, 17},
     {IDC_MINIMIZE, {816, 16, 841, 41}, 18},
     {IDC_CLOSE, {846, 16, 871, 41}, 19},
-    {IDC_SELECT_NAS_LABEL, {32, 100, 276, 130}},
+    {.id = IDC_SELECT_NAS_LABEL, .rect = {32, 100, 276, 130}, .text = L"Select NAS", .font = {24, FW_BOLD}},
     {IDC_DEVICE_LIST, {24, 134, 284, 334}, 1, L"Select NAS"},
     {IDC_CONNECT, {32, 172, 142, 206}, 2},
     {IDC_REFRESH, {166, 172, 276, 206}, 3},
@@ -50,10 +54,10 @@ constexpr ControlPlacement kLayout[] = {
     {IDC_SHORTCUT_SURVEILLANCE_CENTER, {24, 504, 284, 556}, 11},
     {IDC_SELECT_SHORTCUT, {316, 476, 576, 496}, 13},
     {IDC_AUTO_SORTING, {620, 476, 865, 496}, 14},
-    {IDC_MAIN_COPYRIGHT, {300, 562, 881, 580}},
+    {.id = IDC_MAIN_COPYRIGHT, .rect = {300, 562, 881, 580}, .font = kSmallFont},
     // Between the closed list and Connect; the explanation sits where the popup would.
     {IDC_SEARCH_PROGRESS, {32, 163, 276, 166}, 0, L"Search NAS"},
-    {IDC_SEARCH_EXPLANATION, {316, 110, 865, 416}},
+    {.id = IDC_SEARCH_EXPLANATION, .rect = {316, 110, 865, 416}, .font = {15}},
     {IDC_SEARCH_AGAIN, {316, 424, 426, 458}, 12},
 };
 
@@ -98,10 +102,6 @@ constexpr ShortcutLook kShortcuts[] = {
 static_assert(std::size(kShortcuts) == 8);
 
 constexpr COLORREF kGreyText = RGB(144, 144, 144);
-constexpr int kSelectLabelFontHeight = 24;
-constexpr int kTitleFontHeight = 13;
-constexpr int kWelcomeFontHeight = 17;
-constexpr int kExplanationFontHeight = 15;
 constexpr wchar_t kCopyright[] = L"Copyright \x00A9 2026 Drovik. All rights reserved.";
 
 // "Drovik ( 1.0.0.10 )" with the product version of this program's version block.
@@ -157,7 +157,8 @@ const ShortcutLook* WebApplicationOf(int id) {
 }
 }  // namespace
 
-CTamselDlg::CTamselDlg() : CNetworkWindow(IDD_MAIN), preload_(FirstLookImages()), popup_(nullptr) {}
+CTamselDlg::CTamselDlg()
+    : CNetworkWindow(IDD_MAIN), preload_(FirstLookImages()), popup_(nullptr), layout_(kLayout) {}
 
 CTamselDlg::~CTamselDlg() = default;
 
@@ -166,9 +167,8 @@ BOOL CTamselDlg::OnInitDialog() {
   SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
 
-  SetWindowPos(GetSafeHwnd(), nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  PlaceControls(GetSafeHwnd(), kLayout);
   SetUpControls();
+  LayOut();
 
   CenterWindow();
   SetBackgroundImage(IDB_MAIN_BACKGROUND);
@@ -196,9 +196,17 @@ CNASInfoDialog& CTamselDlg::Popup() {
     popup_.SetParentWindow(GetSafeHwnd());
     popup_.Create();
     popup_.ShowWindow(SW_HIDE);
-    popup_.MoveWindow(kPopupPlace, false);
+    popup_.MoveWindow(ScaleToDpi(kPopupPlace, WindowDpi(GetSafeHwnd())), false);
   }
   return popup_;
+}
+
+void CTamselDlg::LayOut() {
+  const UINT dpi = WindowDpi(GetSafeHwnd());
+  SetWindowPos(GetSafeHwnd(), nullptr, 0, 0, ScaleToDpi(kWidth, dpi), ScaleToDpi(kHeight, dpi),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  layout_.Apply(GetSafeHwnd());
+  if (popup_.GetSafeHwnd()) popup_.MoveWindow(ScaleToDpi(kPopupPlace, dpi), false);
 }
 
 void CTamselDlg::HidePopup() {
@@ -240,20 +248,13 @@ void CTamselDlg::SetUpControls() {
   autoSorting_.SetToolTipText(Tr(L"Auto Sorting"));
   autoSorting_.ShowButton(false);
 
-  selectLabel_.SubclassDlgItem(IDC_SELECT_NAS_LABEL, GetSafeHwnd());
-  selectLabel_.SetFontHeight(kSelectLabelFontHeight);
-  selectLabel_.SetFontWeight(FW_BOLD);
-  selectLabel_.SetText(Tr(L"Select NAS"));
   titleText_ = ProductTitle();
   title_.SubclassDlgItem(IDC_MAIN_TITLE, GetSafeHwnd());
-  title_.SetFontHeight(kTitleFontHeight);
   title_.SetTextColour(kGreyText);
   title_.SetText(titleText_);
   welcome_.SubclassDlgItem(IDC_MAIN_WELCOME, GetSafeHwnd());
-  welcome_.SetFontHeight(kWelcomeFontHeight);
   SetWelcome(L"");
   copyright_.SubclassDlgItem(IDC_MAIN_COPYRIGHT, GetSafeHwnd());
-  copyright_.SetFontHeight(kTitleFontHeight);
   copyright_.SetTextColour(kGreyText);
   copyright_.SetText(kCopyright);
   logo_.SubclassDlgItem(IDC_MAIN_LOGO, GetSafeHwnd());
@@ -262,8 +263,6 @@ void CTamselDlg::SetUpControls() {
   deviceList_.LoadFaceImage(IDB_COMBO);
   searchProgress_.SubclassDlgItem(IDC_SEARCH_PROGRESS, GetSafeHwnd());
   searchExplanation_.SubclassDlgItem(IDC_SEARCH_EXPLANATION, GetSafeHwnd());
-  searchExplanation_.SetFontHeight(kExplanationFontHeight);
-  NameControls(GetSafeHwnd(), kLayout);
   SelectShortcut(0);
 }
 

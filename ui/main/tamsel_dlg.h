@@ -22,6 +22,7 @@
 #include "skin/shared_png.h"
 #include "skin/shortcut_button.h"
 #include "rules/control_states.h"
+#include "ui/common/window_layout.h"
 #include "ui/main/nas_info_dialog.h"
 #include "ui/network/network_results.h"
 
@@ -55,6 +56,7 @@ class CTamselDlg : public CNetworkWindow<CGdipDialog> {
   void OnTimer(UINT_PTR id) override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnPaint(HDC dc) override;
+  void LayOut() override;
   // Enter where no push button has the focus; Escape does nothing (closing is Close or Alt+F4).
   void OnOK() override;
   void OnCancel() override {}
@@ -123,11 +125,11 @@ class CTamselDlg : public CNetworkWindow<CGdipDialog> {
   // first decode of the process also loads the image codecs).
   CPngPreload preload_;
   CNASInfoDialog popup_;
+  WindowLayout layout_;
   std::array<CShortCutButton, 8> shortcuts_;
   std::array<CGdipButton, 8> buttons_;
   CBottomIconButton selectShortcut_;
   CBottomIconButton autoSorting_;
-  CTransStatic selectLabel_;
   CTransStatic title_;
   CTransStatic welcome_;
   CTransStatic copyright_;

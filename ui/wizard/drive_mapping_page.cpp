@@ -22,19 +22,22 @@ constexpr COLORREF kTextColour = RGB(255, 255, 255);
 std::u16string SelectText() { return ToU16(Tr(L"select")); }
 }  // namespace
 
-CDriveMappingPage::CDriveMappingPage() : CWizardPage(IDD_WIZARD_DRIVE_MAPPING) {}
+CDriveMappingPage::CDriveMappingPage() : CWizardPage(IDD_WIZARD_DRIVE_MAPPING, kLayout) {}
 CDriveMappingPage::~CDriveMappingPage() = default;
 
-void CDriveMappingPage::LayoutControls() {
-  SizeToPageArea();
-  PlaceControls(GetSafeHwnd(), kLayout);
+void CDriveMappingPage::SetUpControls() {
   list_.SubclassDlgItem(IDC_DRIVE_MAPPING_LIST, GetSafeHwnd());
-  list_.InsertColumn(0, Tr(L"Name"), LVCFMT_LEFT, kNameWidth);
-  list_.InsertColumn(1, Tr(L"Location"), LVCFMT_CENTER, kLocationWidth);
+  list_.InsertColumn(0, Tr(L"Name"), LVCFMT_LEFT, ScaleToDpi(kNameWidth, WindowDpi(GetSafeHwnd())));
+  list_.InsertColumn(1, Tr(L"Location"), LVCFMT_CENTER, ScaleToDpi(kLocationWidth, WindowDpi(GetSafeHwnd())));
   HideVerticalScrollBar(list_.GetSafeHwnd());
   list_.AddListColumn();
   list_.SetColumnFormat(0, kFontHeight, kTextColour);
   list_.SetColumnFormat(1, kFontHeight, kTextColour);
+}
+
+void CDriveMappingPage::SizeColumns(UINT dpi) {
+  list_.SetColumnWidth(0, ScaleToDpi(kNameWidth, dpi));
+  list_.SetColumnWidth(1, ScaleToDpi(kLocationWidth, dpi));
 }
 
 int CDriveMappingPage::LoadPageData() {

@@ -17,7 +17,8 @@ class CDriveMappingPage : public CWizardPage {
   const std::wstring& DeviceAddress() const { return deviceAddress_; }
 
  protected:
-  void LayoutControls() override;
+  void SetUpControls() override;
+  void SizeColumns(UINT dpi) override;
   void OnCgiDone(int cmdIndex, bool succeeded) override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 

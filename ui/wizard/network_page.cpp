@@ -14,21 +14,22 @@
 #include "rules/page_checks.h"
 
 namespace {
+constexpr FontRole kLabelFont{16, FW_THIN, kPageLabelFormat};
 constexpr ControlPlacement kLayout[] = {
     {IDC_NETWORK_PAGE_DHCP, {49, 0, 222, 18}},
     {IDC_NETWORK_PAGE_STATIC, {49, 30, 222, 48}},
-    {IDC_NETWORK_PAGE_IP_LABEL, {50, 62, 180, 78}},
-    {IDC_NETWORK_PAGE_MASK_LABEL, {50, 94, 180, 110}},
-    {IDC_NETWORK_PAGE_GATEWAY_LABEL, {50, 126, 180, 142}},
-    {IDC_NETWORK_PAGE_DNS1_LABEL, {50, 158, 180, 174}},
-    {IDC_NETWORK_PAGE_DNS2_LABEL, {50, 190, 180, 206}},
+    {.id = IDC_NETWORK_PAGE_IP_LABEL, .rect = {50, 62, 180, 78}, .text = L"IP ADDress", .font = kLabelFont},
+    {.id = IDC_NETWORK_PAGE_MASK_LABEL, .rect = {50, 94, 180, 110}, .text = L"Subnet Mask", .font = kLabelFont},
+    {.id = IDC_NETWORK_PAGE_GATEWAY_LABEL, .rect = {50, 126, 180, 142}, .text = L"Gateway IP", .font = kLabelFont},
+    // The DNS labels keep the template's text: they are not translated.
+    {.id = IDC_NETWORK_PAGE_DNS1_LABEL, .rect = {50, 158, 180, 174}, .font = kLabelFont},
+    {.id = IDC_NETWORK_PAGE_DNS2_LABEL, .rect = {50, 190, 180, 206}, .font = kLabelFont},
     {IDC_NETWORK_PAGE_IP, {191, 57, 379, 85}},
     {IDC_NETWORK_PAGE_MASK, {191, 89, 379, 117}},
     {IDC_NETWORK_PAGE_GATEWAY, {191, 121, 379, 149}},
     {IDC_NETWORK_PAGE_DNS1, {191, 153, 379, 181}},
     {IDC_NETWORK_PAGE_DNS2, {191, 185, 379, 213}},
 };
-constexpr int kLabelFontHeight = 16;
 constexpr int kLabelIds[] = {IDC_NETWORK_PAGE_IP_LABEL, IDC_NETWORK_PAGE_MASK_LABEL, IDC_NETWORK_PAGE_GATEWAY_LABEL,
                              IDC_NETWORK_PAGE_DNS1_LABEL, IDC_NETWORK_PAGE_DNS2_LABEL};
 constexpr int kFieldIds[] = {IDC_NETWORK_PAGE_IP, IDC_NETWORK_PAGE_MASK, IDC_NETWORK_PAGE_GATEWAY,
@@ -53,12 +54,10 @@ void ShowAddress(CGdipIpAddrCtl* field, const char* text) {
 }
 }  // namespace
 
-CNetworkPage::CNetworkPage() : CWizardPage(IDD_WIZARD_NETWORK) {}
+CNetworkPage::CNetworkPage() : CWizardPage(IDD_WIZARD_NETWORK, kLayout) {}
 CNetworkPage::~CNetworkPage() = default;
 
-void CNetworkPage::LayoutControls() {
-  SizeToPageArea();
-  PlaceControls(GetSafeHwnd(), kLayout);
+void CNetworkPage::SetUpControls() {
   struct Radio {
     CGdipButton& button;
     int id;
@@ -71,12 +70,6 @@ void CNetworkPage::LayoutControls() {
     radio.button.LoadImages(IDB_RADIO, IDB_RADIO_CHECKED, IDB_RADIO_CHECKED);
     radio.button.SetToolTipText(Tr(radio.tip));
     radio.button.SetWindowText(Tr(radio.caption));
-  }
-  for (size_t index = 0; index < labels_.size(); ++index) {
-    // The DNS labels keep the template's text: they are not translated.
-    const bool dns = kLabelIds[index] == IDC_NETWORK_PAGE_DNS1_LABEL || kLabelIds[index] == IDC_NETWORK_PAGE_DNS2_LABEL;
-    const std::wstring text = ControlText(kLabelIds[index]);
-    SetUpLabel(labels_[index], kLabelIds[index], kLabelFontHeight, dns ? text : Tr(text.c_str()));
   }
   SetDhcpMode(true);
 }

@@ -3,7 +3,6 @@
 #pragma once
 #include <array>
 
-#include "skin/controls/trans_static.h"
 #include "skin/gdip_button.h"
 #include "ui/wizard/wizard_page.h"
 
@@ -21,7 +20,7 @@ class CNetworkPage : public CWizardPage {
   bool InDhcpMode() const;
 
  protected:
-  void LayoutControls() override;
+  void SetUpControls() override;
   bool OnCommand(WORD id, WORD code, HWND control) override;
   void OnCgiDone(int cmdIndex, bool succeeded) override;
 
@@ -37,5 +36,4 @@ class CNetworkPage : public CWizardPage {
 
   CGdipButton dhcp_;
   CGdipButton static_;
-  std::array<CTransStatic, 5> labels_;
 };

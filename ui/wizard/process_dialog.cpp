@@ -9,19 +9,18 @@
 #include "ui/wizard/wizard_shape.h"
 
 namespace {
+// The texts follow the format's progress: the window sets them.
+constexpr FontRole kTextFont{13};
 constexpr ControlPlacement kLayout[] = {
-    {IDC_FORMAT_TITLE, {0, 166, 774, 189}},
+    {.id = IDC_FORMAT_TITLE, .rect = {0, 166, 774, 189}, .font = {18, FW_THIN, DT_SINGLELINE | DT_BOTTOM | DT_CENTER}},
     {IDC_FORMAT_PROGRESS, {203, 216, 560, 232}},
-    {IDC_FORMAT_PERCENT, {574, 214, 611, 229}},
-    {IDC_FORMAT_MESSAGE, {202, 249, 560, 300}},
+    {.id = IDC_FORMAT_PERCENT, .rect = {574, 214, 611, 229}, .font = kTextFont},
+    {.id = IDC_FORMAT_MESSAGE, .rect = {202, 249, 560, 300}, .font = kTextFont},
     {IDC_FORMAT_SUCCESS_PICTURE, {357, 105, 412, 160}},
     {IDC_FORMAT_OK, {272, 435, 382, 469}},
     {IDC_FORMAT_CANCEL, {392, 435, 502, 469}},
     {IDC_FORMAT_CLOSE, {723, 12, 748, 37}},
 };
-constexpr int kTitleFontHeight = 18;
-constexpr int kTextFontHeight = 13;
-constexpr UINT kTitleFormat = DT_SINGLELINE | DT_BOTTOM | DT_CENTER;
 constexpr int kEndButtons[] = {IDC_FORMAT_OK, IDC_FORMAT_CANCEL, IDC_FORMAT_CLOSE};
 
 // Both timers belong to this dialog: the poll of the format state and the watch over each step.
@@ -30,14 +29,18 @@ constexpr UINT_PTR kWatchTimer = 2;
 }  // namespace
 
 CProcessDialog::CProcessDialog(const VolumeRequest* plan, HWND owner, const ChosenDevice& device, unsigned watchMs)
-    : CNetworkWindow(IDD_FORMAT_PROGRESS, owner), plan_(plan), device_(device), watchMs_(watchMs) {}
+    : CNetworkWindow(IDD_FORMAT_PROGRESS, owner), plan_(plan), device_(device), watchMs_(watchMs), layout_(kLayout) {}
 
 CProcessDialog::~CProcessDialog() = default;
 
-BOOL CProcessDialog::OnInitDialog() {
+void CProcessDialog::LayOut() {
   ApplyWindowShape(GetSafeHwnd(), kWizardShape);
-  PlaceControls(GetSafeHwnd(), kLayout);
+  layout_.Apply(GetSafeHwnd());
+}
+
+BOOL CProcessDialog::OnInitDialog() {
   SetUpControls();
+  LayOut();
   CenterWindow();
   SetBackgroundImage(IDB_WIZARD_BACKGROUND);
   EnableEndButtons(false);
@@ -49,8 +52,6 @@ BOOL CProcessDialog::OnInitDialog() {
 void CProcessDialog::SetUpControls() {
   const HWND dialog = GetSafeHwnd();
   title_.SubclassDlgItem(IDC_FORMAT_TITLE, dialog);
-  title_.SetFormat(kTitleFormat);
-  title_.SetFontHeight(kTitleFontHeight);
   title_.SetText(Tr(L"Format Hard Drives"));
   SetWindowText(Tr(L"Format Hard Drives"));
   progress_.SubclassDlgItem(IDC_FORMAT_PROGRESS, dialog);
@@ -58,10 +59,8 @@ void CProcessDialog::SetUpControls() {
   progress_.SendMessage(PBM_SETRANGE, 0, MAKELPARAM(0, 100));
   progress_.SendMessage(PBM_SETPOS, 0);
   percent_.SubclassDlgItem(IDC_FORMAT_PERCENT, dialog);
-  percent_.SetFontHeight(kTextFontHeight);
   percent_.SetText(L"0%");
   text_.SubclassDlgItem(IDC_FORMAT_MESSAGE, dialog);
-  text_.SetFontHeight(kTextFontHeight);
   text_.SetText(Tr(L"Please be patient while QB-550 creates your volume(s). Do not turn off the NAS at this stage."));
   success_.SubclassDlgItem(IDC_FORMAT_SUCCESS_PICTURE, dialog);
   success_.SetImage(IDB_SUCCESS);

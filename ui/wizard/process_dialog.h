@@ -11,6 +11,7 @@
 #include "skin/controls/trans_static.h"
 #include "skin/gdip_button.h"
 #include "skin/gdip_dialog.h"
+#include "ui/common/window_layout.h"
 #include "ui/network/network_results.h"
 #include "rules/format_sequence.h"
 
@@ -32,6 +33,7 @@ class CProcessDialog : public CNetworkWindow<CGdipDialog>, private FormatSurface
   // Enter is OK and Escape Cancel, each only while enabled: not while a step runs.
   void OnOK() override { PressButton(IDC_FORMAT_OK); }
   void OnCancel() override { PressButton(IDC_FORMAT_CANCEL); }
+  void LayOut() override;
   void OnDiskStepDone(int cmdIndex, int result) override;
   void OnVolumeCreated(int value) override;
   void OnFormatState(int state, int percent) override;
@@ -64,4 +66,5 @@ class CProcessDialog : public CNetworkWindow<CGdipDialog>, private FormatSurface
   CGdipButton ok_;
   CGdipButton cancel_;
   CGdipButton close_;
+  WindowLayout layout_;
 };

@@ -42,12 +42,10 @@ constexpr Option kOptions[] = {
 constexpr WORD kEnglishLanguage = 0x409;
 }  // namespace
 
-CRaidPage::CRaidPage() : CWizardPage(IDD_WIZARD_RAID) {}
+CRaidPage::CRaidPage() : CWizardPage(IDD_WIZARD_RAID, kLayout) {}
 CRaidPage::~CRaidPage() = default;
 
-void CRaidPage::LayoutControls() {
-  SizeToPageArea();
-  PlaceControls(GetSafeHwnd(), kLayout);
+void CRaidPage::SetUpControls() {
   for (size_t index = 0; index < options_.size(); ++index) {
     CIconRadioButton& option = options_[index];
     option.SubclassDlgItem(kOptions[index].id, GetSafeHwnd());

@@ -25,7 +25,7 @@ class CRaidPage : public CWizardPage {
   VolumeLevel ChosenLevel() const;
 
  protected:
-  void LayoutControls() override;
+  void SetUpControls() override;
   void OnDiskInfo(std::unique_ptr<DiskInfoResult> info) override;
   void OnDestroyPage() override { plan_.reset(); }
 

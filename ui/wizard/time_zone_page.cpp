@@ -33,12 +33,10 @@ void HideVerticalScrollBar(HWND list) {
   ::SetWindowRgn(list, ::CreateRectRgn(0, 0, client.right - 2, client.bottom), TRUE);
 }
 
-CTimeZonePage::CTimeZonePage() : CWizardPage(IDD_WIZARD_TIME_ZONE) {}
+CTimeZonePage::CTimeZonePage() : CWizardPage(IDD_WIZARD_TIME_ZONE, kLayout) {}
 CTimeZonePage::~CTimeZonePage() = default;
 
-void CTimeZonePage::LayoutControls() {
-  SizeToPageArea();
-  PlaceControls(GetSafeHwnd(), kLayout);
+void CTimeZonePage::SetUpControls() {
   list_.SubclassDlgItem(IDC_TIME_ZONE_LIST, GetSafeHwnd());
   struct Arrow {
     CGdipButton& button;
@@ -58,9 +56,14 @@ void CTimeZonePage::LayoutControls() {
   UpdateArrows();
 }
 
+void CTimeZonePage::SizeColumns(UINT dpi) {
+  list_.SetColumnWidth(0, ScaleToDpi(kLocationWidth, dpi));
+  list_.SetColumnWidth(1, ScaleToDpi(kOffsetWidth, dpi));
+}
+
 void CTimeZonePage::FillList() {
-  list_.InsertColumn(0, Tr(L"Location"), LVCFMT_LEFT, kLocationWidth);
-  list_.InsertColumn(1, Tr(L"TimeZone"), LVCFMT_CENTER, kOffsetWidth);
+  list_.InsertColumn(0, Tr(L"Location"), LVCFMT_LEFT, ScaleToDpi(kLocationWidth, WindowDpi(GetSafeHwnd())));
+  list_.InsertColumn(1, Tr(L"TimeZone"), LVCFMT_CENTER, ScaleToDpi(kOffsetWidth, WindowDpi(GetSafeHwnd())));
   for (int row = 0; row < kTimeZoneCount; ++row) {
     const TimeZoneRow& zone = kTimeZones[static_cast<size_t>(row)];
     list_.InsertItem(row, Tr(ToWide(zone.location).c_str()));

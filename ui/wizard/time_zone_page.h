@@ -21,7 +21,8 @@ class CTimeZonePage : public CWizardPage {
   int LoadedRow() const { return loadedRow_; }
 
  protected:
-  void LayoutControls() override;
+  void SetUpControls() override;
+  void SizeColumns(UINT dpi) override;
   bool OnCommand(WORD id, WORD code, HWND control) override;
   bool OnNotify(const NMHDR& header, LRESULT& result) override;
   void OnCgiDone(int cmdIndex, bool succeeded) override;

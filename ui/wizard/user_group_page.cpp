@@ -11,30 +11,24 @@
 #include "rules/page_checks.h"
 
 namespace {
+constexpr FontRole kLabelFont{16, FW_THIN, kPageLabelFormat};
 constexpr ControlPlacement kLayout[] = {
-    {IDC_DEVICE_PAGE_WORKGROUP_LABEL, {65, 52, 179, 67}},
-    {IDC_DEVICE_PAGE_NAME_LABEL, {65, 100, 179, 115}},
-    {IDC_DEVICE_PAGE_DESCRIPTION_LABEL, {65, 148, 179, 163}},
-    {IDC_DEVICE_PAGE_WORKGROUP, {188, 45, 376, 73}},
-    {IDC_DEVICE_PAGE_NAME, {188, 93, 376, 121}},
-    {IDC_DEVICE_PAGE_DESCRIPTION, {188, 141, 376, 169}},
+    {.id = IDC_DEVICE_PAGE_WORKGROUP_LABEL, .rect = {65, 52, 179, 67}, .text = L"Workgroup", .font = kLabelFont},
+    {.id = IDC_DEVICE_PAGE_NAME_LABEL, .rect = {65, 100, 179, 115}, .text = L"Name", .font = kLabelFont},
+    {.id = IDC_DEVICE_PAGE_DESCRIPTION_LABEL, .rect = {65, 148, 179, 163}, .text = L"Description", .font = kLabelFont},
+    {.id = IDC_DEVICE_PAGE_WORKGROUP, .rect = {188, 45, 376, 73}, .font = kPageEditFont},
+    {.id = IDC_DEVICE_PAGE_NAME, .rect = {188, 93, 376, 121}, .font = kPageEditFont},
+    {.id = IDC_DEVICE_PAGE_DESCRIPTION, .rect = {188, 141, 376, 169}, .font = kPageEditFont},
 };
-constexpr int kLabelFontHeight = 16;
 }  // namespace
 
-CUserGroupPage::CUserGroupPage() : CWizardPage(IDD_WIZARD_DEVICE_INFO) {}
+CUserGroupPage::CUserGroupPage() : CWizardPage(IDD_WIZARD_DEVICE_INFO, kLayout) {}
 CUserGroupPage::~CUserGroupPage() = default;
 
-void CUserGroupPage::LayoutControls() {
-  SizeToPageArea();
-  PlaceControls(GetSafeHwnd(), kLayout);
-  SetUpLabel(workgroupLabel_, IDC_DEVICE_PAGE_WORKGROUP_LABEL, kLabelFontHeight, Tr(L"Workgroup"));
-  SetUpLabel(nameLabel_, IDC_DEVICE_PAGE_NAME_LABEL, kLabelFontHeight, Tr(L"Name"));
-  SetUpLabel(descriptionLabel_, IDC_DEVICE_PAGE_DESCRIPTION_LABEL, kLabelFontHeight, Tr(L"Description"));
+void CUserGroupPage::SetUpControls() {
   ::SendMessageW(GetDlgItem(IDC_DEVICE_PAGE_WORKGROUP), EM_LIMITTEXT, kWorkgroupBytes, 0);
   ::SendMessageW(GetDlgItem(IDC_DEVICE_PAGE_NAME), EM_LIMITTEXT, kNameBytes, 0);
   ::SendMessageW(GetDlgItem(IDC_DEVICE_PAGE_DESCRIPTION), EM_LIMITTEXT, kDescriptionBytes, 0);
-  UseEditFont({IDC_DEVICE_PAGE_WORKGROUP, IDC_DEVICE_PAGE_NAME, IDC_DEVICE_PAGE_DESCRIPTION});
 }
 
 void CUserGroupPage::OnCgiDone(int cmdIndex, bool succeeded) {

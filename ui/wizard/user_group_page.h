@@ -1,6 +1,5 @@
 // The wizard's device information page: the device's network name, workgroup and description.
 #pragma once
-#include "skin/controls/trans_static.h"
 #include "ui/wizard/wizard_page.h"
 
 class CUserGroupPage : public CWizardPage {
@@ -12,14 +11,11 @@ class CUserGroupPage : public CWizardPage {
   int LoadPageData() override { return FetchWizardInfo(); }
 
  protected:
-  void LayoutControls() override;
+  void SetUpControls() override;
   void OnCgiDone(int cmdIndex, bool succeeded) override;
 
  private:
   // Refuses text the device's fields cannot hold whole; true when everything fits.
   bool FitsDeviceFields(const std::wstring& name, const std::wstring& workgroup, const std::wstring& description) const;
 
-  CTransStatic workgroupLabel_;
-  CTransStatic nameLabel_;
-  CTransStatic descriptionLabel_;
 };

@@ -10,26 +10,23 @@
 #include "rules/page_checks.h"
 
 namespace {
+constexpr FontRole kLabelFont{15, FW_THIN, kPageLabelFormat};
 constexpr ControlPlacement kLayout[] = {
-    {IDC_PASSWORD_PAGE_PASSWORD_LABEL, {50, 76, 179, 91}},
-    {IDC_PASSWORD_PAGE_CONFIRM_LABEL, {50, 124, 179, 139}},
-    {IDC_PASSWORD_PAGE_PASSWORD, {188, 69, 376, 97}, 0, L"Password"},
-    {IDC_PASSWORD_PAGE_CONFIRM, {188, 117, 376, 145}, 0, L"Confirm Password"},
+    {.id = IDC_PASSWORD_PAGE_PASSWORD_LABEL, .rect = {50, 76, 179, 91}, .text = L"Password", .font = kLabelFont},
+    {.id = IDC_PASSWORD_PAGE_CONFIRM_LABEL,
+     .rect = {50, 124, 179, 139},
+     .text = L"Confirm Password",
+     .font = kLabelFont},
+    {.id = IDC_PASSWORD_PAGE_PASSWORD, .rect = {188, 69, 376, 97}, .name = L"Password", .font = kPageEditFont},
+    {.id = IDC_PASSWORD_PAGE_CONFIRM,
+     .rect = {188, 117, 376, 145},
+     .name = L"Confirm Password",
+     .font = kPageEditFont},
 };
-constexpr int kLabelFontHeight = 15;
 }  // namespace
 
-CUserNamePage::CUserNamePage() : CWizardPage(IDD_WIZARD_PASSWORD) {}
+CUserNamePage::CUserNamePage() : CWizardPage(IDD_WIZARD_PASSWORD, kLayout) {}
 CUserNamePage::~CUserNamePage() = default;
-
-void CUserNamePage::LayoutControls() {
-  SizeToPageArea();
-  PlaceControls(GetSafeHwnd(), kLayout);
-  SetUpLabel(passwordLabel_, IDC_PASSWORD_PAGE_PASSWORD_LABEL, kLabelFontHeight, Tr(L"Password"));
-  SetUpLabel(confirmLabel_, IDC_PASSWORD_PAGE_CONFIRM_LABEL, kLabelFontHeight, Tr(L"Confirm Password"));
-  UseEditFont({IDC_PASSWORD_PAGE_PASSWORD, IDC_PASSWORD_PAGE_CONFIRM});
-  NameControls(GetSafeHwnd(), kLayout);
-}
 
 void CUserNamePage::ResetFields() const {
   const std::wstring placeholder = ToWide(kPasswordPlaceholder);

@@ -31,11 +31,13 @@ constexpr NavigationButton kNavigation[] = {{IDC_WIZARD_SKIP, L"Skip"},
                                             {IDC_WIZARD_NEXT, L"Next"},
                                             {IDC_WIZARD_EXIT, L"Exit"}};
 
+constexpr UINT kTitleFormat = DT_SINGLELINE | DT_BOTTOM;
 constexpr ControlPlacement kLayout[] = {
     {IDC_WIZARD_CLOSE, {724, 13, 749, 38}, 12},
     {IDC_WIZARD_LOGO, {26, 19, 126, 119}, 0, L"Wizard"},
-    {IDC_WIZARD_TITLE, {148, 57, 250, 86}},
-    {IDC_WIZARD_PAGE_NAME, {251, 60, 450, 83}},
+    {.id = IDC_WIZARD_TITLE, .rect = {148, 57, 250, 86}, .text = L"Wizard", .font = {34, FW_THIN, kTitleFormat}},
+    // The page's name is the shown page's.
+    {.id = IDC_WIZARD_PAGE_NAME, .rect = {251, 60, 450, 83}, .font = {18, FW_THIN, kTitleFormat}},
     {IDC_WIZARD_PAGE_AREA, {135, 183, 668, 415}},
     {IDC_WIZARD_STEP_PASSWORD, {171, 113, 255, 160}, 1},
     {IDC_WIZARD_STEP_DEVICE_INFO, {255, 113, 339, 160}, 2},
@@ -51,9 +53,6 @@ constexpr ControlPlacement kLayout[] = {
     {IDC_WIZARD_FINISH, {392, 435, 502, 469}, 10},
     {IDC_WIZARD_EXIT, {512, 435, 622, 469}, 11},
 };
-constexpr int kTitleFontHeight = 34;
-constexpr int kPageNameFontHeight = 18;
-constexpr UINT kTitleFormat = DT_SINGLELINE | DT_BOTTOM;
 constexpr COLORREF kRuleColour = RGB(80, 81, 67);
 constexpr POINT kRuleFrom{144, 95};
 constexpr POINT kRuleTo{695, 95};
@@ -112,8 +111,9 @@ bool CWizardDialogBase::SetActivePage(CWizardPage* page) {
     if (!page->OnCreatePage()) return false;
   }
   if (!DeactivateCurrent()) return false;
-  ::SetWindowPos(page->GetSafeHwnd(), nullptr, kWizardPageArea.left, kWizardPageArea.top, kWizardPageArea.right - kWizardPageArea.left,
-                 kWizardPageArea.bottom - kWizardPageArea.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  const RECT area = ScaleToDpi(kWizardPageArea, WindowDpi(GetSafeHwnd()));
+  ::SetWindowPos(page->GetSafeHwnd(), nullptr, area.left, area.top, RectWidth(area), RectHeight(area),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
   page->EnableWindow(true);
   page->ShowWindow(SW_SHOW);
   page->Invalidate();
@@ -367,7 +367,12 @@ LRESULT CWizardDialogBase::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
 // ---------------------------------------------------------------- the skinned frame
 
 CWizardDialog::CWizardDialog(HWND owner, bool administrator)
-    : CWizardDialogBase(owner), administrator_(administrator) {}
+    : CWizardDialogBase(owner), administrator_(administrator), layout_(kLayout) {}
+
+void CWizardDialog::LayOut() {
+  ApplyWindowShape(GetSafeHwnd(), kWizardShape);
+  layout_.Apply(GetSafeHwnd());
+}
 
 CWizardDialog::~CWizardDialog() = default;
 
@@ -383,11 +388,10 @@ int CWizardDialog::StepOfPageName(const std::wstring& name) {
 BOOL CWizardDialog::OnInitDialog() {
   // The main window closes the wizard through it (idle logout, device gone from the subnet).
   OpenDialogWindow = GetSafeHwnd();
-  ApplyWindowShape(GetSafeHwnd(), kWizardShape);
-  PlaceControls(GetSafeHwnd(), kLayout);
-  // The pages borrow the frame's background from their first paint on: it comes first.
-  SetBackgroundImage(IDB_WIZARD_BACKGROUND);
   SetUpControls();
+  LayOut();
+  // The pages borrow the frame's background from their first paint on: it comes before them.
+  SetBackgroundImage(IDB_WIZARD_BACKGROUND);
   EnableStepMarkers();
   SetWindowLongPtrW(GetSafeHwnd(), GWL_EXSTYLE, GetWindowLongPtrW(GetSafeHwnd(), GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
   ::ShowWindow(GetDlgItem(IDC_WIZARD_PAGE_AREA), SW_HIDE);
@@ -398,13 +402,7 @@ BOOL CWizardDialog::OnInitDialog() {
 }
 
 void CWizardDialog::SetUpControls() {
-  title_.SubclassDlgItem(IDC_WIZARD_TITLE, GetSafeHwnd());
-  title_.SetFontHeight(kTitleFontHeight);
-  title_.SetFormat(kTitleFormat);
-  title_.SetText(Tr(L"Wizard"));
   pageName_.SubclassDlgItem(IDC_WIZARD_PAGE_NAME, GetSafeHwnd());
-  pageName_.SetFontHeight(kPageNameFontHeight);
-  pageName_.SetFormat(kTitleFormat);
   logo_.SubclassDlgItem(IDC_WIZARD_LOGO, GetSafeHwnd());
   logo_.SetImage(IDB_WIZARD_LOGO);
   close_.SubclassDlgItem(IDC_WIZARD_CLOSE, GetSafeHwnd());
@@ -412,7 +410,6 @@ void CWizardDialog::SetUpControls() {
   close_.SetDrawText(false);
   close_.SetToolTipText(Tr(L"Close"));
   close_.SetWindowText(Tr(L"Close"));
-  NameControls(GetSafeHwnd(), kLayout);
   for (int step = 0; step < kStepCount; ++step) {
     CProcessButton& marker = steps_[static_cast<size_t>(step)];
     marker.SubclassDlgItem(kStepIds[step], GetSafeHwnd());
@@ -486,8 +483,9 @@ void CWizardDialog::ShowNavigationButton(int id, bool show) {
 
 void CWizardDialog::OnPaint(HDC dc) {
   CGdipDialog::OnPaint(dc);
-  PenHandle pen(CreatePen(PS_SOLID, 1, kRuleColour));
+  const UINT dpi = WindowDpi(GetSafeHwnd());
+  PenHandle pen(CreatePen(PS_SOLID, ScaleToDpi(1, dpi), kRuleColour));
   SelectGuard keep(dc, pen.Get());
-  MoveToEx(dc, kRuleFrom.x, kRuleFrom.y, nullptr);
-  LineTo(dc, kRuleTo.x, kRuleTo.y);
+  MoveToEx(dc, ScaleToDpi(kRuleFrom.x, dpi), ScaleToDpi(kRuleFrom.y, dpi), nullptr);
+  LineTo(dc, ScaleToDpi(kRuleTo.x, dpi), ScaleToDpi(kRuleTo.y, dpi));
 }

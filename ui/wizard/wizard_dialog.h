@@ -14,6 +14,7 @@
 #include "skin/gdip_button.h"
 #include "skin/gdip_dialog.h"
 #include "skin/process_button.h"
+#include "ui/common/window_layout.h"
 #include "ui/network/network_results.h"
 #include "ui/wizard/wizard_page.h"
 #include "rules/wizard_rules.h"
@@ -104,6 +105,7 @@ class CWizardDialog : public CWizardDialogBase {
   BOOL OnInitDialog() override;
   bool OnCommand(WORD id, WORD code, HWND control) override;
   void OnPaint(HDC dc) override;
+  void LayOut() override;
   void ShowNavigationButton(int id, bool show) override;
 
  private:
@@ -114,10 +116,10 @@ class CWizardDialog : public CWizardDialogBase {
   static int StepOfPageName(const std::wstring& name);
 
   bool administrator_;
-  CTransStatic title_;
   CTransStatic pageName_;
   CGdipIconStatic logo_;
   CGdipButton close_;
   std::array<CProcessButton, kStepCount> steps_;
   std::array<CGdipButton, 5> navigation_;
+  WindowLayout layout_;
 };

@@ -2,16 +2,11 @@
 
 #include "i18n/win/win_language.h"
 #include "net/op_kinds.h"
+#include "framework/dpi.h"
 #include "skin/skin_draw.h"
 #include "framework/message_box.h"
 #include "ui/network/network_door.h"
 #include "ui/wizard/wizard_dialog.h"
-
-namespace {
-constexpr int kEditFontHeight = 18;
-constexpr int kEditFontWeight = 100;
-constexpr BYTE kEditFontPitchAndFamily = 32;
-}  // namespace
 
 CWizardPage::~CWizardPage() = default;
 
@@ -31,12 +26,27 @@ const ChosenDevice& CWizardPage::Device() const {
 }
 
 BOOL CWizardPage::OnInitDialog() {
-  LayoutControls();
+  SetUpControls();
+  LayOut();
   return TRUE;
+}
+
+void CWizardPage::LayOut() {
+  const UINT dpi = WindowDpi(GetSafeHwnd());
+  const RECT area = ScaleToDpi(kWizardPageArea, dpi);
+  SetWindowPos(GetSafeHwnd(), nullptr, area.left, area.top, RectWidth(area), RectHeight(area),
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  layout_.Apply(GetSafeHwnd());
+  SizeColumns(dpi);
 }
 
 LRESULT CWizardPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_DESTROY) background_.Release();
+  if (message == kDpiChangedAfterParentMessage) {
+    // The frame's background under the page was rendered again.
+    background_.Release();
+    LayOut();
+  }
   return CNetworkWindow::WindowProc(message, wParam, lParam);
 }
 
@@ -56,28 +66,6 @@ bool CWizardPage::WizardInfoArrived(int cmdIndex, bool succeeded) {
 }
 
 const WizardInfoRecord& CWizardPage::DeviceSettings() { return NetworkDoor().DeviceSettings(); }
-
-void CWizardPage::SizeToPageArea() {
-  SetWindowPos(GetSafeHwnd(), nullptr, 0, 0, kWizardPageArea.right - kWizardPageArea.left,
-               kWizardPageArea.bottom - kWizardPageArea.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void CWizardPage::SetUpLabel(CTransStatic& label, int id, int fontHeight, const std::wstring& text) {
-  label.SubclassDlgItem(id, GetSafeHwnd());
-  label.SetFontHeight(fontHeight);
-  label.SetFormat(DT_SINGLELINE | DT_BOTTOM | DT_RIGHT);
-  label.SetText(text);
-}
-
-void CWizardPage::UseEditFont(std::initializer_list<int> ids) {
-  if (!editFont_.Get()) {
-    // The skin's face (Decker where installed, else one with the interface's script).
-    editFont_.Reset(CreateFontW(ScaleToDpi(kEditFontHeight, WindowDpi(GetSafeHwnd())), 0, 0, 0, kEditFontWeight, FALSE,
-                                FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                kEditFontPitchAndFamily, SkinFontFace()));
-  }
-  for (const int id : ids) ::SendMessageW(GetDlgItem(id), WM_SETFONT, reinterpret_cast<WPARAM>(editFont_.Get()), TRUE);
-}
 
 std::wstring CWizardPage::ControlText(int id) const {
   HWND control = GetDlgItem(id);

@@ -3,7 +3,6 @@
 // shown and, when the user moves on, applies its settings with one device command aimed at the
 // frame, whose answer lets the frame advance.
 #pragma once
-#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -13,16 +12,23 @@
 #include "skin/skinned_surface.h"
 #include "framework/dialog.h"
 #include "framework/gdi.h"
+#include "ui/common/window_layout.h"
 #include "ui/network/network_results.h"
 
 class CWizardDialogBase;
 
-// The frame's page area, which every page fills.
+// The frame's page area, which every page fills (at 96 DPI).
 inline constexpr RECT kWizardPageArea{135, 183, 668, 415};
+// The pages' labels: right-aligned, one line, sitting on the line of the field beside them.
+inline constexpr UINT kPageLabelFormat = DT_SINGLELINE | DT_BOTTOM | DT_RIGHT;
+// The pages' edits.
+inline constexpr FontRole kPageEditFont{18};
 
 class CWizardPage : public CNetworkWindow<CSkinnedParent<CDialog>> {
  public:
-  explicit CWizardPage(UINT templateId) : CNetworkWindow(templateId) {}
+  // `layout` is the page's one layout table, which outlives the page.
+  CWizardPage(UINT templateId, std::span<const ControlPlacement> layout)
+      : CNetworkWindow(templateId), layout_(layout) {}
   ~CWizardPage() override;
 
   // One poll step while the frame follows the device after a network change; false when the poll
@@ -65,8 +71,12 @@ class CWizardPage : public CNetworkWindow<CSkinnedParent<CDialog>> {
 
  protected:
   BOOL OnInitDialog() override;
-  // Places the page's controls and loads their images.
-  virtual void LayoutControls() {}
+  // Binds the page's controls to the page's objects and loads their images; the layout table
+  // places them afterwards.
+  virtual void SetUpControls() {}
+  // Sizes what the page holds in pixels beyond its table (a list's columns) for `dpi`; called after
+  // each layout.
+  virtual void SizeColumns(UINT /*dpi*/) {}
   // Enter and Escape inside a page neither close the page nor the wizard.
   void OnOK() override {}
   void OnCancel() override {}
@@ -81,17 +91,13 @@ class CWizardPage : public CNetworkWindow<CSkinnedParent<CDialog>> {
   // The device settings the wizard information filled, read through the door.
   static const WizardInfoRecord& DeviceSettings();
   void SetLastLaunch(int token) { lastLaunch_ = token; }
-  // Every page fills the frame's page area.
-  void SizeToPageArea();
-  // The pages' right-aligned labels.
-  void SetUpLabel(CTransStatic& label, int id, int fontHeight, const std::wstring& text);
-  // The pages' edit font (made once, owned by the page) on each edit of `ids`.
-  void UseEditFont(std::initializer_list<int> ids);
   std::wstring ControlText(int id) const;
 
  private:
   // The frame's background under the page, taken once: the frame's image never changes.
   HDC LentBackground() override;
+  // Fills the frame's page area and places the controls, at the frame's DPI.
+  void LayOut();
 
   CWizardDialogBase* frame_ = nullptr;
   HWND frameWindow_ = nullptr;
@@ -100,6 +106,6 @@ class CWizardPage : public CNetworkWindow<CSkinnedParent<CDialog>> {
   bool created_ = false;
   bool active_ = false;
   std::wstring pageName_;
-  FontHandle editFont_;
+  WindowLayout layout_;
   CBorrowedBackground background_;
 };

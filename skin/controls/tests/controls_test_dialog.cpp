@@ -34,7 +34,7 @@ bool CControlsTestDialog::Open() {
 
 BOOL CControlsTestDialog::OnInitDialog() {
   SetWindowPos(GetSafeHwnd(), HWND_TOP, 0, 0, kClientWidth, kClientHeight, SWP_NOACTIVATE);
-  PlaceControls(GetSafeHwnd(), kLayout);
+  LayOutControls(GetSafeHwnd(), kLayout);
   combo.SubclassDlgItem(kCombo, GetSafeHwnd());
   list.SubclassDlgItem(kList, GetSafeHwnd());
   slider.SubclassDlgItem(kSlider, GetSafeHwnd());

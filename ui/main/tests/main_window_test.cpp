@@ -3,6 +3,7 @@
 // Help and the title.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 
 #include "base/messages.h"
@@ -10,6 +11,7 @@
 #include "res/version.h"
 #include "settings/setting_names.h"
 #include "settings/win/settings_file.h"
+#include "framework/dpi.h"
 #include "rules/control_states.h"
 #include "ui/main/tests/main_window_fixture.h"
 
@@ -205,4 +207,43 @@ TEST_F(MainWindowTest, HelpShowsTheTitleAndCloseEndsTheWindow) {
   EXPECT_EQ(answerer.Boxes()[0].text, window.TitleText());
   window.SendMessage(WM_COMMAND, IDC_CLOSE);
   EXPECT_FALSE(IsWindow(window.GetSafeHwnd()));
+}
+
+namespace {
+// `control`'s rectangle in `parent`'s client coordinates.
+RECT PlaceIn(HWND parent, HWND control) {
+  RECT place{};
+  GetWindowRect(control, &place);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&place), 2);
+  return place;
+}
+
+bool ScaledNear(const RECT& actual, const RECT& at96, UINT dpi) {
+  const RECT expected = ScaleToDpi(at96, dpi);
+  return std::abs(actual.left - expected.left) <= 2 && std::abs(actual.top - expected.top) <= 2 &&
+         std::abs(actual.right - expected.right) <= 2 && std::abs(actual.bottom - expected.bottom) <= 2;
+}
+}  // namespace
+
+TEST_F(MainWindowTest, OnAScreenOfAnotherScaleTheWindowItsControlsAndThePopupFollow) {
+  Open();
+  LogInAsAdministrator();
+  FinishVolumeStatus({{1, 8 << 20, 4 << 20, nullptr}});
+  const HWND popup = PopupWindowOf(window);
+  ASSERT_NE(popup, nullptr);
+  const UINT dpi = WindowDpi(window.GetSafeHwnd()) * 2;
+  RECT suggested = window.GetWindowRect();
+  suggested.right = suggested.left + ScaleToDpi(900, dpi);
+  suggested.bottom = suggested.top + ScaleToDpi(600, dpi);
+  window.SendMessage(kDpiChangedMessage, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+
+  EXPECT_EQ(WindowDpi(popup), dpi);
+  const RECT client = window.GetClientRect();
+  EXPECT_NEAR(client.right, ScaleToDpi(900, dpi), 2);
+  EXPECT_NEAR(client.bottom, ScaleToDpi(600, dpi), 2);
+  EXPECT_TRUE(ScaledNear(PlaceIn(window.GetSafeHwnd(), window.GetDlgItem(IDC_CONNECT)), {32, 172, 142, 206}, dpi));
+  EXPECT_TRUE(ScaledNear(PlaceIn(window.GetSafeHwnd(), window.GetDlgItem(IDC_CLOSE)), {846, 16, 871, 41}, dpi));
+  // The popup keeps its place and size at the new scale, and so do its lines.
+  EXPECT_TRUE(ScaledNear(PlaceIn(window.GetSafeHwnd(), popup), {300, 96, 881, 454}, dpi));
+  EXPECT_TRUE(ScaledNear(PlaceIn(popup, GetDlgItem(popup, IDC_INFO_NAME)), {30, 15, 551, 41}, dpi));
 }

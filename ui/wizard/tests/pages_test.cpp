@@ -2,6 +2,7 @@
 // checks in order, the messages, the placeholder, the byte limits and what they send.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -9,6 +10,7 @@
 #include "net/answer_records.h"
 #include "net/op_kinds.h"
 #include "res/resource.h"
+#include "framework/dpi.h"
 #include "framework/tests/support/ui_test_support.h"
 #include "ui/wizard/user_group_page.h"
 #include "ui/wizard/user_name_page.h"
@@ -147,3 +149,31 @@ TEST_F(WizardPages, EditLimits) {
   EXPECT_EQ(::SendMessageW(device.GetDlgItem(IDC_DEVICE_PAGE_DESCRIPTION), EM_GETLIMITTEXT, 0, 0), 30);
 }
 }  // namespace
+
+namespace {
+// `control`'s rectangle in `parent`'s client coordinates is `at96` at `dpi`, within 2 pixels.
+bool PlacedAtDpi(HWND parent, HWND control, const RECT& at96, UINT dpi) {
+  RECT place{};
+  GetWindowRect(control, &place);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&place), 2);
+  const RECT expected = ScaleToDpi(at96, dpi);
+  return std::abs(place.left - expected.left) <= 2 && std::abs(place.top - expected.top) <= 2 &&
+         std::abs(place.right - expected.right) <= 2 && std::abs(place.bottom - expected.bottom) <= 2;
+}
+}  // namespace
+
+TEST_F(WizardPages, OnAScreenOfAnotherScaleTheFrameAndItsPageFollow) {
+  const UINT dpi = WindowDpi(frame.GetSafeHwnd()) * 2;
+  RECT suggested = frame.GetWindowRect();
+  suggested.right = suggested.left + ScaleToDpi(774, dpi);
+  suggested.bottom = suggested.top + ScaleToDpi(506, dpi);
+  frame.SendMessage(kDpiChangedMessage, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+
+  const RECT window = frame.GetWindowRect();
+  EXPECT_NEAR(window.right - window.left, ScaleToDpi(774, dpi), 2);
+  EXPECT_NEAR(window.bottom - window.top, ScaleToDpi(506, dpi), 2);
+  EXPECT_TRUE(PlacedAtDpi(frame.GetSafeHwnd(), frame.GetDlgItem(IDC_WIZARD_NEXT), {392, 435, 502, 469}, dpi));
+  EXPECT_TRUE(PlacedAtDpi(frame.GetSafeHwnd(), password.GetSafeHwnd(), kWizardPageArea, dpi));
+  EXPECT_TRUE(
+      PlacedAtDpi(password.GetSafeHwnd(), password.GetDlgItem(IDC_PASSWORD_PAGE_PASSWORD), {188, 69, 376, 97}, dpi));
+}

@@ -26,7 +26,7 @@ namespace {
 // A page that sends a password change when applied, and answers the frame's questions as told.
 class CTestPage : public CWizardPage {
  public:
-  CTestPage() : CWizardPage(IDD_WIZARD_PASSWORD) {}
+  CTestPage() : CWizardPage(IDD_WIZARD_PASSWORD, {}) {}
   bool sends = true;
   bool mayCancel = true;
   int cancelQuestions = 0;

@@ -59,9 +59,11 @@ void CGdipComboBox::DrawItemTexts(HDC dc, RECT area, int index, COLORREF colour,
 }
 
 void CGdipComboBox::OnAttached() {
-  SetItemHeight(-1, ScaleToDpi(kFieldHeight, WindowDpi(GetSafeHwnd())));
+  OnDpiChanged();
   CSkinnedWindow::OnAttached();
 }
+
+void CGdipComboBox::OnDpiChanged() { SetItemHeight(-1, ScaleToDpi(kFieldHeight, WindowDpi(GetSafeHwnd()))); }
 
 bool CGdipComboBox::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
   switch (message) {

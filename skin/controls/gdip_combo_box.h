@@ -25,6 +25,7 @@ class CGdipComboBox : public CSkinnedWindow<CComboBox> {
  protected:
   // Sets the selection field to 24 pixels and marks the window.
   void OnAttached() override;
+  void OnDpiChanged() override;
   bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   // The whole closed box: parent background, face, selected text.
   bool PaintsItself() const override { return true; }

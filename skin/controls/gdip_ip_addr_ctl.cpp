@@ -163,6 +163,10 @@ void CGdipIpAddrCtl::OnCreate(const CREATESTRUCTW& create) {
   frame_.Load(kFrameImage);
 }
 
+void CGdipIpAddrCtl::OnDpiChanged() {
+  for (CIPAddrEdit& field : fields_) field.UseFontForDpi();
+}
+
 void CGdipIpAddrCtl::Layout(int width, int height) {
   // The dot is measured as the control's own context draws it, with no font chosen.
   SIZE dot{};

@@ -49,6 +49,7 @@ class CGdipIpAddrCtl : public CSkinnedWindow<CClassOwnedWnd> {
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool PaintsItself() const override { return true; }
   void Paint(HDC target) override;
+  void OnDpiChanged() override;
 
  private:
   void OnCreate(const CREATESTRUCTW& create);

@@ -28,9 +28,14 @@ bool CIPAddrEdit::Create(CGdipIpAddrCtl& owner, int index) {
     return false;
   }
   LimitText(kDigits);
-  font_ = CreateSkinFont(WindowDpi(GetSafeHwnd()), kFontHeight);
-  SetFont(font_.Get(), false);
+  UseFontForDpi();
   return true;
+}
+
+void CIPAddrEdit::UseFontForDpi() {
+  FontHandle previous = std::move(font_);  // kept until the field has let go of it
+  font_ = CreateSkinFont(WindowDpi(GetSafeHwnd()), kFontHeight);
+  SetFont(font_.Get(), true);
 }
 
 LRESULT CIPAddrEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -12,6 +12,8 @@ class CIPAddrEdit : public CEdit {
  public:
   // Creates the field `index` (0-3, id index + 1) in `owner` with the skin's 18-pixel font.
   bool Create(CGdipIpAddrCtl& owner, int index);
+  // Makes the field's font again for its window's DPI.
+  void UseFontForDpi();
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -9,6 +9,7 @@
 #include "skin/controls/panel_background.h"
 #include "skin/skin_draw.h"
 #include "skin/skinned_surface.h"
+#include "framework/dpi.h"
 #include "framework/gdi.h"
 
 template <typename Base>
@@ -22,6 +23,9 @@ class CSkinnedWindow : public CSkinMarked<Base> {
   virtual void Paint(HDC) {}
   // Whether the control holds skinned children that borrow the background under them.
   virtual bool LendsParentBackground() const { return false; }
+  // The top-level window's DPI changed (the control has been moved and sized for it already): what
+  // the control made for the old DPI beyond what it draws from WindowDpi is made again here.
+  virtual void OnDpiChanged() {}
 
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
     switch (message) {
@@ -35,6 +39,10 @@ class CSkinnedWindow : public CSkinMarked<Base> {
       case WM_ERASEBKGND:
         if (erase_ == Erase::kNothing) return TRUE;
         break;
+      case kDpiChangedAfterParentMessage:
+        OnDpiChanged();
+        this->Invalidate(false);
+        return 0;
       case WM_DRAW_PARENT_BG:
         if (LendsParentBackground()) {
           LendParentBackgroundToChild(this->GetSafeHwnd(), reinterpret_cast<HWND>(lParam),

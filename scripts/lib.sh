@@ -97,6 +97,8 @@ drovik_dpi_prefix() {
 }
 
 # Starts a private headless X server unless one is given; sets DISPLAY. Stopped by drovik_stop_xvfb.
+# DROVIK_SCREEN sets its screen (WIDTHxHEIGHTxDEPTH, 1280x1024x24 by default): a window at 150 %
+# needs a larger one.
 # Scripts run side by side: a server that lost the race for its number to another one gives up, and
 # the next number is tried, so that no two scripts share a display unknowingly.
 drovik_start_xvfb() {
@@ -104,7 +106,7 @@ drovik_start_xvfb() {
   local n=$(( 90 + RANDOM % 400 )) attempt i
   for attempt in 1 2 3 4 5; do
     while [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "${DROVIK_SCREEN:-1280x1024x24}" -nolisten tcp >/dev/null 2>&1 &
     DROVIK_XVFB_PID=$!
     for i in $(seq 50); do
       kill -0 "$DROVIK_XVFB_PID" 2>/dev/null || break

@@ -16,5 +16,5 @@ struct FillImages {
 
 enum class FillDirection { kRight, kDown };
 
-void DrawFill(HDC dc, const std::vector<PieceSpan>& pieces, const FillImages& images, FillDirection direction,
+void DrawFill(HDC dc, UINT dpi, const std::vector<PieceSpan>& pieces, const FillImages& images, FillDirection direction,
               int thickness);

@@ -42,8 +42,10 @@ void CGdipProcessCtrl::Paint(HDC target) {
   int height = RectHeight(buffer.Client());
   DrawSkinImage(dc, background_, 0, 0, width, height);
   PBRANGE range = GetRange();
-  int filled = FillLength(GetPos(), range.iLow, range.iHigh, width);
-  DrawFill(dc, FillPieces(filled, kProgressEndCapAt), {left_, middle_, right_}, FillDirection::kRight, height);
+  // The fill is worked out at 96 DPI, where the end cap's place is known, and drawn at the window's.
+  const UINT dpi = WindowDpi(GetSafeHwnd());
+  int filled = FillLength(GetPos(), range.iLow, range.iHigh, UnscaleFromDpi(width, dpi));
+  DrawFill(dc, dpi, FillPieces(filled, kProgressEndCapAt), {left_, middle_, right_}, FillDirection::kRight, height);
 }
 
 bool CGdipProcessCtrl::Describe(AccessibleDescription& description) const {

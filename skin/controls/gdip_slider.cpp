@@ -107,8 +107,9 @@ void CGdipSlider::PaintGauge(HDC target) {
   int width = RectWidth(buffer.Client());
   int height = RectHeight(buffer.Client());
   DrawSkinImage(dc, channel_, 0, 0, width, height);
-  int filled = FillLength(GetPos(), GetRangeMin(), GetRangeMax(), height);
-  DrawFill(dc, FillPieces(filled, kGaugeEndCapAt), {top_, middle_, bottom_}, FillDirection::kDown, width);
+  const UINT dpi = WindowDpi(GetSafeHwnd());
+  int filled = FillLength(GetPos(), GetRangeMin(), GetRangeMax(), UnscaleFromDpi(height, dpi));
+  DrawFill(dc, dpi, FillPieces(filled, kGaugeEndCapAt), {top_, middle_, bottom_}, FillDirection::kDown, width);
 }
 
 bool CGdipSlider::MoveTo(POINT point) {

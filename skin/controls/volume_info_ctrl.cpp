@@ -81,9 +81,11 @@ void CVolumeInfoCtrl::OnCreate() {
 }
 
 void CVolumeInfoCtrl::PlaceChildren() {
+  // The places are at 96 DPI; the panel is sized for its window's DPI before this runs.
+  const UINT dpi = WindowDpi(GetSafeHwnd());
   size_t index = 0;
-  for (CTransStatic* text : Texts()) text->MoveWindow(kTextPlaces[index++].rect);
-  bar_.MoveWindow(kBarPlace);
+  for (CTransStatic* text : Texts()) text->MoveWindow(ScaleToDpi(kTextPlaces[index++].rect, dpi));
+  bar_.MoveWindow(ScaleToDpi(kBarPlace, dpi));
 }
 
 bool CVolumeInfoCtrl::Describe(AccessibleDescription& description) const {

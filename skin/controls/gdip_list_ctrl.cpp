@@ -48,14 +48,22 @@ void CGdipListCtrl::SetColumnFormat(int column, int fontHeight, COLORREF textCol
 }
 
 void CGdipListCtrl::OnAttached() {
-  // Rows take the height of the small image list (plus the list's own pixel).
-  HIMAGELIST rows = ImageList_Create(1, kRowHeight - 1, ILC_COLOR32, 1, 0);
-  SendMessage(LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(rows));
+  OnDpiChanged();
   // A click anywhere in a row selects it, so that every cell can be clicked for editing.
   SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
   header_.SubclassWindow(GetHeaderCtrl());
   CSkinnedWindow::OnAttached();
 }
+
+void CGdipListCtrl::OnDpiChanged() {
+  // Rows take the height of the small image list (plus the list's own pixel); the list owns the
+  // image list it holds and hands back the one it held before.
+  HIMAGELIST rows = ImageList_Create(1, RowHeight() - 1, ILC_COLOR32, 1, 0);
+  const LRESULT previous = SendMessage(LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(rows));
+  if (previous) ImageList_Destroy(reinterpret_cast<HIMAGELIST>(previous));
+}
+
+int CGdipListCtrl::RowHeight() const { return ScaleToDpi(kRowHeight, WindowDpi(GetSafeHwnd())); }
 
 LRESULT CGdipListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -140,7 +148,8 @@ void CGdipListCtrl::DrawCell(HDC dc, int row, int column, const RECT& rect, bool
   LVCOLUMNW format{};
   format.mask = LVCF_FMT;
   SendMessage(LVM_GETCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&format));
-  RECT area{rect.left + kCellTextInset, rect.top, rect.right - kCellTextInset, rect.bottom};
+  const int inset = ScaleToDpi(kCellTextInset, WindowDpi(GetSafeHwnd()));
+  RECT area{rect.left + inset, rect.top, rect.right - inset, rect.bottom};
   DrawSkinText(dc, WindowDpi(GetSafeHwnd()), text, area,
                DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX | Alignment(format.fmt), look.fontHeight,
                FW_NORMAL, colour);
@@ -157,8 +166,9 @@ void CGdipListCtrl::DrawEmptyArea(const NMCUSTOMDRAW& paint) {
     ::BitBlt(paint.hdc, 0, top, RectWidth(client), client.bottom - top, backgroundCache_->GetSafeHdc(), 0, top,
              SRCCOPY);
   }
-  for (int rowTop = top; rowTop < client.bottom; rowTop += kRowHeight) {
-    for (const RECT& cell : CellRects(rowTop, rowTop + kRowHeight)) {
+  const int rowHeight = RowHeight();
+  for (int rowTop = top; rowTop < client.bottom; rowTop += rowHeight) {
+    for (const RECT& cell : CellRects(rowTop, rowTop + rowHeight)) {
       DrawCellBackground(paint.hdc, cell, false, false, -1);
     }
   }

@@ -39,6 +39,9 @@ class CGdipListCtrl : public CSkinnedWindow<CListCtrl> {
   virtual void DrawCellBackground(HDC dc, const RECT& rect, bool selected, bool focused, int row);
 
   void OnAttached() override;
+  void OnDpiChanged() override;
+  // A row's height at the window's DPI.
+  int RowHeight() const;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 

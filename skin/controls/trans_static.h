@@ -17,6 +17,9 @@ class CTransStatic : public CSkinnedWindow<CStatic> {
   void SetFontHeight(int height);
   void SetFontWeight(int weight);
   void SetTextColour(COLORREF colour);
+  // Whether the text, drawn in the label's font at its window's DPI, fits the label: on one line
+  // within its width, or wrapped (DT_WORDBREAK) within its height.
+  bool TextFits() const;
   // Static text named by what it shows.
   bool Describe(AccessibleDescription& description) const override;
 

@@ -13,6 +13,7 @@
 #include "i18n/current_language.h"
 #include "res/resource.h"
 #include "ui/dialogs/login_dialog.h"
+#include "skin/controls/trans_static.h"
 #include "skin/skin_draw.h"
 #include "ui/dialogs/settings_dialog.h"
 
@@ -181,4 +182,54 @@ std::vector<std::wstring> CutLoginTexts() {
 
 TEST(DpiLayout, LoginLabelsFitTheirTextsInEveryLanguageAtEveryScale) {
   for (const std::wstring& text : CutLoginTexts()) ADD_FAILURE() << std::string(text.begin(), text.end());
+}
+
+namespace {
+// The labels of `window` whose texts do not fit them, each said with its text; `checked` counts the
+// labels looked at.
+std::vector<std::wstring> CutLabels(HWND window, int& checked) {
+  std::vector<std::wstring> cut;
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    const auto* label = dynamic_cast<const CTransStatic*>(CWnd::FromHandle(child));
+    if (!label || !IsWindowVisible(child)) continue;
+    ++checked;
+    if (!label->TextFits()) cut.push_back(label->GetWindowText());
+  }
+  return cut;
+}
+
+// Every label of a dialog, in each interface language, at the process's DPI and at twice that.
+template <typename Dialog>
+std::vector<std::wstring> CutTextsOf(int readyId, int closeId, SIZE size96) {
+  std::vector<std::wstring> cut;
+  int checked = 0;
+  for (int language : {kEnglishLanguage, kSimplifiedChineseLanguage, kTraditionalChineseLanguage}) {
+    SetLanguage(language);
+    Dialog dialog(nullptr);
+    CModalAnswerer answerer;
+    answerer.OnDialog(readyId, [&](HWND window) {
+      for (int pass = 0; pass < 2; ++pass) {
+        for (const std::wstring& text : CutLabels(window, checked)) {
+          cut.push_back(L"language " + std::to_wstring(language) + L" at " + std::to_wstring(WindowDpi(window)) +
+                        L" DPI: " + text);
+        }
+        if (pass == 0) MoveToScreenOf(window, WindowDpi(window) * 2, size96);
+      }
+      ClickControl(window, closeId);
+    });
+    dialog.DoModal();
+  }
+  SetLanguage(-1);
+  if (checked == 0) cut.push_back(L"no label was found to check");
+  return cut;
+}
+}  // namespace
+
+TEST(DpiLayout, EveryLabelOfTheLoginAndSettingsDialogsFitsItsTextInEveryLanguageAtEveryScale) {
+  for (const std::wstring& text : CutTextsOf<CLoginDialog>(IDC_LOGIN_REMEMBER, IDC_LOGIN_CANCEL, {605, 397})) {
+    ADD_FAILURE() << "login: " << std::string(text.begin(), text.end());
+  }
+  for (const std::wstring& text : CutTextsOf<CSettingsDialog>(IDC_SETTINGS_OK, IDC_SETTINGS_CANCEL, {772, 503})) {
+    ADD_FAILURE() << "settings: " << std::string(text.begin(), text.end());
+  }
 }

@@ -13,7 +13,7 @@
 #include "i18n/current_language.h"
 #include "res/resource.h"
 #include "ui/dialogs/login_dialog.h"
-#include "skin/controls/trans_static.h"
+#include "skin/controls/tests/support/cut_labels.h"
 #include "skin/skin_draw.h"
 #include "ui/dialogs/settings_dialog.h"
 
@@ -185,19 +185,6 @@ TEST(DpiLayout, LoginLabelsFitTheirTextsInEveryLanguageAtEveryScale) {
 }
 
 namespace {
-// The labels of `window` whose texts do not fit them, each said with its text; `checked` counts the
-// labels looked at.
-std::vector<std::wstring> CutLabels(HWND window, int& checked) {
-  std::vector<std::wstring> cut;
-  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    const auto* label = dynamic_cast<const CTransStatic*>(CWnd::FromHandle(child));
-    if (!label || !IsWindowVisible(child)) continue;
-    ++checked;
-    if (!label->TextFits()) cut.push_back(label->GetWindowText());
-  }
-  return cut;
-}
-
 // Every label of a dialog, in each interface language, at the process's DPI and at twice that.
 template <typename Dialog>
 std::vector<std::wstring> CutTextsOf(int readyId, int closeId, SIZE size96) {

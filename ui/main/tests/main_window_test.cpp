@@ -13,6 +13,7 @@
 #include "settings/win/settings_file.h"
 #include "framework/dpi.h"
 #include "rules/control_states.h"
+#include "skin/controls/tests/support/cut_labels.h"
 #include "ui/main/tests/main_window_fixture.h"
 
 namespace {
@@ -246,4 +247,12 @@ TEST_F(MainWindowTest, OnAScreenOfAnotherScaleTheWindowItsControlsAndThePopupFol
   // The popup keeps its place and size at the new scale, and so do its lines.
   EXPECT_TRUE(ScaledNear(PlaceIn(window.GetSafeHwnd(), popup), {300, 96, 881, 454}, dpi));
   EXPECT_TRUE(ScaledNear(PlaceIn(popup, GetDlgItem(popup, IDC_INFO_NAME)), {30, 15, 551, 41}, dpi));
+  // The window's and the popup's labels still hold their texts whole.
+  int checked = 0;
+  for (const HWND shown : {window.GetSafeHwnd(), popup}) {
+    for (const std::wstring& text : CutLabels(shown, checked)) {
+      ADD_FAILURE() << "cut at " << dpi << " DPI: " << std::string(text.begin(), text.end());
+    }
+  }
+  EXPECT_GT(checked, 0);
 }

@@ -1,0 +1,21 @@
+// Window tests: the skinned labels of a window whose texts do not fit them.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "skin/controls/trans_static.h"
+
+// The shown labels among the children of `window` whose texts do not fit them at the window's DPI,
+// each said with its text; `checked` counts the labels looked at.
+inline std::vector<std::wstring> CutLabels(HWND window, int& checked) {
+  std::vector<std::wstring> cut;
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    const auto* label = dynamic_cast<const CTransStatic*>(CWnd::FromHandle(child));
+    if (!label || !IsWindowVisible(child)) continue;
+    ++checked;
+    if (!label->TextFits()) cut.push_back(label->GetWindowText());
+  }
+  return cut;
+}

@@ -11,6 +11,7 @@
 #include "net/op_kinds.h"
 #include "res/resource.h"
 #include "framework/dpi.h"
+#include "skin/controls/tests/support/cut_labels.h"
 #include "framework/tests/support/ui_test_support.h"
 #include "ui/wizard/user_group_page.h"
 #include "ui/wizard/user_name_page.h"
@@ -176,4 +177,12 @@ TEST_F(WizardPages, OnAScreenOfAnotherScaleTheFrameAndItsPageFollow) {
   EXPECT_TRUE(PlacedAtDpi(frame.GetSafeHwnd(), password.GetSafeHwnd(), kWizardPageArea, dpi));
   EXPECT_TRUE(
       PlacedAtDpi(password.GetSafeHwnd(), password.GetDlgItem(IDC_PASSWORD_PAGE_PASSWORD), {188, 69, 376, 97}, dpi));
+  // The frame's and the page's labels keep their texts whole.
+  int checked = 0;
+  for (const HWND shown : {frame.GetSafeHwnd(), password.GetSafeHwnd()}) {
+    for (const std::wstring& text : CutLabels(shown, checked)) {
+      ADD_FAILURE() << "cut at " << dpi << " DPI: " << std::string(text.begin(), text.end());
+    }
+  }
+  EXPECT_GT(checked, 0);
 }

@@ -17,10 +17,16 @@ class SliderGauge : public ::testing::Test {
     dialog.slider.SetPos(0);
     channel = dialog.slider.GetChannelRect();
   }
-  // A point on the channel, `share` of the way down.
+  // A point on the channel, `share` of the way down. The real cursor is put there too: the system
+  // tells a window that holds the capture where the cursor is, and a cursor left elsewhere by an
+  // earlier test would drag the gauge there.
   LPARAM At(double share) const {
     int length = channel.bottom - channel.top;
-    return MAKELPARAM(6, channel.top + static_cast<int>(share * length));
+    POINT point{6, channel.top + static_cast<int>(share * length)};
+    POINT screen = point;
+    ClientToScreen(dialog.slider.GetSafeHwnd(), &screen);
+    SetCursorPos(screen.x, screen.y);
+    return MAKELPARAM(point.x, point.y);
   }
   std::vector<Received> Scrolls() {
     PumpMessages(20ms);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -150,32 +151,44 @@ bool TextFits(HWND label, int fontHeight, bool wraps, std::wstring& why) {
   return fits;
 }
 
-// Opens the login dialog in each interface language and checks its labels' texts at the
-// process's DPI and at twice that.
-std::vector<std::wstring> CutLoginTexts() {
-  constexpr LabelRole kLabels[] = {
-      {IDC_LOGIN_USER_NAME_LABEL, 18, false}, {IDC_LOGIN_PASSWORD_LABEL, 18, false}, {IDC_LOGIN_HINT, 13, true}};
-  std::vector<std::wstring> cut;
+// Opens `Dialog` in each interface language and calls `check` at the process's DPI and again at
+// twice that, then closes it with `closeId`.
+template <typename Dialog>
+void InEveryLanguageAtTwoScales(int readyId, int closeId, SIZE size96,
+                                const std::function<void(HWND window, int language)>& check) {
   for (int language : {kEnglishLanguage, kSimplifiedChineseLanguage, kTraditionalChineseLanguage}) {
     SetLanguage(language);
-    CLoginDialog dialog(nullptr);
+    Dialog dialog(nullptr);
     CModalAnswerer answerer;
-    answerer.OnDialog(IDC_LOGIN_REMEMBER, [&](HWND window) {
-      for (int pass = 0; pass < 2; ++pass) {
-        for (const LabelRole& label : kLabels) {
-          std::wstring why;
-          if (!TextFits(GetDlgItem(window, label.id), label.fontHeight, label.wraps, why)) {
-            cut.push_back(L"language " + std::to_wstring(language) + L" at " +
-                          std::to_wstring(WindowDpi(window)) + L": " + why);
-          }
-        }
-        if (pass == 0) MoveToScreenOf(window, WindowDpi(window) * 2, {605, 397});
-      }
-      ClickControl(window, IDC_LOGIN_CANCEL);
+    answerer.OnDialog(readyId, [&](HWND window) {
+      check(window, language);
+      MoveToScreenOf(window, WindowDpi(window) * 2, size96);
+      check(window, language);
+      ClickControl(window, closeId);
     });
     dialog.DoModal();
   }
   SetLanguage(-1);  // none again, as the other tests expect: the texts as written
+}
+
+std::wstring Where(HWND window, int language) {
+  return L"language " + std::to_wstring(language) + L" at " + std::to_wstring(WindowDpi(window)) + L" DPI: ";
+}
+
+// The login dialog's labels, with the font roles its table gives them.
+std::vector<std::wstring> CutLoginTexts() {
+  constexpr LabelRole kLabels[] = {
+      {IDC_LOGIN_USER_NAME_LABEL, 18, false}, {IDC_LOGIN_PASSWORD_LABEL, 18, false}, {IDC_LOGIN_HINT, 13, true}};
+  std::vector<std::wstring> cut;
+  InEveryLanguageAtTwoScales<CLoginDialog>(
+      IDC_LOGIN_REMEMBER, IDC_LOGIN_CANCEL, {605, 397}, [&](HWND window, int language) {
+        for (const LabelRole& label : kLabels) {
+          std::wstring why;
+          if (!TextFits(GetDlgItem(window, label.id), label.fontHeight, label.wraps, why)) {
+            cut.push_back(Where(window, language) + why);
+          }
+        }
+      });
   return cut;
 }
 }  // namespace
@@ -190,23 +203,9 @@ template <typename Dialog>
 std::vector<std::wstring> CutTextsOf(int readyId, int closeId, SIZE size96) {
   std::vector<std::wstring> cut;
   int checked = 0;
-  for (int language : {kEnglishLanguage, kSimplifiedChineseLanguage, kTraditionalChineseLanguage}) {
-    SetLanguage(language);
-    Dialog dialog(nullptr);
-    CModalAnswerer answerer;
-    answerer.OnDialog(readyId, [&](HWND window) {
-      for (int pass = 0; pass < 2; ++pass) {
-        for (const std::wstring& text : CutLabels(window, checked)) {
-          cut.push_back(L"language " + std::to_wstring(language) + L" at " + std::to_wstring(WindowDpi(window)) +
-                        L" DPI: " + text);
-        }
-        if (pass == 0) MoveToScreenOf(window, WindowDpi(window) * 2, size96);
-      }
-      ClickControl(window, closeId);
-    });
-    dialog.DoModal();
-  }
-  SetLanguage(-1);
+  InEveryLanguageAtTwoScales<Dialog>(readyId, closeId, size96, [&](HWND window, int language) {
+    for (const std::wstring& text : CutLabels(window, checked)) cut.push_back(Where(window, language) + text);
+  });
   if (checked == 0) cut.push_back(L"no label was found to check");
   return cut;
 }

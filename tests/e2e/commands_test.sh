@@ -113,13 +113,14 @@ refused_share_read() {
   grep -q "the command failed (HTTP 401)" "$TESTLAN_TMP/err" || fail "the device's status is not told"
 }
 
-run_case "read commands" read_commands
-run_case "JSON and help" json_and_help
-run_case "large answers" large_answers
+# The longest cases first, so that none is left to run alone at the end.
+run_side_case "set commands read back" set_commands_read_back
+run_side_case "failures" failures_are_reported
+run_side_case "read commands" read_commands
+run_side_case "format job" format_job_to_the_end
+run_side_case "JSON and help" json_and_help
+run_side_case "large answers" large_answers
 # A share read the device refuses fails with a message instead of listing no shares.
-run_case "refused share read" refused_share_read
-run_case "set commands read back" set_commands_read_back
-run_case "failures" failures_are_reported
-run_case "network change moves the device" network_change_moves_the_device
-run_case "format job" format_job_to_the_end
+run_side_case "refused share read" refused_share_read
+run_side_case "network change moves the device" network_change_moves_the_device
 finish

@@ -213,11 +213,11 @@ V" "$answers"
   grep -q "format finished" "$TESTLAN_TMP/dev1.log" || fail "the disks were not handed back"
 }
 
-run_case "raid 0 on unequal disks" raid0_on_unequal_disks
-run_case "one disk, and a mirror it cannot make" one_disk_and_mirrors
-run_case "a format that fails part way" formats_that_fail_part_way
-run_case "a format error with the disks handed back" a_format_error_with_the_disks_handed_back
-run_case "a refused creation" a_refused_creation
+run_side_case "raid 0 on unequal disks" raid0_on_unequal_disks
+run_side_case "one disk, and a mirror it cannot make" one_disk_and_mirrors
+run_side_case "a format that fails part way" formats_that_fail_part_way
+run_side_case "a format error with the disks handed back" a_format_error_with_the_disks_handed_back
+run_side_case "a refused creation" a_refused_creation
 if [ -e "$PROGRAM_WIN_BIN/drovik.exe" ]; then
   run_case "the wizard: raid 0 on unequal disks" program_raid0_on_unequal_disks
   run_case "the wizard: one disk" program_one_disk

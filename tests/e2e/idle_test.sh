@@ -7,7 +7,7 @@ program_require_tools
 
 # How long the user types nothing before the keys, in ms: the logout comes about this much later
 # than a minute after the start.
-POSTPONED_MS=25000
+POSTPONED_MS=10000
 MINUTE_MS=60000
 
 logged_out_a_minute_after_the_last_keys() {

@@ -135,13 +135,14 @@ http_exchanges() {
   grep -q "cgi_timezone" "$TESTLAN_TMP/h21.log" || fail "the device did not log the command"
 }
 
-run_case "accepted and rejected logins" accepted_and_rejected_logins
-run_case "rejection in Traditional Chinese" rejection_in_the_chosen_language
-run_case "a rejection forgets only its own device's user" rejection_forgets_only_its_own_devices_user
-run_case "another device's login answer" answer_of_another_device_does_not_end_the_wait
-run_case "silent device" silent_device_rejects_the_login
-run_case "device moved by set-ip" device_moved_to_a_new_address
-run_case "set-ip to DHCP" dhcp_goes_with_the_current_settings
-run_case "set-ip without answer" set_ip_without_answer
-run_case "HTTP exchanges" http_exchanges
+# The longest cases first, so that none is left to run alone at the end.
+run_side_case "set-ip without answer" set_ip_without_answer
+run_side_case "HTTP exchanges" http_exchanges
+run_side_case "silent device" silent_device_rejects_the_login
+run_side_case "accepted and rejected logins" accepted_and_rejected_logins
+run_side_case "rejection in Traditional Chinese" rejection_in_the_chosen_language
+run_side_case "a rejection forgets only its own device's user" rejection_forgets_only_its_own_devices_user
+run_side_case "another device's login answer" answer_of_another_device_does_not_end_the_wait
+run_side_case "device moved by set-ip" device_moved_to_a_new_address
+run_side_case "set-ip to DHCP" dhcp_goes_with_the_current_settings
 finish

@@ -142,7 +142,7 @@ select" "$answers"
   program_stop
 }
 
-run_case "drovikctl map, remap and unmap" commands_map_remap_and_unmap
-run_case "drovikctl refuses what the page does not offer" commands_refuse_what_the_page_does_not_offer
+run_side_case "drovikctl map, remap and unmap" commands_map_remap_and_unmap
+run_side_case "drovikctl refuses what the page does not offer" commands_refuse_what_the_page_does_not_offer
 run_case "the wizard's page maps, remaps and removes" page_maps_remaps_and_removes
 finish

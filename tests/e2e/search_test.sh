@@ -155,15 +155,15 @@ more_adapters_than_rows() {
   expect_eq "two left out" 2 "$(grep -c '^adapter left out: 203.0.113.' <<<"$out")"
 }
 
-run_case "three devices in first-answer order" three_devices_in_first_answer_order
-run_case "no device, and why" no_device_gives_an_empty_list_and_the_likely_causes
-run_case "ignore reasons explained" explain_gives_every_ignore_reason
-run_case "device without a name" device_without_a_name_keeps_every_field
-run_case "two adapters" one_record_per_device_across_two_adapters
-run_case "one adapter" one_adapter
-run_case "two adapters, one search window" two_adapters
-run_case "four adapters" four_adapters
-run_case "eight adapters" eight_adapters
-run_case "300 devices on one adapter" three_hundred_devices_on_one_adapter
-run_case "more adapters than rows" more_adapters_than_rows
+run_side_case "three devices in first-answer order" three_devices_in_first_answer_order
+run_side_case "no device, and why" no_device_gives_an_empty_list_and_the_likely_causes
+run_side_case "ignore reasons explained" explain_gives_every_ignore_reason
+run_side_case "device without a name" device_without_a_name_keeps_every_field
+run_side_case "two adapters" one_record_per_device_across_two_adapters
+run_side_case "one adapter" one_adapter
+run_side_case "two adapters, one search window" two_adapters
+run_side_case "four adapters" four_adapters
+run_side_case "eight adapters" eight_adapters
+run_side_case "300 devices on one adapter" three_hundred_devices_on_one_adapter
+run_side_case "more adapters than rows" more_adapters_than_rows
 finish

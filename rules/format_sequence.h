@@ -17,7 +17,7 @@
 #pragma once
 #include <optional>
 
-#include "net/op_kinds.h"
+#include "net/device_commands.h"
 
 // The format state of a ReadFormatState answer.
 enum class FormatState { kError = 0, kRunning = 1, kFinished = 2 };

@@ -24,11 +24,10 @@
 
 #include "base/messages.h"
 #include "net/answer_records.h"
-#include "net/command_bodies.h"
+#include "net/device_commands.h"
 #include "net/chosen_device.h"
 #include "net/login_datagram.h"
 #include "net/nas_device.h"
-#include "net/op_kinds.h"
 #include "net/win/thread.h"
 
 struct AdapterTable;

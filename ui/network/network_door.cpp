@@ -2,7 +2,7 @@
 
 #include "framework/message_box.h"
 #include "net/login_credentials.h"
-#include "net/op_kinds.h"
+#include "net/device_commands.h"
 #include "net/win/query.h"
 
 namespace {

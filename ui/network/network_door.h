@@ -11,7 +11,7 @@
 
 #include "net/answer_records.h"
 #include "net/chosen_device.h"
-#include "net/command_bodies.h"
+#include "net/device_commands.h"
 #include "net/login_credentials.h"
 #include "net/login_datagram.h"
 #include "net/nas_device.h"

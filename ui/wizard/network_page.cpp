@@ -5,7 +5,7 @@
 #include "base/win/ansi_text.h"
 #include "i18n/win/win_language.h"
 #include "net/answer_records.h"
-#include "net/command_bodies.h"
+#include "net/device_commands.h"
 #include "res/resource.h"
 #include "skin/controls/gdip_ip_addr_ctl.h"
 #include "framework/message_box.h"

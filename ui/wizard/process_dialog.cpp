@@ -1,7 +1,7 @@
 #include "ui/wizard/process_dialog.h"
 
 #include "i18n/win/win_language.h"
-#include "net/command_bodies.h"
+#include "net/device_commands.h"
 #include "res/resource.h"
 #include "ui/common/button_looks.h"
 #include "framework/message_box.h"

@@ -3,7 +3,7 @@
 #include "base/win/ansi_text.h"
 #include "i18n/win/win_language.h"
 #include "net/answer_records.h"
-#include "net/command_bodies.h"
+#include "net/device_commands.h"
 #include "res/resource.h"
 #include "skin/controls/input_alerts.h"
 #include "framework/message_box.h"

@@ -1,7 +1,7 @@
 #include "ui/wizard/wizard_page.h"
 
 #include "i18n/win/win_language.h"
-#include "net/op_kinds.h"
+#include "net/device_commands.h"
 #include "framework/dpi.h"
 #include "skin/skin_draw.h"
 #include "framework/message_box.h"

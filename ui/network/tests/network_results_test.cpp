@@ -10,7 +10,7 @@
 
 #include "base/messages.h"
 #include "net/mailbox.h"
-#include "net/op_kinds.h"
+#include "net/device_commands.h"
 #include "net/win/query.h"
 #include "framework/tests/support/modal_answerer.h"
 #include "framework/tests/support/ui_test_support.h"

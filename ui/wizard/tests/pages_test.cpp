@@ -8,7 +8,7 @@
 
 #include "base/messages.h"
 #include "net/answer_records.h"
-#include "net/op_kinds.h"
+#include "net/device_commands.h"
 #include "res/resource.h"
 #include "framework/dpi.h"
 #include "skin/controls/tests/support/cut_labels.h"

@@ -11,7 +11,7 @@
 #include "i18n/current_language.h"
 #include "i18n/win/win_language.h"
 #include "net/answer_records.h"
-#include "net/op_kinds.h"
+#include "net/device_commands.h"
 #include "net/win/udp_sockets.h"
 #include "res/resource.h"
 #include "ui/common/inactivity_watch.h"

@@ -14,7 +14,7 @@
 #include "i18n/current_language.h"
 #include "i18n/win/win_language.h"
 #include "net/answer_records.h"
-#include "net/op_kinds.h"
+#include "net/device_commands.h"
 #include "res/resource.h"
 #include "skin/controls/gdip_list_combo_box.h"
 #include "framework/tests/support/modal_answerer.h"

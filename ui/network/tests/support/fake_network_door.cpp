@@ -6,7 +6,7 @@
 
 #include "base/messages.h"
 #include "net/mailbox.h"
-#include "net/op_kinds.h"
+#include "net/device_commands.h"
 #include "net/win/query.h"
 
 namespace {

@@ -18,7 +18,7 @@
 
 #include "net/answer_records.h"
 #include "net/chosen_device.h"
-#include "net/command_bodies.h"
+#include "net/device_commands.h"
 #include "net/login_datagram.h"
 #include "net/search_report.h"
 #include "ui/network/network_door.h"

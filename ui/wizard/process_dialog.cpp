@@ -101,17 +101,17 @@ void CProcessDialog::OnVolumeCreated(int value) { Carry(sequence_.VolumeCreated(
 void CProcessDialog::OnFormatState(int state, int percent) { Carry(sequence_.StateRead(state, percent)); }
 
 bool CProcessDialog::Launch(CgiCommand command) {
-  INetworkDoor& door = NetworkDoor();
-  const HWND self = GetSafeHwnd();
+  std::optional<std::string> body;
   switch (command) {
-    case kStopWebFileManager: lastLaunch_ = door.StopWebFileManager(self, device_); break;
-    case kCreateVolume: lastLaunch_ = door.CreateVolume(self, device_, plan_); break;
-    case kReadFormatState: lastLaunch_ = door.ReadFormatState(self, device_); break;
-    case kRemountDisk: lastLaunch_ = door.RemountDisk(self, device_); break;
-    case kCheckRemountState: lastLaunch_ = door.CheckRemountState(self, device_); break;
-    case kFinishFormat: lastLaunch_ = door.FinishFormat(self, device_); break;
-    default: lastLaunch_ = 0; break;
+    case kStopWebFileManager: body = StopWebFileManagerBody(); break;
+    case kCreateVolume: body = CreateVolumeBody(plan_); break;
+    case kReadFormatState: body = ReadFormatStateBody(); break;
+    case kRemountDisk: body = RemountDiskBody(); break;
+    case kCheckRemountState: body = CheckRemountStateBody(); break;
+    case kFinishFormat: body = FinishFormatBody(); break;
+    default: lastLaunch_ = 0; return false;  // not a step of the format run
   }
+  lastLaunch_ = NetworkDoor().SendCommand(GetSafeHwnd(), device_, command, body);
   return lastLaunch_ != 0;
 }
 

@@ -73,7 +73,7 @@ bool CUserGroupPage::Apply() {
   CopyAnsiToSlot(name, identity.hostName, sizeof identity.hostName);
   CopyAnsiToSlot(workgroup, identity.workgroup, sizeof identity.workgroup);
   CopyAnsiToSlot(description, identity.description, sizeof identity.description);
-  SetLastLaunch(NetworkDoor().SetDeviceInfo(FrameWindow(), Device(), identity));
+  SetLastLaunch(NetworkDoor().SendCommand(FrameWindow(), Device(), kSetDeviceInfo, SetDeviceInfoBody(identity)));
   if (LastLaunch() != 0) return true;
   ShowProgramMessage(GetSafeHwnd(), Tr(L"Set WizardWorkgroup failed."));
   return false;

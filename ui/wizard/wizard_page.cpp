@@ -51,7 +51,7 @@ LRESULT CWizardPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 int CWizardPage::FetchWizardInfo() {
-  lastLaunch_ = NetworkDoor().GetWizardInfo(GetSafeHwnd(), Device());
+  lastLaunch_ = NetworkDoor().SendCommand(GetSafeHwnd(), Device(), kGetWizardInfo, GetWizardInfoBody());
   if (lastLaunch_ == 0) ShowProgramMessage(GetSafeHwnd(), Tr(L"Get wizard information failed."));
   return lastLaunch_;
 }

@@ -43,7 +43,7 @@ class CTestPage : public CWizardPage {
   }
   bool OnPoll() override {
     ++polls;
-    SetLastLaunch(NetworkDoor().GetLanInfo(FrameWindow(), Device()));
+    SetLastLaunch(NetworkDoor().SendCommand(FrameWindow(), Device(), kGetLanInfo, GetLanInfoBody()));
     return LastLaunch() != 0;
   }
 };
@@ -99,7 +99,7 @@ class WizardFrame : public ::testing::Test {
     return !::IsWindowVisible(button) && !::IsWindowEnabled(button);
   }
   CWizardPage* Active() const { return frame->ActivePage(); }
-  void Answer(DoorCall call, bool succeeded) {
+  void Answer(DoorKey call, bool succeeded) {
     door.PostCgiDone(door.Last(call), succeeded);
     PumpMessages(30ms);
   }
@@ -330,18 +330,18 @@ class FollowingTheDevice : public WizardFrame {
   void DeviceNowAt(const char* address) {
     strcpy(WizardInfo().lan.address, address);
     strcpy(WizardInfo().lan.mask, "255.255.255.0");
-    door.Post(door.Last(DoorCall::kGetLanInfo), WM_CGI_DONE, 0, kGetLanInfo);
+    door.Post(door.Last(kGetLanInfo), WM_CGI_DONE, 0, kGetLanInfo);
     PumpMessages(30ms);
   }
 };
 
 TEST_F(FollowingTheDevice, EightUnansweredPollsThenTheNinthTickGivesUp) {
   for (int tick = 0; tick < 8; ++tick) Tick();
-  EXPECT_EQ(door.Count(DoorCall::kGetLanInfo), 8);
-  EXPECT_EQ(door.Last(DoorCall::kGetLanInfo).target, frame->GetSafeHwnd());
+  EXPECT_EQ(door.Count(kGetLanInfo), 8);
+  EXPECT_EQ(door.Last(kGetLanInfo).target, frame->GetSafeHwnd());
   CModalAnswerer answerer;
   Tick();
-  EXPECT_EQ(door.Count(DoorCall::kGetLanInfo), 8);
+  EXPECT_EQ(door.Count(kGetLanInfo), 8);
   ASSERT_EQ(answerer.Boxes().size(), 1u);
   EXPECT_EQ(answerer.Boxes()[0].text, L"get NAS new ip error.");
   EXPECT_EQ(frame->PollCount(), 0);
@@ -358,7 +358,7 @@ TEST_F(FollowingTheDevice, ASecondChangePollsAgainFromZero) {
   PumpMessages(30ms);
   EXPECT_EQ(frame->PollCount(), 0);
   for (int tick = 0; tick < 8; ++tick) Tick();
-  EXPECT_EQ(door.Count(DoorCall::kGetLanInfo), 13);
+  EXPECT_EQ(door.Count(kGetLanInfo), 13);
 }
 
 TEST_F(FollowingTheDevice, AnotherSubnetTellsTheOwnerAndGoesNowhere) {
@@ -367,7 +367,7 @@ TEST_F(FollowingTheDevice, AnotherSubnetTellsTheOwnerAndGoesNowhere) {
   EXPECT_EQ(subnetChanges, 1);
   EXPECT_EQ(Active(), &pages[0]);
   Tick();  // the timer is off: a stray tick sends nothing
-  EXPECT_EQ(door.Count(DoorCall::kGetLanInfo), 1);
+  EXPECT_EQ(door.Count(kGetLanInfo), 1);
 }
 
 TEST_F(FollowingTheDevice, TheDeviceMovesOnlyToTheAddressItAnswersFromAfterTheChange) {
@@ -375,14 +375,14 @@ TEST_F(FollowingTheDevice, TheDeviceMovesOnlyToTheAddressItAnswersFromAfterTheCh
   strcpy(WizardInfo().lan.address, "203.0.113.9");
   EXPECT_EQ(frame->Device().address, "192.0.2.21");
   Tick();
-  EXPECT_EQ(door.Last(DoorCall::kGetLanInfo).device.address, "192.0.2.21");
+  EXPECT_EQ(door.Last(kGetLanInfo).device.address, "192.0.2.21");
   DeviceNowAt("192.0.2.77");
   EXPECT_EQ(frame->Device().address, "192.0.2.77");
   EXPECT_EQ(frame->Device().deviceId[kDeviceIdSize - 1], 77);  // the datagrams' id follows
   EXPECT_EQ(frame->Device().macText, "00:11:22:33:44:55");
   // An answer once the poll has ended is no move of the user's.
   strcpy(WizardInfo().lan.address, "203.0.113.9");
-  door.Post(door.Last(DoorCall::kGetLanInfo), WM_CGI_DONE, 0, kGetLanInfo);
+  door.Post(door.Last(kGetLanInfo), WM_CGI_DONE, 0, kGetLanInfo);
   PumpMessages(30ms);
   EXPECT_EQ(frame->Device().address, "192.0.2.77");
 }

@@ -113,7 +113,7 @@ TEST(WizardPhotos, TheFourPages) {
     ASSERT_TRUE(frame.Create());
     frame.ShowWindow(SW_SHOW);
     frame.SendMessage(WM_COMMAND, static_cast<WPARAM>(shot.step));
-    if (shot.step != IDC_WIZARD_STEP_PASSWORD) door.PostCgiDone(door.Last(DoorCall::kGetWizardInfo), true);
+    if (shot.step != IDC_WIZARD_STEP_PASSWORD) door.PostCgiDone(door.Last(kGetWizardInfo), true);
     PumpMessages(700ms);
     SaveWindowBitmap(frame.GetSafeHwnd(), std::string(directory) + "/" + shot.file + ".bmp");
   }
@@ -181,7 +181,7 @@ TEST(WizardPhotos, TheVolumePageAndTheFormatProgress) {
   ASSERT_TRUE(frame.Create());
   frame.ShowWindow(SW_SHOW);
   frame.SendMessage(WM_COMMAND, IDC_WIZARD_STEP_RAID);
-  door.Post(door.Last(DoorCall::kGetDiskInfo), WM_DISK_INFO,
+  door.Post(door.Last(kGetDiskInfo), WM_DISK_INFO,
             reinterpret_cast<WPARAM>(new DiskInfoResult{2, "sda", 500, "sdb", 1000}), kGetDiskInfo);
   PumpMessages(100ms);
   ::SendMessageW(volumes.GetDlgItem(IDC_RAID_0), BM_SETCHECK, BST_CHECKED, 0);

@@ -228,6 +228,23 @@ TEST(RealNetworkDoor, ACommandWhoseBodyCannotBeBuiltIsToldAndNotSent) {
   DestroyWindow(owner);
 }
 
+// Sent by index alone, a password change would empty the login on its answer and a volume read
+// would have no record to fill: those two start only through their own calls.
+TEST(RealNetworkDoor, TheCommandsThatKeepSomethingForTheirAnswerAreNotSentByIndexAlone) {
+  CModalAnswerer answerer;
+  HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  ChosenDevice device;
+  device.address = "192.0.2.21";
+  LoginCredentialsRecord login{"admin", "secret"};
+  EXPECT_EQ(NetworkDoor().SendCommand(owner, device, kChangePassword, ChangePasswordBody(login, "new")), 0);
+  EXPECT_EQ(NetworkDoor().SendCommand(owner, device, kGetVolumeStatus, GetVolumeStatusBody()), 0);
+  const auto boxes = answerer.Boxes();
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[1].text, L"make_send buff error");
+  EXPECT_EQ(boxes[1].owner, owner);
+  DestroyWindow(owner);
+}
+
 TEST(NetworkDoorRecords, TheFakeDoorServesTheRecordsTheRealOneDoes) {
   ShareListRecord* realShares = &NetworkDoor().Shares();
   WizardInfoRecord* realSettings = &NetworkDoor().DeviceSettings();

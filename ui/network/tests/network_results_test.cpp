@@ -98,7 +98,8 @@ TEST_F(NetworkResults, EachMailboxKindReachesItsHandlerWithItsRecord) {
   EXPECT_EQ(first.next->next, nullptr);
   FreeVolumeInfoTail(first);
 
-  window.SetActiveRequest(NetworkDoor().SendCommand(window.GetSafeHwnd(), ChosenDevice{}, kGetUserAccess, GetUserAccessBody(NetworkDoor().Login())));
+  window.SetActiveRequest(NetworkDoor().SendCommand(window.GetSafeHwnd(), ChosenDevice{}, kGetUserAccess,
+                                                    GetUserAccessBody(NetworkDoor().Login())));
   door.FinishUserAccess(door.Last(kGetUserAccess), L"1,0,1,1,1,1");
   Deliver();
   window.SetActiveRequest(NetworkDoor().GetShareInfo(window.GetSafeHwnd(), ChosenDevice{}, 1));
@@ -158,7 +159,8 @@ TEST_F(NetworkResults, ResultsByValueArriveUnpacked) {
 
 TEST_F(NetworkResults, AWindowWithoutHandlersStillTakesAndFreesWhatItIsSent) {
   CDeafWindow deaf;
-  deaf.SetActiveRequest(NetworkDoor().SendCommand(deaf.GetSafeHwnd(), ChosenDevice{}, kGetUserAccess, GetUserAccessBody(NetworkDoor().Login())));
+  deaf.SetActiveRequest(NetworkDoor().SendCommand(deaf.GetSafeHwnd(), ChosenDevice{}, kGetUserAccess,
+                                                  GetUserAccessBody(NetworkDoor().Login())));
   door.FinishUserAccess(door.Last(kGetUserAccess), L"1");
   deaf.PostMessage(WM_DISK_INFO, reinterpret_cast<WPARAM>(new DiskInfoResult{}), kGetDiskInfo);
   Deliver();

@@ -75,7 +75,8 @@ class WizardFrame : public WizardPageFixture {
   void SetUp() override {
     subnetChanges = 0;
     // Found through the computer's one adapter (row 0).
-    frame.SetDevice(ChosenDevice{"NAS-01", "00:11:22:33:44:55", {}, "192.0.2.21", "255.255.255.0", "192.0.2.1", "0", 0});
+    frame.SetDevice(
+        ChosenDevice{"NAS-01", "00:11:22:33:44:55", {}, "192.0.2.21", "255.255.255.0", "192.0.2.1", "0", 0});
     OpenFrame(ThreeSteps(pages));
   }
   void TearDown() override {

@@ -101,17 +101,7 @@ void CProcessDialog::OnVolumeCreated(int value) { Carry(sequence_.VolumeCreated(
 void CProcessDialog::OnFormatState(int state, int percent) { Carry(sequence_.StateRead(state, percent)); }
 
 bool CProcessDialog::Launch(CgiCommand command) {
-  std::optional<std::string> body;
-  switch (command) {
-    case kStopWebFileManager: body = StopWebFileManagerBody(); break;
-    case kCreateVolume: body = CreateVolumeBody(plan_); break;
-    case kReadFormatState: body = ReadFormatStateBody(); break;
-    case kRemountDisk: body = RemountDiskBody(); break;
-    case kCheckRemountState: body = CheckRemountStateBody(); break;
-    case kFinishFormat: body = FinishFormatBody(); break;
-    default: lastLaunch_ = 0; return false;  // not a step of the format run
-  }
-  lastLaunch_ = NetworkDoor().SendCommand(GetSafeHwnd(), device_, command, body);
+  lastLaunch_ = NetworkDoor().SendCommand(GetSafeHwnd(), device_, command, FormatStepBody(command, plan_));
   return lastLaunch_ != 0;
 }
 

@@ -59,21 +59,7 @@ class ConsoleFormat final : public FormatSurface {
 
   bool Launch(CgiCommand command) override {
     return LaunchQuery(window_.Handle(), [&](CQuery& q) {
-             switch (command) {
-               case kStopWebFileManager:
-                 return q.SendCommand(device_, command, StopWebFileManagerBody());
-               case kCreateVolume:
-                 return q.SendCommand(device_, command, CreateVolumeBody(plan_.First()));
-               case kReadFormatState:
-                 return q.SendCommand(device_, command, ReadFormatStateBody());
-               case kRemountDisk:
-                 return q.SendCommand(device_, command, RemountDiskBody());
-               case kCheckRemountState:
-                 return q.SendCommand(device_, command, CheckRemountStateBody());
-               case kFinishFormat:
-                 return q.SendCommand(device_, command, FinishFormatBody());
-               default: return 0;
-             }
+             return q.SendCommand(device_, command, FormatStepBody(command, plan_.First()));
            }) != 0;
   }
   void ShowMessage(const wchar_t* english) override { PrintError(english); }

@@ -13,7 +13,7 @@
 #include "i18n/win/win_language.h"
 #include "net/answer_records.h"
 #include "net/nas_device.h"
-#include "net/op_kinds.h"
+#include "net/device_commands.h"
 #include "rules/drive_mapping_rules.h"
 #include "net/win/network_drives.h"
 

@@ -135,3 +135,15 @@ void Perform(FormatSequence& sequence, const FormatActions& actions, FormatSurfa
     surface.SetWatch(true);
   }
 }
+
+std::optional<std::string> FormatStepBody(CgiCommand step, const VolumeRequest* plan) {
+  switch (step) {
+    case kStopWebFileManager: return StopWebFileManagerBody();
+    case kCreateVolume: return CreateVolumeBody(plan);
+    case kReadFormatState: return ReadFormatStateBody();
+    case kRemountDisk: return RemountDiskBody();
+    case kCheckRemountState: return CheckRemountStateBody();
+    case kFinishFormat: return FinishFormatBody();
+    default: return std::nullopt;
+  }
+}

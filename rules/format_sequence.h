@@ -16,8 +16,9 @@
 // its disks back), but the run ends failed however those steps go: the volumes were not made.
 #pragma once
 #include <optional>
+#include <string>
 
-#include "net/op_kinds.h"
+#include "net/device_commands.h"
 
 // The format state of a ReadFormatState answer.
 enum class FormatState { kError = 0, kRunning = 1, kFinished = 2 };
@@ -79,6 +80,11 @@ class FormatSequence {
 };
 
 // What a driver of the sequence does with the actions.
+// The body of a step's command, for whichever driver sends it: the volume text of the plan starting
+// at `plan` for CreateVolume. None for a command that is no step of the run, like a body that
+// cannot be built.
+std::optional<std::string> FormatStepBody(CgiCommand step, const VolumeRequest* plan);
+
 class FormatSurface {
  public:
   virtual ~FormatSurface() = default;

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "net/answer_records.h"
-#include "net/command_bodies.h"
+#include "net/device_commands.h"
 
 // In the page's order; the number is the level's number on the page (0: none chosen).
 enum class VolumeLevel { kNone = 0, kStandard = 1, kLinear = 2, kRaid0 = 3, kRaid1 = 4 };

@@ -9,9 +9,8 @@
 #include <string>
 
 #include "fuzz/fuzz_input.h"
-#include "net/answer_parsers.h"
-#include "net/answers/answer_reading.h"
-#include "net/op_kinds.h"
+#include "net/device_commands.h"
+#include "net/commands/answer_reading.h"
 #include "net/testing/iconv_code_page.h"
 
 namespace {

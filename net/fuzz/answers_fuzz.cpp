@@ -8,8 +8,7 @@
 #include <utility>
 
 #include "fuzz/fuzz_input.h"
-#include "net/answer_parsers.h"
-#include "net/op_kinds.h"
+#include "net/device_commands.h"
 #include "net/testing/toy_code_page.h"
 
 namespace {

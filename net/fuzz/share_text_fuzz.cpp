@@ -4,7 +4,7 @@
 #include <string>
 
 #include "fuzz/fuzz_input.h"
-#include "net/answers/answer_reading.h"
+#include "net/commands/answer_reading.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);

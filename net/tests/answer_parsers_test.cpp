@@ -1,4 +1,4 @@
-#include "net/answer_parsers.h"
+#include "net/device_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +12,7 @@
 #include <sstream>
 
 #include "base/messages.h"
-#include "net/answers/answer_reading.h"
-#include "net/op_kinds.h"
+#include "net/commands/answer_reading.h"
 #include "net/testing/toy_code_page.h"
 
 namespace {

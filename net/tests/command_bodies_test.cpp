@@ -1,4 +1,4 @@
-#include "net/command_bodies.h"
+#include "net/device_commands.h"
 
 #include <gtest/gtest.h>
 

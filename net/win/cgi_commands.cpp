@@ -8,6 +8,14 @@
 #include "net/win/query.h"
 
 int CQuery::SendCommand(const ChosenDevice& device, int cmdIndex, const std::optional<std::string>& body) {
+  // Their answers are read with what their own starting calls keep: without it a password change
+  // would empty the login, and the volumes would have no record to go to.
+  if (cmdIndex == kChangePassword || cmdIndex == kGetVolumeStatus)
+    return StartCgiCommand(device, kOpNone, cmdIndex, std::nullopt);
+  return SendByRow(device, cmdIndex, body);
+}
+
+int CQuery::SendByRow(const ChosenDevice& device, int cmdIndex, const std::optional<std::string>& body) {
   const DeviceCommand* command = FindDeviceCommand(cmdIndex);
   // A place in the numbering that no command sends is not sent either.
   if (!command || command->kind == kOpNone) return StartCgiCommand(device, kOpNone, cmdIndex, std::nullopt);
@@ -17,8 +25,8 @@ int CQuery::SendCommand(const ChosenDevice& device, int cmdIndex, const std::opt
 int CQuery::ChangePassword(const ChosenDevice& device, const std::wstring& password) {
   // The new password is kept for the status answer; one that does not fit is not sent cut.
   const bool fits = CopyAnsiToSlot(password, newPassword, sizeof newPassword);
-  return SendCommand(device, kChangePassword,
-                     fits ? ChangePasswordBody(LoginCredentials(), newPassword) : std::nullopt);
+  return SendByRow(device, kChangePassword,
+                   fits ? ChangePasswordBody(LoginCredentials(), newPassword) : std::nullopt);
 }
 
 int CQuery::GetShareInfo(const ChosenDevice& device, int usbFlag) {
@@ -28,5 +36,5 @@ int CQuery::GetShareInfo(const ChosenDevice& device, int usbFlag) {
 
 int CQuery::GetVolumeStatus(const ChosenDevice& device, VolumeInfoList* first) {
   outputList = first;
-  return SendCommand(device, kGetVolumeStatus, GetVolumeStatusBody());
+  return SendByRow(device, kGetVolumeStatus, GetVolumeStatusBody());
 }

@@ -24,11 +24,10 @@
 
 #include "base/messages.h"
 #include "net/answer_records.h"
-#include "net/command_bodies.h"
+#include "net/device_commands.h"
 #include "net/chosen_device.h"
 #include "net/login_datagram.h"
 #include "net/nas_device.h"
-#include "net/op_kinds.h"
 #include "net/win/thread.h"
 
 struct AdapterTable;
@@ -52,7 +51,8 @@ public:
   // reports every exchange with 2025 (lParam the command index); the others report only through
   // their answers (2024 through the mailbox, 2029-2032 by value) and not at all when the exchange
   // failed. `body` is the command's from net/command_bodies.h; none (it could not be built) ends
-  // the start with a notice.
+  // the start with a notice, and so do the two commands that keep something for their answer
+  // (ChangePassword, GetVolumeStatus): they start only through their own calls.
   int SendCommand(const ChosenDevice& device, int cmdIndex, const std::optional<std::string>& body);
   // The commands that keep something for their answer.
   int ChangePassword(const ChosenDevice& device, const std::wstring& newPassword);
@@ -112,6 +112,8 @@ private:
   void SetDatagram(const std::vector<std::uint8_t>& datagram);
   // Builds the HTTP request of a command; false (and a message) when it cannot be built.
   bool BuildCgiRequest(const std::string& body, int opKind, int cmdIndex);
+  // Starts a command as its row says.
+  int SendByRow(const ChosenDevice& device, int cmdIndex, const std::optional<std::string>& body);
   // Starts a command as `opKind`; a body that could not be built ends it like a request that
   // could not.
   int StartCgiCommand(const ChosenDevice& device, int opKind, int cmdIndex, const std::optional<std::string>& body);

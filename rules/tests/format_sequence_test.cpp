@@ -180,4 +180,16 @@ TEST_F(Sequence, ARefusedFinishLetsTheUserClose) {
   EXPECT_EQ(surface.Take(),
             (Log{"watch off", "message setting failed.", "failed setting failed.", "buttons", "watch off"}));
 }
+
+TEST(FormatStepBody, EachStepSendsItsCommandsBodyAndTheVolumesGoWithTheCreation) {
+  VolumeRequest plan{0, 1, "standard", "ext4", 100, "sda", 0, 1, nullptr};
+  EXPECT_EQ(FormatStepBody(kStopWebFileManager, &plan), StopWebFileManagerBody());
+  EXPECT_EQ(FormatStepBody(kCreateVolume, &plan), CreateVolumeBody(&plan));
+  EXPECT_EQ(FormatStepBody(kReadFormatState, &plan), ReadFormatStateBody());
+  EXPECT_EQ(FormatStepBody(kRemountDisk, &plan), RemountDiskBody());
+  EXPECT_EQ(FormatStepBody(kCheckRemountState, &plan), CheckRemountStateBody());
+  EXPECT_EQ(FormatStepBody(kFinishFormat, &plan), FinishFormatBody());
+  EXPECT_EQ(FormatStepBody(kCreateVolume, nullptr), std::nullopt);  // no plan
+  EXPECT_EQ(FormatStepBody(kSetTimeZone, &plan), std::nullopt);     // no step of the run
+}
 }  // namespace

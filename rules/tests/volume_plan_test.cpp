@@ -5,7 +5,7 @@
 #include <limits>
 #include <string>
 
-#include "net/command_bodies.h"
+#include "net/device_commands.h"
 #include "rules/volume_plan.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Each kind of answer fault, as the program's parsers see it.
 #include "sim/answer_faults.h"
 
-#include "net/command_bodies.h"
+#include "net/device_commands.h"
 #include "sim/tests/sim_test_nas.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "base/messages.h"
-#include "net/command_bodies.h"
+#include "net/device_commands.h"
 #include "sim/tests/sim_test_nas.h"
 #include "sim/volume_plan.h"
 

@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "net/command_bodies.h"
+#include "net/device_commands.h"
 #include "sim/tests/sim_test_nas.h"
 
 namespace {

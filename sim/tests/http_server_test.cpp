@@ -13,7 +13,7 @@
 #include <thread>
 
 #include "net/cgi_request.h"
-#include "net/command_bodies.h"
+#include "net/device_commands.h"
 #include "settings/base64.h"
 #include "sim/commands_system.h"
 #include "sim/tests/sim_test_devices.h"

@@ -8,9 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "net/answer_parsers.h"
+#include "net/device_commands.h"
 #include "net/cgi_request.h"
-#include "net/op_kinds.h"
 #include "sim/commands_account.h"
 #include "sim/commands_disk.h"
 #include "sim/commands_network.h"

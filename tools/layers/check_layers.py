@@ -23,7 +23,7 @@ LAYERS = [
     [("xml", True), ("settings", True)],
     [("i18n", True)],
     [("net", True)],
-    [("net/answers", True), ("skin/geometry", True)],
+    [("net/commands", True), ("skin/geometry", True)],
     [("rules", True), ("ctl/text", True)],
     [("sim", True)],
     [("base/win", False)],

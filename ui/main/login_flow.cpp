@@ -91,7 +91,8 @@ void CTamselDlg::OnLoginAccepted() {
     SetControlState(kAdministrator);
     StartVolumeStatus();
   } else {
-    SetActiveRequest(NetworkDoor().GetUserAccess(GetSafeHwnd(), device_));
+    SetActiveRequest(
+        NetworkDoor().SendCommand(GetSafeHwnd(), device_, kGetUserAccess, GetUserAccessBody(NetworkDoor().Login())));
   }
   StartInactivityWatch(GetSafeHwnd());
   const std::wstring user = FromAnsi(credentials.userName);

@@ -2,7 +2,7 @@
 
 #include "framework/message_box.h"
 #include "net/login_credentials.h"
-#include "net/op_kinds.h"
+#include "net/device_commands.h"
 #include "net/win/query.h"
 
 namespace {
@@ -30,62 +30,18 @@ class RealNetworkDoor final : public INetworkDoor {
   int SetDeviceIp(HWND target, const ChosenDevice& device, const SetIpRequest* settings) override {
     return Launch(target, [&](CQuery& q) { return q.SetDeviceIp(device, settings); });
   }
+  int SendCommand(HWND target, const ChosenDevice& device, int command,
+                  const std::optional<std::string>& body) override {
+    return Launch(target, [&](CQuery& q) { return q.SendCommand(device, command, body); });
+  }
   int ChangePassword(HWND target, const ChosenDevice& device, const std::wstring& newPassword) override {
     return Launch(target, [&](CQuery& q) { return q.ChangePassword(device, newPassword); });
-  }
-  int GetWizardInfo(HWND target, const ChosenDevice& device) override {
-    return Launch(target, [&](CQuery& q) { return q.SendCommand(device, kGetWizardInfo, GetWizardInfoBody()); });
-  }
-  int SetDeviceInfo(HWND target, const ChosenDevice& device, const DeviceIdentity& identity) override {
-    return Launch(target,
-                  [&](CQuery& q) { return q.SendCommand(device, kSetDeviceInfo, SetDeviceInfoBody(identity)); });
-  }
-  int SetTimeZone(HWND target, const ChosenDevice& device, int timeZoneIndex) override {
-    return Launch(target,
-                  [&](CQuery& q) { return q.SendCommand(device, kSetTimeZone, SetTimeZoneBody(timeZoneIndex)); });
-  }
-  int SetNetwork(HWND target, const ChosenDevice& device, const NetworkSettings& settings) override {
-    return Launch(target, [&](CQuery& q) { return q.SendCommand(device, kSetNetwork, SetNetworkBody(settings)); });
-  }
-  int GetLanInfo(HWND target, const ChosenDevice& device) override {
-    return Launch(target, [&](CQuery& q) { return q.SendCommand(device, kGetLanInfo, GetLanInfoBody()); });
-  }
-  int LockSetIp(HWND target, const ChosenDevice& device) override {
-    return Launch(target, [&](CQuery& q) { return q.SendCommand(device, kLockSetIp, LockSetIpBody()); });
   }
   int GetShareInfo(HWND target, const ChosenDevice& device, int usbFlag) override {
     return Launch(target, [&](CQuery& q) { return q.GetShareInfo(device, usbFlag); });
   }
-  int GetDiskInfo(HWND target, const ChosenDevice& device) override {
-    return Launch(target, [&](CQuery& q) { return q.SendCommand(device, kGetDiskInfo, GetDiskInfoBody()); });
-  }
-  int StopWebFileManager(HWND target, const ChosenDevice& device) override {
-    return Launch(target,
-                  [&](CQuery& q) { return q.SendCommand(device, kStopWebFileManager, StopWebFileManagerBody()); });
-  }
-  int CreateVolume(HWND target, const ChosenDevice& device, const VolumeRequest* plan) override {
-    return Launch(target, [&](CQuery& q) { return q.SendCommand(device, kCreateVolume, CreateVolumeBody(plan)); });
-  }
-  int ReadFormatState(HWND target, const ChosenDevice& device) override {
-    return Launch(target, [&](CQuery& q) { return q.SendCommand(device, kReadFormatState, ReadFormatStateBody()); });
-  }
-  int RemountDisk(HWND target, const ChosenDevice& device) override {
-    return Launch(target, [&](CQuery& q) { return q.SendCommand(device, kRemountDisk, RemountDiskBody()); });
-  }
-  int CheckRemountState(HWND target, const ChosenDevice& device) override {
-    return Launch(target,
-                  [&](CQuery& q) { return q.SendCommand(device, kCheckRemountState, CheckRemountStateBody()); });
-  }
-  int FinishFormat(HWND target, const ChosenDevice& device) override {
-    return Launch(target, [&](CQuery& q) { return q.SendCommand(device, kFinishFormat, FinishFormatBody()); });
-  }
   int GetVolumeStatus(HWND target, const ChosenDevice& device, VolumeInfoList* first) override {
     return Launch(target, [&](CQuery& q) { return q.GetVolumeStatus(device, first); });
-  }
-  int GetUserAccess(HWND target, const ChosenDevice& device) override {
-    return Launch(target, [&](CQuery& q) {
-      return q.SendCommand(device, kGetUserAccess, GetUserAccessBody(LoginCredentials()));
-    });
   }
 };
 

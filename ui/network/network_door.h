@@ -7,11 +7,12 @@
 #pragma once
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "net/answer_records.h"
 #include "net/chosen_device.h"
-#include "net/command_bodies.h"
+#include "net/device_commands.h"
 #include "net/login_credentials.h"
 #include "net/login_datagram.h"
 #include "net/nas_device.h"
@@ -27,27 +28,21 @@ class INetworkDoor {
   // `settings` must stay valid until the call returns.
   virtual int SetDeviceIp(HWND target, const ChosenDevice& device, const SetIpRequest* settings) = 0;
 
-  // Device commands over HTTP.
+  // A device command over HTTP: its index and its body, both from net/device_commands.h
+  // (`body` none: it could not be built, and the start fails with a notice). The command's row
+  // decides how its result reaches `target`. A new command needs nothing here.
+  virtual int SendCommand(HWND target, const ChosenDevice& device, int command,
+                          const std::optional<std::string>& body) = 0;
+  // The three commands whose operation keeps more than its body for the answer; they are sent
+  // only through these calls.
+  // ChangePassword: the new password, which becomes the login's when the device accepted it.
   virtual int ChangePassword(HWND target, const ChosenDevice& device, const std::wstring& newPassword) = 0;
-  virtual int GetWizardInfo(HWND target, const ChosenDevice& device) = 0;
-  virtual int SetDeviceInfo(HWND target, const ChosenDevice& device, const DeviceIdentity& identity) = 0;
-  virtual int SetTimeZone(HWND target, const ChosenDevice& device, int timeZoneIndex) = 0;
-  virtual int SetNetwork(HWND target, const ChosenDevice& device, const NetworkSettings& settings) = 0;
-  virtual int GetLanInfo(HWND target, const ChosenDevice& device) = 0;
-  virtual int LockSetIp(HWND target, const ChosenDevice& device) = 0;
+  // GetShareInfo: with USB shares (`usbFlag` not 0) the result goes through the mailbox.
   virtual int GetShareInfo(HWND target, const ChosenDevice& device, int usbFlag) = 0;
-  virtual int GetDiskInfo(HWND target, const ChosenDevice& device) = 0;
-  virtual int StopWebFileManager(HWND target, const ChosenDevice& device) = 0;
-  // `plan` must stay valid until the call returns.
-  virtual int CreateVolume(HWND target, const ChosenDevice& device, const VolumeRequest* plan) = 0;
-  virtual int ReadFormatState(HWND target, const ChosenDevice& device) = 0;
-  virtual int RemountDisk(HWND target, const ChosenDevice& device) = 0;
-  virtual int CheckRemountState(HWND target, const ChosenDevice& device) = 0;
-  virtual int FinishFormat(HWND target, const ChosenDevice& device) = 0;
-  // `first` is the caller's zero-filled first record; it must stay valid until the result came
-  // (or the window is gone): the answer fills it and links further records after it.
+  // GetVolumeStatus: `first` is the caller's zero-filled first record; it must stay valid until
+  // the result came (or the window is gone): the answer fills it and links further records after
+  // it.
   virtual int GetVolumeStatus(HWND target, const ChosenDevice& device, VolumeInfoList* first) = 0;
-  virtual int GetUserAccess(HWND target, const ChosenDevice& device) = 0;
 
   // The records the answers fill stay where the network layer keeps them for the exchanges; a
   // window reads (and empties) them only here, once the result of the operation that fills them

@@ -3,7 +3,7 @@
 #include "base/win/ansi_text.h"
 #include "base/messages.h"
 #include "i18n/win/win_language.h"
-#include "net/op_kinds.h"
+#include "net/device_commands.h"
 #include "res/resource.h"
 #include "framework/message_box.h"
 #include "ui/network/network_door.h"

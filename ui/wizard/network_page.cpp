@@ -5,7 +5,7 @@
 #include "base/win/ansi_text.h"
 #include "i18n/win/win_language.h"
 #include "net/answer_records.h"
-#include "net/command_bodies.h"
+#include "net/device_commands.h"
 #include "res/resource.h"
 #include "skin/controls/gdip_ip_addr_ctl.h"
 #include "framework/message_box.h"
@@ -147,10 +147,12 @@ bool CNetworkPage::Apply() {
   settings.dhcpFlag = dhcp ? 1 : 0;
   if (!ReadAddresses(dhcp, settings)) return false;
   if (!dhcp && !GatewayAccepted(settings)) return false;
-  if (!Launched(NetworkDoor().LockSetIp(FrameWindow(), Device()))) return false;
+  if (!Launched(NetworkDoor().SendCommand(FrameWindow(), Device(), kLockSetIp, LockSetIpBody()))) return false;
   // The device takes the lock before the change arrives.
   ::Sleep(20);
-  return Launched(NetworkDoor().SetNetwork(FrameWindow(), Device(), settings));
+  return Launched(NetworkDoor().SendCommand(FrameWindow(), Device(), kSetNetwork, SetNetworkBody(settings)));
 }
 
-bool CNetworkPage::OnPoll() { return Launched(NetworkDoor().GetLanInfo(FrameWindow(), Device())); }
+bool CNetworkPage::OnPoll() {
+  return Launched(NetworkDoor().SendCommand(FrameWindow(), Device(), kGetLanInfo, GetLanInfoBody()));
+}

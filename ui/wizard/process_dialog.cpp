@@ -1,7 +1,7 @@
 #include "ui/wizard/process_dialog.h"
 
 #include "i18n/win/win_language.h"
-#include "net/command_bodies.h"
+#include "net/device_commands.h"
 #include "res/resource.h"
 #include "ui/common/button_looks.h"
 #include "framework/message_box.h"
@@ -101,17 +101,7 @@ void CProcessDialog::OnVolumeCreated(int value) { Carry(sequence_.VolumeCreated(
 void CProcessDialog::OnFormatState(int state, int percent) { Carry(sequence_.StateRead(state, percent)); }
 
 bool CProcessDialog::Launch(CgiCommand command) {
-  INetworkDoor& door = NetworkDoor();
-  const HWND self = GetSafeHwnd();
-  switch (command) {
-    case kStopWebFileManager: lastLaunch_ = door.StopWebFileManager(self, device_); break;
-    case kCreateVolume: lastLaunch_ = door.CreateVolume(self, device_, plan_); break;
-    case kReadFormatState: lastLaunch_ = door.ReadFormatState(self, device_); break;
-    case kRemountDisk: lastLaunch_ = door.RemountDisk(self, device_); break;
-    case kCheckRemountState: lastLaunch_ = door.CheckRemountState(self, device_); break;
-    case kFinishFormat: lastLaunch_ = door.FinishFormat(self, device_); break;
-    default: lastLaunch_ = 0; break;
-  }
+  lastLaunch_ = NetworkDoor().SendCommand(GetSafeHwnd(), device_, command, FormatStepBody(command, plan_));
   return lastLaunch_ != 0;
 }
 

@@ -59,7 +59,7 @@ void CRaidPage::SetUpControls() {
 int CRaidPage::LoadPageData() {
   diskCount_ = 0;
   EnableOptions(0);
-  SetLastLaunch(NetworkDoor().GetDiskInfo(GetSafeHwnd(), Device()));
+  SetLastLaunch(NetworkDoor().SendCommand(GetSafeHwnd(), Device(), kGetDiskInfo, GetDiskInfoBody()));
   if (LastLaunch() == 0) ShowProgramMessage(GetSafeHwnd(), Tr(L"Get wizard information failed."));
   return LastLaunch();
 }

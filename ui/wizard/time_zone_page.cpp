@@ -136,7 +136,7 @@ void CTimeZonePage::OnCgiDone(int cmdIndex, bool succeeded) {
 
 bool CTimeZonePage::Apply() {
   if (!zoneRead_ || clickedRow_ < 0) return false;
-  SetLastLaunch(NetworkDoor().SetTimeZone(FrameWindow(), Device(), clickedRow_ + 1));
+  SetLastLaunch(NetworkDoor().SendCommand(FrameWindow(), Device(), kSetTimeZone, SetTimeZoneBody(clickedRow_ + 1)));
   if (LastLaunch() != 0) return true;
   ShowProgramMessage(GetSafeHwnd(), Tr(L"setting failed."));
   return false;

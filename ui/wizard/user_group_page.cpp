@@ -3,7 +3,7 @@
 #include "base/win/ansi_text.h"
 #include "i18n/win/win_language.h"
 #include "net/answer_records.h"
-#include "net/command_bodies.h"
+#include "net/device_commands.h"
 #include "res/resource.h"
 #include "skin/controls/input_alerts.h"
 #include "framework/message_box.h"
@@ -73,7 +73,7 @@ bool CUserGroupPage::Apply() {
   CopyAnsiToSlot(name, identity.hostName, sizeof identity.hostName);
   CopyAnsiToSlot(workgroup, identity.workgroup, sizeof identity.workgroup);
   CopyAnsiToSlot(description, identity.description, sizeof identity.description);
-  SetLastLaunch(NetworkDoor().SetDeviceInfo(FrameWindow(), Device(), identity));
+  SetLastLaunch(NetworkDoor().SendCommand(FrameWindow(), Device(), kSetDeviceInfo, SetDeviceInfoBody(identity)));
   if (LastLaunch() != 0) return true;
   ShowProgramMessage(GetSafeHwnd(), Tr(L"Set WizardWorkgroup failed."));
   return false;

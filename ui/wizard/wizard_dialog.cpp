@@ -2,7 +2,7 @@
 
 #include "base/messages.h"
 #include "i18n/win/win_language.h"
-#include "net/op_kinds.h"
+#include "net/device_commands.h"
 #include "net/win/udp_sockets.h"
 #include "framework/message_box.h"
 #include "ui/common/inactivity_watch.h"

@@ -1,7 +1,7 @@
 #include "ui/wizard/wizard_page.h"
 
 #include "i18n/win/win_language.h"
-#include "net/op_kinds.h"
+#include "net/device_commands.h"
 #include "framework/dpi.h"
 #include "skin/skin_draw.h"
 #include "framework/message_box.h"
@@ -51,7 +51,7 @@ LRESULT CWizardPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 int CWizardPage::FetchWizardInfo() {
-  lastLaunch_ = NetworkDoor().GetWizardInfo(GetSafeHwnd(), Device());
+  lastLaunch_ = NetworkDoor().SendCommand(GetSafeHwnd(), Device(), kGetWizardInfo, GetWizardInfoBody());
   if (lastLaunch_ == 0) ShowProgramMessage(GetSafeHwnd(), Tr(L"Get wizard information failed."));
   return lastLaunch_;
 }

@@ -210,7 +210,7 @@ TEST_F(MainWindowTest, AdminWithACapitalIsNotTheAdministratorAndFollowsTheAccess
   EXPECT_STREQ(LoginCredentials().userName, "Admin");
   EXPECT_EQ(door.Count(DoorCall::kGetVolumeStatus), 0);
   EXPECT_FALSE(Enabled(IDC_LOGOUT));  // as Logout left it until the rights arrive
-  door.FinishUserAccess(door.Last(DoorCall::kGetUserAccess), L"1,0,1,1,1,1");
+  door.FinishUserAccess(door.Last(kGetUserAccess), L"1,0,1,1,1,1");
   Deliver();
   EXPECT_FALSE(Enabled(IDC_SHORTCUT_DOWNLOAD_CENTER));
   for (int id : {IDC_SHORTCUT_FILE_CENTER, IDC_SHORTCUT_BACKUP_CENTER, IDC_SHORTCUT_MANAGEMENT_CENTER, IDC_LOGOUT,
@@ -225,7 +225,7 @@ TEST_F(MainWindowTest, AUserWithoutAnAccessListGetsTheUserState) {
   FinishSearch({{"NAS-01", "192.0.2.10"}});
   ConnectAs(L"bob", L"pw");
   AcceptLogin();
-  door.FinishUserAccess(door.Last(DoorCall::kGetUserAccess), L"");
+  door.FinishUserAccess(door.Last(kGetUserAccess), L"");
   Deliver();
   EXPECT_TRUE(Enabled(IDC_SHORTCUT_FOLDER));
   EXPECT_FALSE(Enabled(IDC_SHORTCUT_FILE_CENTER));
@@ -241,7 +241,7 @@ TEST_F(MainWindowTest, AUserOnAnotherSubnetIsRefusedAndLoggedOut) {
   EXPECT_EQ(BoxTexts(), std::vector<std::wstring>{L"Not the same network segment, please administrator privileges to "
                                                   L"change the ip of NAS setting."});
   EXPECT_STREQ(LoginCredentials().userName, "");
-  EXPECT_EQ(door.Count(DoorCall::kGetUserAccess), 0);
+  EXPECT_EQ(door.Count(kGetUserAccess), 0);
   EXPECT_TRUE(Enabled(IDC_CONNECT));
   EXPECT_FALSE(Enabled(IDC_LOGOUT));
 }

@@ -10,7 +10,7 @@
 
 #include "base/messages.h"
 #include "net/mailbox.h"
-#include "net/op_kinds.h"
+#include "net/device_commands.h"
 #include "net/win/query.h"
 #include "framework/tests/support/modal_answerer.h"
 #include "framework/tests/support/ui_test_support.h"
@@ -98,8 +98,9 @@ TEST_F(NetworkResults, EachMailboxKindReachesItsHandlerWithItsRecord) {
   EXPECT_EQ(first.next->next, nullptr);
   FreeVolumeInfoTail(first);
 
-  window.SetActiveRequest(NetworkDoor().GetUserAccess(window.GetSafeHwnd(), ChosenDevice{}));
-  door.FinishUserAccess(door.Last(DoorCall::kGetUserAccess), L"1,0,1,1,1,1");
+  window.SetActiveRequest(NetworkDoor().SendCommand(window.GetSafeHwnd(), ChosenDevice{}, kGetUserAccess,
+                                                    GetUserAccessBody(NetworkDoor().Login())));
+  door.FinishUserAccess(door.Last(kGetUserAccess), L"1,0,1,1,1,1");
   Deliver();
   window.SetActiveRequest(NetworkDoor().GetShareInfo(window.GetSafeHwnd(), ChosenDevice{}, 1));
   door.Finish(door.Last(DoorCall::kGetShareInfo));
@@ -141,7 +142,7 @@ TEST_F(NetworkResults, AMailboxIdThatIsNotStoredDoesNothing) {
 }
 
 TEST_F(NetworkResults, ResultsByValueArriveUnpacked) {
-  const DoorStart timeZone{DoorCall::kSetTimeZone, window.GetSafeHwnd()};
+  const DoorStart timeZone{.call = DoorCall::kSendCommand, .target = window.GetSafeHwnd(), .command = kSetTimeZone};
   door.PostCgiDone(timeZone, true);
   door.PostCgiDone(timeZone, false);
   door.Post(timeZone, WM_SETIP_DONE, 1, kOpSetIp);
@@ -158,8 +159,9 @@ TEST_F(NetworkResults, ResultsByValueArriveUnpacked) {
 
 TEST_F(NetworkResults, AWindowWithoutHandlersStillTakesAndFreesWhatItIsSent) {
   CDeafWindow deaf;
-  deaf.SetActiveRequest(NetworkDoor().GetUserAccess(deaf.GetSafeHwnd(), ChosenDevice{}));
-  door.FinishUserAccess(door.Last(DoorCall::kGetUserAccess), L"1");
+  deaf.SetActiveRequest(NetworkDoor().SendCommand(deaf.GetSafeHwnd(), ChosenDevice{}, kGetUserAccess,
+                                                  GetUserAccessBody(NetworkDoor().Login())));
+  door.FinishUserAccess(door.Last(kGetUserAccess), L"1");
   deaf.PostMessage(WM_DISK_INFO, reinterpret_cast<WPARAM>(new DiskInfoResult{}), kGetDiskInfo);
   Deliver();
   void* pointer = nullptr;
@@ -184,11 +186,14 @@ TEST_F(NetworkResults, TheFakeDoorRecordsStartsAndFailsThoseItIsToldTo) {
 
   VolumeRequest second{0, 2, "raid1", "ext4", 100, "sdb", 0, 1, nullptr};
   VolumeRequest plan{1, 1, "raid1", "ext4", 200, "sda", 0, 1, &second};
-  NetworkDoor().CreateVolume(window.GetSafeHwnd(), ChosenDevice{}, &plan);
-  const DoorStart create = door.Last(DoorCall::kCreateVolume);
-  ASSERT_EQ(create.plan.size(), 2u);
-  EXPECT_EQ(create.plan[1].sizeGiB, 100);
-  EXPECT_EQ(create.plan[0].next, nullptr);
+  NetworkDoor().SendCommand(window.GetSafeHwnd(), ChosenDevice{}, kCreateVolume, CreateVolumeBody(&plan));
+  const DoorStart create = door.Last(kCreateVolume);
+  EXPECT_EQ(create.body, CreateVolumeBody(&plan));
+  const std::vector<VolumeRequest> sent = create.Plan();
+  ASSERT_EQ(sent.size(), 2u);
+  EXPECT_EQ(sent[1].sizeGiB, 100);
+  EXPECT_STREQ(sent[1].level, "raid1");
+  EXPECT_EQ(sent[0].next, nullptr);
 }
 
 TEST(NetworkDoorChoice, TheRealDoorComesBackWhenTheFakeGoes) {
@@ -217,11 +222,28 @@ TEST(RealNetworkDoor, ACommandWhoseBodyCannotBeBuiltIsToldAndNotSent) {
   HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
   ChosenDevice device;
   device.address = "192.0.2.21";
-  EXPECT_EQ(NetworkDoor().CreateVolume(owner, device, nullptr), 0);  // no plan
+  EXPECT_EQ(NetworkDoor().SendCommand(owner, device, kCreateVolume, CreateVolumeBody(nullptr)), 0);  // no plan
   const auto boxes = answerer.Boxes();
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text, L"make_send buff error");
   EXPECT_EQ(boxes[0].owner, owner);
+  DestroyWindow(owner);
+}
+
+// Sent by index alone, a password change would empty the login on its answer and a volume read
+// would have no record to fill: those two start only through their own calls.
+TEST(RealNetworkDoor, TheCommandsThatKeepSomethingForTheirAnswerAreNotSentByIndexAlone) {
+  CModalAnswerer answerer;
+  HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  ChosenDevice device;
+  device.address = "192.0.2.21";
+  LoginCredentialsRecord login{"admin", "secret"};
+  EXPECT_EQ(NetworkDoor().SendCommand(owner, device, kChangePassword, ChangePasswordBody(login, "new")), 0);
+  EXPECT_EQ(NetworkDoor().SendCommand(owner, device, kGetVolumeStatus, GetVolumeStatusBody()), 0);
+  const auto boxes = answerer.Boxes();
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[1].text, L"make_send buff error");
+  EXPECT_EQ(boxes[1].owner, owner);
   DestroyWindow(owner);
 }
 

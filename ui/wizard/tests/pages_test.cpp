@@ -8,7 +8,7 @@
 
 #include "base/messages.h"
 #include "net/answer_records.h"
-#include "net/op_kinds.h"
+#include "net/device_commands.h"
 #include "res/resource.h"
 #include "framework/dpi.h"
 #include "skin/controls/tests/support/cut_labels.h"
@@ -95,7 +95,7 @@ TEST_F(WizardPages, PasswordLaunchFailureSaysSoAndResetsTheFields) {
 
 TEST_F(WizardPages, DevicePageShowsWhatTheDeviceSaysEachTime) {
   ShowDevicePage();
-  const DoorStart read = door.Last(DoorCall::kGetWizardInfo);
+  const DoorStart read = door.Last(kGetWizardInfo);
   EXPECT_EQ(read.target, device.GetSafeHwnd());
   WizardInfoRecord& info = WizardInfo();
   strcpy(info.hostName, "NAS-01");
@@ -122,7 +122,7 @@ TEST_F(WizardPages, DevicePageTheListOrderDecidesWhichFieldIsNamed) {
   EXPECT_EQ(answerer.Boxes()[0].caption, L"Error");
   EXPECT_EQ(answerer.Boxes()[0].text,
             L"The Workgroup must not include the following characters:*+=|/\\:';<>?,\"$%&[]{}#@!~()^..");
-  EXPECT_EQ(door.Count(DoorCall::kSetDeviceInfo), 0);
+  EXPECT_EQ(door.Count(kSetDeviceInfo), 0);
 }
 
 TEST_F(WizardPages, DevicePageSendsTheDescriptionWholeAndRefusesWhatDoesNotFit) {
@@ -133,14 +133,14 @@ TEST_F(WizardPages, DevicePageSendsTheDescriptionWholeAndRefusesWhatDoesNotFit) 
   Next();
   ASSERT_EQ(answerer.Boxes().size(), 1u);
   EXPECT_EQ(answerer.Boxes()[0].text, L"The Description must not be longer than 30 bytes.");
-  EXPECT_EQ(door.Count(DoorCall::kSetDeviceInfo), 0);
+  EXPECT_EQ(door.Count(kSetDeviceInfo), 0);
   Type(device, IDC_DEVICE_PAGE_DESCRIPTION, L"Tom & Jerry");
   Next();
-  ASSERT_EQ(door.Count(DoorCall::kSetDeviceInfo), 1);
-  const DeviceIdentity sent = door.Last(DoorCall::kSetDeviceInfo).identity;
-  EXPECT_STREQ(sent.hostName, "NAS-02");
-  EXPECT_STREQ(sent.workgroup, "");
-  EXPECT_STREQ(sent.description, "Tom & Jerry");
+  ASSERT_EQ(door.Count(kSetDeviceInfo), 1);
+  const DoorStart sent = door.Last(kSetDeviceInfo);
+  EXPECT_EQ(sent.Field("hostname"), "NAS-02");
+  EXPECT_EQ(sent.Field("workgroup"), "");
+  EXPECT_EQ(sent.Field("description"), "Tom & Jerry");
 }
 
 TEST_F(WizardPages, EditLimits) {

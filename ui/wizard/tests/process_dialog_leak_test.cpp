@@ -46,5 +46,5 @@ TEST(ProcessDialogLeaks, TwoHundredRunsLeaveTheObjectCountsWhereTheyBegan) {
   const GuiObjectCounts after = CountGuiObjects();
   EXPECT_EQ(after.gdi, before.gdi);
   EXPECT_EQ(after.user, before.user);
-  EXPECT_GE(door.Count(DoorCall::kFinishFormat), 200);
+  EXPECT_GE(door.Count(kFinishFormat), 200);
 }

@@ -91,34 +91,34 @@ TEST_F(ProgressDialog, TheWholeSequenceToCompleteWithTheButtonsOnlyAtTheEnd) {
   EXPECT_EQ(Text(IDC_FORMAT_PERCENT), L"0%");
   EXPECT_FALSE(Shown(IDC_FORMAT_SUCCESS_PICTURE));
   EXPECT_FALSE(ButtonsEnabled());
-  ASSERT_EQ(door.Count(DoorCall::kStopWebFileManager), 1);
-  EXPECT_EQ(door.Last(DoorCall::kStopWebFileManager).target, Window());
-  EXPECT_EQ(door.Last(DoorCall::kStopWebFileManager).device.name, "NAS-3");
+  ASSERT_EQ(door.Count(kStopWebFileManager), 1);
+  EXPECT_EQ(door.Last(kStopWebFileManager).target, Window());
+  EXPECT_EQ(door.Last(kStopWebFileManager).device.name, "NAS-3");
 
   StepDone(10, 1);
-  const DoorStart create = door.Last(DoorCall::kCreateVolume);
-  ASSERT_EQ(create.plan.size(), 2u);
-  EXPECT_EQ(create.plan[0].sizeGiB, 994);
-  EXPECT_EQ(create.plan[1].sizeGiB, 494);
+  const std::vector<VolumeRequest> plan = door.Last(kCreateVolume).Plan();
+  ASSERT_EQ(plan.size(), 2u);
+  EXPECT_EQ(plan[0].sizeGiB, 994);
+  EXPECT_EQ(plan[1].sizeGiB, 494);
   EXPECT_FALSE(ButtonsEnabled());
 
   Answer(WM_VOLUME_CREATED, 1, 11, 1300ms);
-  EXPECT_GE(door.Count(DoorCall::kReadFormatState), 1);  // the poll runs every second
+  EXPECT_GE(door.Count(kReadFormatState), 1);  // the poll runs every second
   Answer(WM_FORMAT_STATE, 1, 42);
   EXPECT_EQ(BarPosition(), 42);
   EXPECT_EQ(Text(IDC_FORMAT_PERCENT), L"42%");
   // Finished: the remount follows at once, the bar stays where it was and the poll stops.
   Answer(WM_FORMAT_STATE, 2, 100);
   EXPECT_EQ(BarPosition(), 42);
-  EXPECT_EQ(door.Count(DoorCall::kRemountDisk), 1);
-  const int polls = door.Count(DoorCall::kReadFormatState);
+  EXPECT_EQ(door.Count(kRemountDisk), 1);
+  const int polls = door.Count(kReadFormatState);
   PumpMessages(1200ms);
-  EXPECT_EQ(door.Count(DoorCall::kReadFormatState), polls);
+  EXPECT_EQ(door.Count(kReadFormatState), polls);
 
   StepDone(13, 1);
-  EXPECT_EQ(door.Count(DoorCall::kCheckRemountState), 1);
+  EXPECT_EQ(door.Count(kCheckRemountState), 1);
   StepDone(14, 1);
-  EXPECT_EQ(door.Count(DoorCall::kFinishFormat), 1);
+  EXPECT_EQ(door.Count(kFinishFormat), 1);
   EXPECT_FALSE(ButtonsEnabled());
   StepDone(15, 1);
   EXPECT_EQ(Text(IDC_FORMAT_TITLE), L"Complete");
@@ -139,7 +139,7 @@ TEST_F(ProgressDialog, AFormatErrorEndsFailedThoughTheRemountAndTheFinishSucceed
   Answer(WM_FORMAT_STATE, 1, 40);
   Answer(WM_FORMAT_STATE, 0, 40);
   for (int step : {13, 14, 15}) StepDone(step, 1);
-  EXPECT_EQ(door.Count(DoorCall::kFinishFormat), 1);
+  EXPECT_EQ(door.Count(kFinishFormat), 1);
   EXPECT_EQ(BoxTexts(), (Texts{L"format error."}));
   ExpectFailedEnd(L"format error.");
   EXPECT_EQ(Text(IDC_FORMAT_PERCENT), L"40%");
@@ -151,12 +151,12 @@ TEST_F(ProgressDialog, AFormatErrorStillRemountsAndEachStepSaysItsOwnFailure) {
   ToFormatting();
   Answer(WM_FORMAT_STATE, 0, 37);
   EXPECT_EQ(BoxTexts(), (Texts{L"format error."}));
-  EXPECT_EQ(door.Count(DoorCall::kRemountDisk), 1);
+  EXPECT_EQ(door.Count(kRemountDisk), 1);
   EXPECT_FALSE(ButtonsEnabled());
   StepDone(13, 0);
   EXPECT_EQ(BoxTexts(), (Texts{L"format error.", L"Set Remount failed."}));
   ExpectFailedEnd(L"format error.");
-  EXPECT_EQ(door.Count(DoorCall::kCheckRemountState), 0);
+  EXPECT_EQ(door.Count(kCheckRemountState), 0);
 }
 
 TEST_F(ProgressDialog, AFailedRemountCheckKeepsTheDevicesTwoSpaces) {
@@ -167,7 +167,7 @@ TEST_F(ProgressDialog, AFailedRemountCheckKeepsTheDevicesTwoSpaces) {
   StepDone(14, 0);
   EXPECT_EQ(BoxTexts(), (Texts{L"CheckDiskRemountState  failed."}));
   ExpectFailedEnd(L"CheckDiskRemountState  failed.");
-  EXPECT_EQ(door.Count(DoorCall::kFinishFormat), 0);
+  EXPECT_EQ(door.Count(kFinishFormat), 0);
 }
 
 TEST_F(ProgressDialog, AFailedStopOrCreationEndsWithTheButtonsEnabled) {
@@ -175,7 +175,7 @@ TEST_F(ProgressDialog, AFailedStopOrCreationEndsWithTheButtonsEnabled) {
   StepDone(10, 0);
   EXPECT_EQ(BoxTexts(), (Texts{L"setting failed."}));
   ExpectFailedEnd(L"setting failed.");
-  EXPECT_EQ(door.Count(DoorCall::kCreateVolume), 0);
+  EXPECT_EQ(door.Count(kCreateVolume), 0);
 
   answerer.ForgetBoxes();
   dialog->DestroyWindow();
@@ -184,14 +184,14 @@ TEST_F(ProgressDialog, AFailedStopOrCreationEndsWithTheButtonsEnabled) {
   Answer(WM_VOLUME_CREATED, 0, 11, 1200ms);
   EXPECT_EQ(BoxTexts(), (Texts{L"setting failed."}));
   ExpectFailedEnd(L"setting failed.");
-  EXPECT_EQ(door.Count(DoorCall::kReadFormatState), 0);
+  EXPECT_EQ(door.Count(kReadFormatState), 0);
 }
 
 TEST_F(ProgressDialog, TheDevicesNoticeIsOwnedByTheDialogAndTheResultBehindItFollows) {
   Open();
   StepDone(10, 1);
   // A creation answer that cannot be read: its notice, then the creation's result by value.
-  door.Finish(door.Last(DoorCall::kCreateVolume), [](CQuery& carrier) {
+  door.Finish(door.Last(kCreateVolume), [](CQuery& carrier) {
     carrier.carrierOnly = true;
     carrier.notices = {L"response_SetRaidType error"};
     carrier.resultsBehindNotices = {{WM_VOLUME_CREATED, 0, kCreateVolume}};
@@ -205,7 +205,7 @@ TEST_F(ProgressDialog, TheDevicesNoticeIsOwnedByTheDialogAndTheResultBehindItFol
 }
 
 TEST_F(ProgressDialog, LaunchFailuresSayTheirMessageAndLetTheUserClose) {
-  door.FailNext(DoorCall::kStopWebFileManager);
+  door.FailNext(kStopWebFileManager);
   Open();
   EXPECT_EQ(BoxTexts(), (Texts{L"setting failed."}));
   ExpectFailedEnd(L"setting failed.");
@@ -215,7 +215,7 @@ TEST_F(ProgressDialog, LaunchFailuresSayTheirMessageAndLetTheUserClose) {
   Open();
   ToFormatting();
   Answer(WM_FORMAT_STATE, 2, 100);
-  door.FailNext(DoorCall::kCheckRemountState);
+  door.FailNext(kCheckRemountState);
   StepDone(13, 1);
   EXPECT_EQ(BoxTexts(), (Texts{L"CheckDiskRemountState failed."}));
   ExpectFailedEnd(L"CheckDiskRemountState failed.");
@@ -241,10 +241,10 @@ TEST_F(ProgressDialog, ASilentStepTimesOutAndItsLateAnswerIsIgnored) {
   PumpMessages(50ms);
   EXPECT_EQ(BoxTexts(), (Texts{L"setting failed."}));
   ExpectFailedEnd(L"setting failed.");
-  const int polls = door.Count(DoorCall::kReadFormatState);
+  const int polls = door.Count(kReadFormatState);
   Answer(WM_FORMAT_STATE, 2, 100, 1200ms);
-  EXPECT_EQ(door.Count(DoorCall::kReadFormatState), polls);
-  EXPECT_EQ(door.Count(DoorCall::kRemountDisk), 0);
+  EXPECT_EQ(door.Count(kReadFormatState), polls);
+  EXPECT_EQ(door.Count(kRemountDisk), 0);
 }
 
 TEST_F(ProgressDialog, ASlowDeviceThatAnswersEveryStepStillFinishes) {

@@ -28,7 +28,7 @@ class VolumePage : public WizardPageFixture {
     disks->firstSizeGiB = firstSize;
     std::strcpy(disks->secondName, second);
     disks->secondSizeGiB = secondSize;
-    door.Post(door.Last(DoorCall::kGetDiskInfo), WM_DISK_INFO, reinterpret_cast<WPARAM>(disks), 9);
+    door.Post(door.Last(kGetDiskInfo), WM_DISK_INFO, reinterpret_cast<WPARAM>(disks), 9);
     PumpMessages(30ms);
   }
   std::vector<bool> OptionsEnabled() const {
@@ -58,7 +58,7 @@ class VolumePage : public WizardPageFixture {
 using Enabled = std::vector<bool>;
 
 TEST_F(VolumePage, TheOptionsFollowTheDiskCountReadEachTimeThePageIsShown) {
-  const DoorStart read = door.Last(DoorCall::kGetDiskInfo);
+  const DoorStart read = door.Last(kGetDiskInfo);
   EXPECT_EQ(read.target, volumes.GetSafeHwnd());
   EXPECT_EQ(OptionsEnabled(), (Enabled{false, false, false, false}));
   EXPECT_EQ(volumes.ChosenLevel(), VolumeLevel::kStandard);
@@ -68,7 +68,7 @@ TEST_F(VolumePage, TheOptionsFollowTheDiskCountReadEachTimeThePageIsShown) {
 
   frame.SendMessage(WM_COMMAND, IDC_WIZARD_STEP_PASSWORD);
   frame.SendMessage(WM_COMMAND, IDC_WIZARD_STEP_RAID);
-  EXPECT_EQ(door.Count(DoorCall::kGetDiskInfo), 2);
+  EXPECT_EQ(door.Count(kGetDiskInfo), 2);
   EXPECT_EQ(OptionsEnabled(), (Enabled{false, false, false, false}));
   DisksAnswer(2, "sda", 500, "sdb", 1000);
   EXPECT_EQ(OptionsEnabled(), (Enabled{true, true, true, true}));
@@ -91,7 +91,7 @@ TEST_F(VolumePage, WithoutADiskAnswerOrAfterACancelledWarningNothingIsSent) {
   EXPECT_EQ(answerer.Boxes()[0].caption, L"Warning");
   EXPECT_EQ(answerer.Boxes()[0].text,
             L"It will rebuild you disk, be sure you want to do it and press \"OK\" button to continue...");
-  EXPECT_EQ(door.Count(DoorCall::kStopWebFileManager), 0);
+  EXPECT_EQ(door.Count(kStopWebFileManager), 0);
   EXPECT_TRUE(volumes.IsActive());
   EXPECT_FALSE(volumes.IsBusy());
 }
@@ -109,7 +109,7 @@ TEST_F(VolumePage, PlansThatCannotBeSentAreRefusedAfterTheWarning) {
   Next();
   EXPECT_EQ(answerer.Boxes().at(1).text,
             L"The names of the two disks are together longer than the 9 characters the device accepts.");
-  EXPECT_EQ(door.Count(DoorCall::kStopWebFileManager), 0);
+  EXPECT_EQ(door.Count(kStopWebFileManager), 0);
   EXPECT_TRUE(volumes.IsActive());
 }
 
@@ -118,34 +118,34 @@ TEST_F(VolumePage, ACompletedFormatRunEndsInTheNextPage) {
   Choose(IDC_RAID_0);
   AnswerTheFormatRun(2);
   Next();
-  const DoorStart create = door.Last(DoorCall::kCreateVolume);
-  ASSERT_EQ(create.plan.size(), 2u);
-  EXPECT_STREQ(create.plan[0].level, "raid0");
-  EXPECT_STREQ(create.plan[1].disks, "sdasdb");
-  EXPECT_EQ(door.Count(DoorCall::kFinishFormat), 1);
+  const std::vector<VolumeRequest> plan = door.Last(kCreateVolume).Plan();
+  ASSERT_EQ(plan.size(), 2u);
+  EXPECT_STREQ(plan[0].level, "raid0");
+  EXPECT_STREQ(plan[1].disks, "sdasdb");
+  EXPECT_EQ(door.Count(kFinishFormat), 1);
   PumpMessages(50ms);
   EXPECT_TRUE(after.IsActive());
   // Another run needs a fresh disk answer.
   frame.SendMessage(WM_COMMAND, IDC_WIZARD_STEP_RAID);
-  EXPECT_EQ(door.Count(DoorCall::kGetDiskInfo), 2);
+  EXPECT_EQ(door.Count(kGetDiskInfo), 2);
 }
 
 TEST_F(VolumePage, AFailedFormatRunKeepsThePageForAnotherTryOrASkip) {
   DisksAnswer(2, "sda", 500, "sdb", 1000);
   AnswerTheFormatRun(0);
   Next();
-  EXPECT_EQ(door.Count(DoorCall::kFinishFormat), 1);  // the disks were handed back all the same
+  EXPECT_EQ(door.Count(kFinishFormat), 1);  // the disks were handed back all the same
   PumpMessages(50ms);
   EXPECT_TRUE(volumes.IsActive());
   EXPECT_FALSE(volumes.IsBusy());
   EXPECT_TRUE(::IsWindowVisible(frame.GetDlgItem(IDC_WIZARD_NEXT)));
   EXPECT_TRUE(::IsWindowVisible(frame.GetDlgItem(IDC_WIZARD_SKIP)));
   // The disks are read again, and their answer lets the user run the format once more.
-  EXPECT_EQ(door.Count(DoorCall::kGetDiskInfo), 2);
+  EXPECT_EQ(door.Count(kGetDiskInfo), 2);
   DisksAnswer(2, "sda", 500, "sdb", 1000);
   AnswerTheFormatRun(2);
   Next();
-  EXPECT_EQ(door.Count(DoorCall::kCreateVolume), 2);
+  EXPECT_EQ(door.Count(kCreateVolume), 2);
   PumpMessages(50ms);
   EXPECT_TRUE(after.IsActive());
 }

@@ -4,21 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <memory>
 #include <vector>
 
 #include "base/messages.h"
 #include "i18n/current_language.h"
 #include "i18n/win/win_language.h"
 #include "net/answer_records.h"
-#include "net/op_kinds.h"
+#include "net/device_commands.h"
 #include "net/win/udp_sockets.h"
 #include "res/resource.h"
 #include "ui/common/inactivity_watch.h"
-#include "framework/tests/support/modal_answerer.h"
-#include "framework/tests/support/ui_test_support.h"
-#include "ui/network/tests/support/fake_network_door.h"
-#include "ui/wizard/wizard_dialog.h"
+#include "ui/wizard/tests/support/wizard_page_fixture.h"
 
 using namespace std::chrono_literals;
 
@@ -43,7 +39,7 @@ class CTestPage : public CWizardPage {
   }
   bool OnPoll() override {
     ++polls;
-    SetLastLaunch(NetworkDoor().GetLanInfo(FrameWindow(), Device()));
+    SetLastLaunch(NetworkDoor().SendCommand(FrameWindow(), Device(), kGetLanInfo, GetLanInfoBody()));
     return LastLaunch() != 0;
   }
 };
@@ -65,49 +61,53 @@ HWND CreateOwner() {
                          nullptr);
 }
 
-const wchar_t* const kNames[] = {L"Password", L"WorkGroup", L"TimeZone"};
-constexpr UINT kTemplates[] = {IDD_WIZARD_PASSWORD, IDD_WIZARD_DEVICE_INFO, IDD_WIZARD_TIME_ZONE};
+// The administrator's first three steps, on test pages.
+std::vector<WizardPageEntry> ThreeSteps(std::array<CTestPage, 3>& pages) {
+  return {{&pages[0], L"Password", IDD_WIZARD_PASSWORD},
+          {&pages[1], L"WorkGroup", IDD_WIZARD_DEVICE_INFO},
+          {&pages[2], L"TimeZone", IDD_WIZARD_TIME_ZONE}};
+}
 
-class WizardFrame : public ::testing::Test {
+// A frame of three test pages owned by a window that stands for the main window.
+class WizardFrame : public WizardPageFixture {
  protected:
+  explicit WizardFrame(bool administrator = true) : WizardPageFixture(administrator, CreateOwner()) {}
   void SetUp() override {
-    owner = CreateOwner();
     subnetChanges = 0;
-    Open(3, true);
+    // Found through the computer's one adapter (row 0).
+    frame.SetDevice(
+        ChosenDevice{"NAS-01", "00:11:22:33:44:55", {}, "192.0.2.21", "255.255.255.0", "192.0.2.1", "0", 0});
+    OpenFrame(ThreeSteps(pages));
   }
   void TearDown() override {
-    frame.reset();
+    WizardPageFixture::TearDown();
     DestroyWindow(owner);
   }
-  void Open(int pageCount, bool administrator) {
-    frame = std::make_unique<CWizardDialog>(owner, administrator);
-    // Found through the computer's one adapter (row 0).
-    frame->SetDevice(ChosenDevice{"NAS-01", "00:11:22:33:44:55", {}, "192.0.2.21", "255.255.255.0", "192.0.2.1", "0", 0});
-    for (int index = 0; index < pageCount; ++index) {
-      frame->AddPage(&pages[static_cast<size_t>(index)], kNames[index], kTemplates[index]);
-    }
-    ASSERT_TRUE(frame->Create());
-    frame->ShowWindow(SW_SHOWNOACTIVATE);
-  }
-  void Press(int id) { frame->SendMessage(WM_COMMAND, static_cast<WPARAM>(id)); }
+  void Press(int id) { frame.SendMessage(WM_COMMAND, static_cast<WPARAM>(id)); }
   bool Shown(int id) const {
-    HWND button = frame->GetDlgItem(id);
+    HWND button = frame.GetDlgItem(id);
     return ::IsWindowVisible(button) && ::IsWindowEnabled(button);
   }
   bool Hidden(int id) const {
-    HWND button = frame->GetDlgItem(id);
+    HWND button = frame.GetDlgItem(id);
     return !::IsWindowVisible(button) && !::IsWindowEnabled(button);
   }
-  CWizardPage* Active() const { return frame->ActivePage(); }
-  void Answer(DoorCall call, bool succeeded) {
+  CWizardPage* Active() const { return frame.ActivePage(); }
+  void Answer(DoorKey call, bool succeeded) {
     door.PostCgiDone(door.Last(call), succeeded);
     PumpMessages(30ms);
   }
 
-  CFakeNetworkDoor door;
-  HWND owner = nullptr;
   std::array<CTestPage, 3> pages;
-  std::unique_ptr<CWizardDialog> frame;
+};
+
+// A user's frame: the password and drive mapping steps.
+class UsersWizardFrame : public WizardFrame {
+ protected:
+  UsersWizardFrame() : WizardFrame(false) {}
+  void SetUp() override {
+    OpenFrame({{&pages[0], L"Password", IDD_WIZARD_PASSWORD}, {&pages[1], L"DriveMapping", IDD_WIZARD_DRIVE_MAPPING}});
+  }
 };
 
 TEST_F(WizardFrame, OpensOnTheFirstPageWithNextOnly) {
@@ -117,37 +117,37 @@ TEST_F(WizardFrame, OpensOnTheFirstPageWithNextOnly) {
   EXPECT_TRUE(Shown(IDC_WIZARD_NEXT));
   EXPECT_TRUE(Hidden(IDC_WIZARD_FINISH));
   EXPECT_TRUE(Hidden(IDC_WIZARD_PREVIOUS));
-  EXPECT_FALSE(::IsWindowVisible(frame->GetDlgItem(IDC_WIZARD_PAGE_AREA)));
+  EXPECT_FALSE(::IsWindowVisible(frame.GetDlgItem(IDC_WIZARD_PAGE_AREA)));
   const RECT place = pages[0].GetWindowRect();
   EXPECT_EQ(place.right - place.left, 533);
   EXPECT_EQ(place.bottom - place.top, 232);
-  EXPECT_EQ(frame->StepMarker(0).State(), CProcessButton::kCurrent);
-  EXPECT_EQ(frame->StepMarker(1).State(), CProcessButton::kToCome);
-  EXPECT_EQ(OpenDialogWindow, frame->GetSafeHwnd());  // the main window can close it
+  EXPECT_EQ(frame.StepMarker(0).State(), CProcessButton::kCurrent);
+  EXPECT_EQ(frame.StepMarker(1).State(), CProcessButton::kToCome);
+  EXPECT_EQ(OpenDialogWindow, frame.GetSafeHwnd());  // the main window can close it
 }
 
 TEST_F(WizardFrame, NextAppliesWaitsForTheAnswerThenAdvances) {
   Press(IDC_WIZARD_NEXT);
   ASSERT_EQ(door.Count(DoorCall::kChangePassword), 1);
-  EXPECT_EQ(door.Last(DoorCall::kChangePassword).target, frame->GetSafeHwnd());
+  EXPECT_EQ(door.Last(DoorCall::kChangePassword).target, frame.GetSafeHwnd());
   EXPECT_TRUE(pages[0].IsBusy());
   EXPECT_TRUE(Hidden(IDC_WIZARD_NEXT) && Hidden(IDC_WIZARD_SKIP) && Hidden(IDC_WIZARD_PREVIOUS));
   // Busy: Next does nothing, markers, Exit and Close stay usable.
   Press(IDC_WIZARD_NEXT);
   EXPECT_EQ(door.Count(DoorCall::kChangePassword), 1);
-  EXPECT_TRUE(frame->StepMarker(2).IsWindowEnabled());
+  EXPECT_TRUE(frame.StepMarker(2).IsWindowEnabled());
   EXPECT_TRUE(Shown(IDC_WIZARD_EXIT));
-  EXPECT_TRUE(::IsWindowEnabled(frame->GetDlgItem(IDC_WIZARD_CLOSE)));
+  EXPECT_TRUE(::IsWindowEnabled(frame.GetDlgItem(IDC_WIZARD_CLOSE)));
 
   Answer(DoorCall::kChangePassword, true);
   EXPECT_EQ(Active(), &pages[1]);
   EXPECT_FALSE(pages[0].IsBusy());
   EXPECT_FALSE(pages[0].IsWindowVisible());
-  EXPECT_TRUE(frame->ApplyPending());
+  EXPECT_TRUE(frame.ApplyPending());
   EXPECT_TRUE(Shown(IDC_WIZARD_NEXT) && Shown(IDC_WIZARD_SKIP) && Shown(IDC_WIZARD_PREVIOUS));
   EXPECT_TRUE(Hidden(IDC_WIZARD_FINISH));
-  EXPECT_EQ(frame->StepMarker(0).State(), CProcessButton::kDone);
-  EXPECT_EQ(frame->StepMarker(1).State(), CProcessButton::kCurrent);
+  EXPECT_EQ(frame.StepMarker(0).State(), CProcessButton::kDone);
+  EXPECT_EQ(frame.StepMarker(1).State(), CProcessButton::kCurrent);
 }
 
 TEST_F(WizardFrame, APageThatRefusesKeepsEverything) {
@@ -171,7 +171,7 @@ TEST_F(WizardFrame, SkipMovesWithoutACommandAndOnTheLastPageExits) {
   EXPECT_TRUE(Shown(IDC_WIZARD_FINISH) && Shown(IDC_WIZARD_PREVIOUS));
   Press(IDC_WIZARD_SKIP);
   for (const CTestPage& page : pages) EXPECT_EQ(page.cancelQuestions, 1);
-  EXPECT_EQ(frame->GetSafeHwnd(), nullptr);  // ended
+  EXPECT_EQ(frame.GetSafeHwnd(), nullptr);  // ended
 }
 
 TEST_F(WizardFrame, PreviousGoesBackAndHidesItselfOnTheFirstPage) {
@@ -188,7 +188,6 @@ TEST_F(WizardFrame, PreviousGoesBackAndHidesItselfOnTheFirstPage) {
 TEST_F(WizardFrame, AFailedCommandSaysSoAndOffersThePageAgainWithoutSkip) {
   Press(IDC_WIZARD_SKIP);
   Press(IDC_WIZARD_NEXT);
-  CModalAnswerer answerer;
   Answer(DoorCall::kChangePassword, false);
   ASSERT_EQ(answerer.Boxes().size(), 1u);
   EXPECT_EQ(answerer.Boxes()[0].text, L"setting failed.");
@@ -204,9 +203,8 @@ TEST_F(WizardFrame, StepMarkersGoToTheirPageOrSayItIsMissing) {
   EXPECT_EQ(Active(), &pages[2]);
   EXPECT_FALSE(pages[1].IsCreated());
   EXPECT_TRUE(Hidden(IDC_WIZARD_NEXT) && Shown(IDC_WIZARD_FINISH) && Shown(IDC_WIZARD_PREVIOUS));
-  EXPECT_EQ(frame->StepMarker(2).State(), CProcessButton::kCurrent);
-  EXPECT_EQ(frame->StepMarker(3).State(), CProcessButton::kToCome);
-  CModalAnswerer answerer;
+  EXPECT_EQ(frame.StepMarker(2).State(), CProcessButton::kCurrent);
+  EXPECT_EQ(frame.StepMarker(3).State(), CProcessButton::kToCome);
   Press(IDC_WIZARD_STEP_TIME_ZONE);  // the shown page: nothing
   Press(IDC_WIZARD_STEP_NETWORK);    // no such page
   ASSERT_EQ(answerer.Boxes().size(), 1u);
@@ -232,17 +230,17 @@ TEST_F(WizardFrame, ExitAndCloseAskEveryCreatedPageAndTheFirstNoStops) {
   EXPECT_EQ(pages[0].cancelQuestions, 1);
   EXPECT_EQ(pages[1].cancelQuestions, 0);
   EXPECT_EQ(pages[2].cancelQuestions, 0);  // never created
-  ASSERT_NE(frame->GetSafeHwnd(), nullptr);
+  ASSERT_NE(frame.GetSafeHwnd(), nullptr);
   pages[0].mayCancel = true;
   Press(IDC_WIZARD_EXIT);
   EXPECT_EQ(pages[1].cancelQuestions, 1);
-  EXPECT_EQ(frame->GetSafeHwnd(), nullptr);
+  EXPECT_EQ(frame.GetSafeHwnd(), nullptr);
   EXPECT_EQ(OpenDialogWindow, nullptr);
   EXPECT_FALSE(pages[0].IsCreated());
 }
 
-TEST_F(WizardFrame, EnterIsNextOrFinishEscapeIsExitAndTheMainWindowClosesWithoutAQuestion) {
-  // The dialog manager turns Enter and Escape into IDOK and IDCANCEL.
+// The dialog manager turns Enter and Escape into IDOK and IDCANCEL.
+TEST_F(WizardFrame, EnterIsNextOrFinish) {
   Press(IDOK);
   EXPECT_EQ(door.Count(DoorCall::kChangePassword), 1);
   Answer(DoorCall::kChangePassword, true);
@@ -250,62 +248,60 @@ TEST_F(WizardFrame, EnterIsNextOrFinishEscapeIsExitAndTheMainWindowClosesWithout
   EXPECT_EQ(GetFocus(), pages[1].GetDlgItem(IDC_DEVICE_PAGE_WORKGROUP));  // the page's first field
   Press(IDC_WIZARD_STEP_TIME_ZONE);
   Press(IDOK);  // the last page: Finish
-  EXPECT_EQ(frame->GetSafeHwnd(), nullptr);
+  EXPECT_EQ(frame.GetSafeHwnd(), nullptr);
+}
 
-  Open(3, true);
+TEST_F(WizardFrame, EscapeIsExitAndTheMainWindowClosesWithoutAQuestion) {
   pages[0].mayCancel = false;
   Press(IDCANCEL);
   EXPECT_EQ(pages[0].cancelQuestions, 1);
-  ASSERT_NE(frame->GetSafeHwnd(), nullptr);
-  frame->SendMessage(WM_CLOSE);
+  ASSERT_NE(frame.GetSafeHwnd(), nullptr);
+  frame.SendMessage(WM_CLOSE);
   EXPECT_EQ(pages[0].cancelQuestions, 1);
-  EXPECT_EQ(frame->GetSafeHwnd(), nullptr);
+  EXPECT_EQ(frame.GetSafeHwnd(), nullptr);
 }
 
 TEST_F(WizardFrame, FinishEndsTheWizard) {
   Press(IDC_WIZARD_STEP_TIME_ZONE);
   Press(IDC_WIZARD_FINISH);
-  EXPECT_EQ(frame->GetSafeHwnd(), nullptr);
+  EXPECT_EQ(frame.GetSafeHwnd(), nullptr);
 }
 
 // The volume step's marker carries the translated "Raid"; the page it opens is named "RAID",
 // which no language translates, so its title stays English.
-TEST(WizardInChinese, TheVolumeMarkerIsTranslatedAndOpensThePageTitledRaid) {
-  ASSERT_TRUE(SetLanguage(kSimplifiedChineseLanguage));
-  {
-    CFakeNetworkDoor door;
-    std::array<CTestPage, 2> pages;
-    CWizardDialog frame(nullptr, true);
-    frame.AddPage(&pages[0], Tr(L"Password"), IDD_WIZARD_PASSWORD);
-    frame.AddPage(&pages[1], Tr(L"RAID"), IDD_WIZARD_PASSWORD);
-    ASSERT_TRUE(frame.Create());
-    EXPECT_EQ(frame.StepMarker(4).GetWindowText(), L"\u78c1\u76d8\u9635\u5217");  // Tr("Raid")
-    frame.SendMessage(WM_COMMAND, IDC_WIZARD_STEP_RAID);
-    EXPECT_EQ(frame.ActivePage(), &pages[1]);
-    wchar_t title[32] = {};
-    GetWindowTextW(frame.GetDlgItem(IDC_WIZARD_PAGE_NAME), title, 32);
-    EXPECT_STREQ(title, L"RAID");
-    frame.DestroyWindow();
+class WizardInChinese : public WizardPageFixture {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(SetLanguage(kSimplifiedChineseLanguage));
+    OpenFrame({{&pages[0], Tr(L"Password"), IDD_WIZARD_PASSWORD}, {&pages[1], Tr(L"RAID"), IDD_WIZARD_PASSWORD}},
+              false);
   }
-  SetLanguage(-1);
+  void TearDown() override {
+    WizardPageFixture::TearDown();
+    SetLanguage(-1);
+  }
+  std::array<CTestPage, 2> pages;
+};
+
+TEST_F(WizardInChinese, TheVolumeMarkerIsTranslatedAndOpensThePageTitledRaid) {
+  EXPECT_EQ(frame.StepMarker(4).GetWindowText(), L"\u78c1\u76d8\u9635\u5217");  // Tr("Raid")
+  frame.SendMessage(WM_COMMAND, IDC_WIZARD_STEP_RAID);
+  EXPECT_EQ(frame.ActivePage(), &pages[1]);
+  wchar_t title[32] = {};
+  GetWindowTextW(frame.GetDlgItem(IDC_WIZARD_PAGE_NAME), title, 32);
+  EXPECT_STREQ(title, L"RAID");
 }
 
-TEST_F(WizardFrame, AUserWithTwoPagesGetsTwoStepsAndTheMarkersByPosition) {
-  frame.reset();
-  frame = std::make_unique<CWizardDialog>(owner, false);
-  frame->AddPage(&pages[0], L"Password", IDD_WIZARD_PASSWORD);
-  frame->AddPage(&pages[1], L"DriveMapping", IDD_WIZARD_DRIVE_MAPPING);
-  ASSERT_TRUE(frame->Create());
-  frame->ShowWindow(SW_SHOWNOACTIVATE);
-  EXPECT_TRUE(frame->StepMarker(0).IsWindowEnabled());
-  for (int step = 1; step <= 4; ++step) EXPECT_FALSE(frame->StepMarker(step).IsWindowEnabled());
-  EXPECT_TRUE(frame->StepMarker(5).IsWindowEnabled());
+TEST_F(UsersWizardFrame, AUserWithTwoPagesGetsTwoStepsAndTheMarkersByPosition) {
+  EXPECT_TRUE(frame.StepMarker(0).IsWindowEnabled());
+  for (int step = 1; step <= 4; ++step) EXPECT_FALSE(frame.StepMarker(step).IsWindowEnabled());
+  EXPECT_TRUE(frame.StepMarker(5).IsWindowEnabled());
   Press(IDC_WIZARD_NEXT);
   Answer(DoorCall::kChangePassword, true);
   EXPECT_EQ(Active(), &pages[1]);
   EXPECT_TRUE(Hidden(IDC_WIZARD_NEXT) && Shown(IDC_WIZARD_FINISH) && Shown(IDC_WIZARD_PREVIOUS));
-  EXPECT_EQ(frame->StepMarker(3).State(), CProcessButton::kDone);
-  EXPECT_EQ(frame->StepMarker(5).State(), CProcessButton::kCurrent);
+  EXPECT_EQ(frame.StepMarker(3).State(), CProcessButton::kDone);
+  EXPECT_EQ(frame.StepMarker(5).State(), CProcessButton::kCurrent);
 }
 
 // ---------------------------------------------------------------- following a network change
@@ -326,25 +322,24 @@ class FollowingTheDevice : public WizardFrame {
     Adapters().count = 0;
     WizardFrame::TearDown();
   }
-  void Tick() { frame->SendMessage(WM_TIMER, 1); }
+  void Tick() { frame.SendMessage(WM_TIMER, 1); }
   void DeviceNowAt(const char* address) {
     strcpy(WizardInfo().lan.address, address);
     strcpy(WizardInfo().lan.mask, "255.255.255.0");
-    door.Post(door.Last(DoorCall::kGetLanInfo), WM_CGI_DONE, 0, kGetLanInfo);
+    door.Post(door.Last(kGetLanInfo), WM_CGI_DONE, 0, kGetLanInfo);
     PumpMessages(30ms);
   }
 };
 
 TEST_F(FollowingTheDevice, EightUnansweredPollsThenTheNinthTickGivesUp) {
   for (int tick = 0; tick < 8; ++tick) Tick();
-  EXPECT_EQ(door.Count(DoorCall::kGetLanInfo), 8);
-  EXPECT_EQ(door.Last(DoorCall::kGetLanInfo).target, frame->GetSafeHwnd());
-  CModalAnswerer answerer;
+  EXPECT_EQ(door.Count(kGetLanInfo), 8);
+  EXPECT_EQ(door.Last(kGetLanInfo).target, frame.GetSafeHwnd());
   Tick();
-  EXPECT_EQ(door.Count(DoorCall::kGetLanInfo), 8);
+  EXPECT_EQ(door.Count(kGetLanInfo), 8);
   ASSERT_EQ(answerer.Boxes().size(), 1u);
   EXPECT_EQ(answerer.Boxes()[0].text, L"get NAS new ip error.");
-  EXPECT_EQ(frame->PollCount(), 0);
+  EXPECT_EQ(frame.PollCount(), 0);
   EXPECT_TRUE(Shown(IDC_WIZARD_NEXT));
 }
 
@@ -356,9 +351,9 @@ TEST_F(FollowingTheDevice, ASecondChangePollsAgainFromZero) {
   Press(IDC_WIZARD_NEXT);
   door.Post(door.Last(DoorCall::kChangePassword), WM_CGI_DONE, 0, kSetNetwork);
   PumpMessages(30ms);
-  EXPECT_EQ(frame->PollCount(), 0);
+  EXPECT_EQ(frame.PollCount(), 0);
   for (int tick = 0; tick < 8; ++tick) Tick();
-  EXPECT_EQ(door.Count(DoorCall::kGetLanInfo), 13);
+  EXPECT_EQ(door.Count(kGetLanInfo), 13);
 }
 
 TEST_F(FollowingTheDevice, AnotherSubnetTellsTheOwnerAndGoesNowhere) {
@@ -367,24 +362,24 @@ TEST_F(FollowingTheDevice, AnotherSubnetTellsTheOwnerAndGoesNowhere) {
   EXPECT_EQ(subnetChanges, 1);
   EXPECT_EQ(Active(), &pages[0]);
   Tick();  // the timer is off: a stray tick sends nothing
-  EXPECT_EQ(door.Count(DoorCall::kGetLanInfo), 1);
+  EXPECT_EQ(door.Count(kGetLanInfo), 1);
 }
 
 TEST_F(FollowingTheDevice, TheDeviceMovesOnlyToTheAddressItAnswersFromAfterTheChange) {
   // What an earlier answer said of the device's address does not move it.
   strcpy(WizardInfo().lan.address, "203.0.113.9");
-  EXPECT_EQ(frame->Device().address, "192.0.2.21");
+  EXPECT_EQ(frame.Device().address, "192.0.2.21");
   Tick();
-  EXPECT_EQ(door.Last(DoorCall::kGetLanInfo).device.address, "192.0.2.21");
+  EXPECT_EQ(door.Last(kGetLanInfo).device.address, "192.0.2.21");
   DeviceNowAt("192.0.2.77");
-  EXPECT_EQ(frame->Device().address, "192.0.2.77");
-  EXPECT_EQ(frame->Device().deviceId[kDeviceIdSize - 1], 77);  // the datagrams' id follows
-  EXPECT_EQ(frame->Device().macText, "00:11:22:33:44:55");
+  EXPECT_EQ(frame.Device().address, "192.0.2.77");
+  EXPECT_EQ(frame.Device().deviceId[kDeviceIdSize - 1], 77);  // the datagrams' id follows
+  EXPECT_EQ(frame.Device().macText, "00:11:22:33:44:55");
   // An answer once the poll has ended is no move of the user's.
   strcpy(WizardInfo().lan.address, "203.0.113.9");
-  door.Post(door.Last(DoorCall::kGetLanInfo), WM_CGI_DONE, 0, kGetLanInfo);
+  door.Post(door.Last(kGetLanInfo), WM_CGI_DONE, 0, kGetLanInfo);
   PumpMessages(30ms);
-  EXPECT_EQ(frame->Device().address, "192.0.2.77");
+  EXPECT_EQ(frame.Device().address, "192.0.2.77");
 }
 
 TEST(WizardLeaks, OpenedWalkedAndClosedManyTimes) {
@@ -392,8 +387,7 @@ TEST(WizardLeaks, OpenedWalkedAndClosedManyTimes) {
   auto run = [&door] {
     std::array<CTestPage, 3> pages;
     CWizardDialog frame(nullptr, true);
-    for (int index = 0; index < 3; ++index) frame.AddPage(&pages[static_cast<size_t>(index)], kNames[index], kTemplates[index]);
-    frame.Create();
+    EXPECT_TRUE(OpenWizardFrame(frame, ThreeSteps(pages), SW_HIDE));
     frame.SendMessage(WM_COMMAND, IDC_WIZARD_NEXT);
     door.PostCgiDone(door.Last(DoorCall::kChangePassword), true);
     PumpMessages(5ms);

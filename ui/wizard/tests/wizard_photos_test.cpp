@@ -14,12 +14,9 @@
 #include "i18n/current_language.h"
 #include "i18n/win/win_language.h"
 #include "net/answer_records.h"
-#include "net/op_kinds.h"
+#include "net/device_commands.h"
 #include "res/resource.h"
 #include "skin/controls/gdip_list_combo_box.h"
-#include "framework/tests/support/modal_answerer.h"
-#include "framework/tests/support/ui_test_support.h"
-#include "ui/network/tests/support/fake_network_door.h"
 #include "ui/wizard/drive_mapping_page.h"
 #include "net/win/network_drives.h"
 #include "ui/wizard/network_page.h"
@@ -28,6 +25,7 @@
 #include "ui/wizard/time_zone_page.h"
 #include "ui/wizard/user_group_page.h"
 #include "ui/wizard/tests/support/recorded_drive_connections.h"
+#include "ui/wizard/tests/support/wizard_page_fixture.h"
 #include "ui/wizard/user_name_page.h"
 #include "ui/wizard/wizard_dialog.h"
 
@@ -85,9 +83,21 @@ void FillDevice() {
   info.timeZoneIndex = 74;
 }
 
-TEST(WizardPhotos, TheFourPages) {
-  const char* directory = std::getenv("DROVIK_WIZARD_PHOTOS");
-  if (!directory) GTEST_SKIP() << "DROVIK_WIZARD_PHOTOS is not set";
+// The photographs go into the directory DROVIK_WIZARD_PHOTOS names; without it none is taken.
+class WizardPhotos : public WizardPageFixture {
+ protected:
+  explicit WizardPhotos(bool administrator = true) : WizardPageFixture(administrator) {}
+  void SetUp() override {
+    const char* directory = std::getenv("DROVIK_WIZARD_PHOTOS");
+    if (!directory) GTEST_SKIP() << "DROVIK_WIZARD_PHOTOS is not set";
+    folder = directory;
+  }
+  std::string PhotoPath(const char* name) const { return folder + "/" + name + ".bmp"; }
+
+  std::string folder;
+};
+
+TEST_F(WizardPhotos, TheFourPages) {
   struct Shot {
     int step;
     const char* file;
@@ -97,39 +107,41 @@ TEST(WizardPhotos, TheFourPages) {
                         {IDC_WIZARD_STEP_DEVICE_INFO, "wizard-device-info", -1},
                         {IDC_WIZARD_STEP_TIME_ZONE, "wizard-time-zone-zh", kSimplifiedChineseLanguage},
                         {IDC_WIZARD_STEP_NETWORK, "wizard-network", -1}};
-  CFakeNetworkDoor door;
   FillDevice();
   for (const Shot& shot : shots) {
+    // A frame for each shot: its texts are those of the language at its creation.
     SetLanguage(shot.language);
     CUserNamePage password;
     CUserGroupPage device;
     CTimeZonePage zone;
     CNetworkPage network;
-    CWizardDialog frame(nullptr, true);
-    frame.AddPage(&password, Tr(L"Password"), IDD_WIZARD_PASSWORD);
-    frame.AddPage(&device, Tr(L"WorkGroup"), IDD_WIZARD_DEVICE_INFO);
-    frame.AddPage(&zone, Tr(L"TimeZone"), IDD_WIZARD_TIME_ZONE);
-    frame.AddPage(&network, Tr(L"Network"), IDD_WIZARD_NETWORK);
-    ASSERT_TRUE(frame.Create());
-    frame.ShowWindow(SW_SHOW);
-    frame.SendMessage(WM_COMMAND, static_cast<WPARAM>(shot.step));
-    if (shot.step != IDC_WIZARD_STEP_PASSWORD) door.PostCgiDone(door.Last(DoorCall::kGetWizardInfo), true);
+    CWizardDialog shotFrame(nullptr, true);
+    ASSERT_TRUE(OpenWizardFrame(shotFrame,
+                                {{&password, Tr(L"Password"), IDD_WIZARD_PASSWORD},
+                                 {&device, Tr(L"WorkGroup"), IDD_WIZARD_DEVICE_INFO},
+                                 {&zone, Tr(L"TimeZone"), IDD_WIZARD_TIME_ZONE},
+                                 {&network, Tr(L"Network"), IDD_WIZARD_NETWORK}},
+                                SW_SHOW));
+    shotFrame.SendMessage(WM_COMMAND, static_cast<WPARAM>(shot.step));
+    if (shot.step != IDC_WIZARD_STEP_PASSWORD) door.PostCgiDone(door.Last(kGetWizardInfo), true);
     PumpMessages(700ms);
-    SaveWindowBitmap(frame.GetSafeHwnd(), std::string(directory) + "/" + shot.file + ".bmp");
+    SaveWindowBitmap(shotFrame.GetSafeHwnd(), PhotoPath(shot.file));
   }
   SetLanguage(-1);
 }
-TEST(WizardPhotos, TheDriveMappingPageWithItsChoiceList) {
-  const char* directory = std::getenv("DROVIK_WIZARD_PHOTOS");
-  if (!directory) GTEST_SKIP() << "DROVIK_WIZARD_PHOTOS is not set";
-  CFakeNetworkDoor door;
+// A user's frame: the drive mapping page, with the computer's drives recorded.
+class DriveMappingPhoto : public WizardPhotos {
+ protected:
+  DriveMappingPhoto() : WizardPhotos(false) {}
+
   RecordedDriveConnections drives;
+  CDriveMappingPage mapping;
+};
+
+TEST_F(DriveMappingPhoto, TheDriveMappingPageWithItsChoiceList) {
   drives.localDrives = u"CDY";
   SetDriveConnections(&drives);
-  CDriveMappingPage mapping;
-  CWizardDialog frame(nullptr, false);
-  frame.AddPage(&mapping, Tr(L"DriveMapping"), IDD_WIZARD_DRIVE_MAPPING);
-  ASSERT_TRUE(frame.Create());
+  OpenFrame({{&mapping, Tr(L"DriveMapping"), IDD_WIZARD_DRIVE_MAPPING}}, false);
   // At the top of the screen, so that the choice list drops down below its cell.
   ::SetWindowPos(frame.GetSafeHwnd(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   frame.ShowWindow(SW_SHOW);
@@ -158,35 +170,34 @@ TEST(WizardPhotos, TheDriveMappingPageWithItsChoiceList) {
   ::GetWindowRect(frame.GetSafeHwnd(), &frameArea);
   ::GetWindowRect(combo.hwndList, &dropped);
   ::UnionRect(&both, &frameArea, &dropped);
-  SaveScreenArea(both, std::string(directory) + "/wizard-drive-mapping.bmp");
+  SaveScreenArea(both, PhotoPath("wizard-drive-mapping"));
   CGdipListComboBox::Shared().SendMessage(WM_KEYDOWN, VK_ESCAPE);
   PumpMessages(100ms);
   SetDriveConnections(nullptr);
   ShareList().clear();
 }
 
-TEST(WizardPhotos, TheVolumePageAndTheFormatProgress) {
-  const char* directory = std::getenv("DROVIK_WIZARD_PHOTOS");
-  if (!directory) GTEST_SKIP() << "DROVIK_WIZARD_PHOTOS is not set";
-  const std::string folder(directory);
-  CFakeNetworkDoor door;
-  // Pages on both sides, so that the navigation buttons are those of the volume page in a run.
+// Pages on both sides, so that the navigation buttons are those of the volume page in a run.
+class VolumePhotos : public WizardPhotos {
+ protected:
   CUserNamePage password;
   CRaidPage volumes;
   CTimeZonePage zone;
-  CWizardDialog frame(nullptr, true);
-  frame.AddPage(&password, Tr(L"Password"), IDD_WIZARD_PASSWORD);
-  frame.AddPage(&volumes, Tr(L"RAID"), IDD_WIZARD_RAID);
-  frame.AddPage(&zone, Tr(L"TimeZone"), IDD_WIZARD_TIME_ZONE);
-  ASSERT_TRUE(frame.Create());
-  frame.ShowWindow(SW_SHOW);
+};
+
+TEST_F(VolumePhotos, TheVolumePageAndTheFormatProgress) {
+  ASSERT_TRUE(OpenWizardFrame(frame,
+                              {{&password, Tr(L"Password"), IDD_WIZARD_PASSWORD},
+                               {&volumes, Tr(L"RAID"), IDD_WIZARD_RAID},
+                               {&zone, Tr(L"TimeZone"), IDD_WIZARD_TIME_ZONE}},
+                              SW_SHOW));
   frame.SendMessage(WM_COMMAND, IDC_WIZARD_STEP_RAID);
-  door.Post(door.Last(DoorCall::kGetDiskInfo), WM_DISK_INFO,
+  door.Post(door.Last(kGetDiskInfo), WM_DISK_INFO,
             reinterpret_cast<WPARAM>(new DiskInfoResult{2, "sda", 500, "sdb", 1000}), kGetDiskInfo);
   PumpMessages(100ms);
   ::SendMessageW(volumes.GetDlgItem(IDC_RAID_0), BM_SETCHECK, BST_CHECKED, 0);
   PumpMessages(600ms);
-  SaveWindowBitmap(frame.GetSafeHwnd(), folder + "/wizard-volumes.bmp");
+  SaveWindowBitmap(frame.GetSafeHwnd(), PhotoPath("wizard-volumes"));
 
   const PlanResult plan = BuildVolumePlan(DiskInfoResult{2, "sda", 500, "sdb", 1000}, VolumeLevel::kRaid0);
   CProcessDialog progress(plan.plan->First(), frame.GetSafeHwnd(), ChosenDevice{});
@@ -196,15 +207,15 @@ TEST(WizardPhotos, TheVolumePageAndTheFormatProgress) {
   progress.SendMessage(WM_VOLUME_CREATED, 1, kCreateVolume);
   progress.SendMessage(WM_FORMAT_STATE, 1, 53);
   PumpMessages(600ms);
-  SaveWindowBitmap(progress.GetSafeHwnd(), folder + "/format-progress.bmp");
+  SaveWindowBitmap(progress.GetSafeHwnd(), PhotoPath("format-progress"));
   progress.SendMessage(WM_FORMAT_STATE, 2, 100);
   for (const int step : {kRemountDisk, kCheckRemountState, kFinishFormat}) progress.SendMessage(WM_DISK_STEP_DONE, 1, step);
   PumpMessages(600ms);
-  SaveWindowBitmap(progress.GetSafeHwnd(), folder + "/format-complete.bmp");
+  SaveWindowBitmap(progress.GetSafeHwnd(), PhotoPath("format-complete"));
   progress.DestroyWindow();
 
   // A format that stopped at 40 % with an error: its disks handed back, the run failed.
-  CModalAnswerer answerer;  // takes the box that says "format error."
+  // The fixture's answerer takes the box that says "format error."
   CProcessDialog failed(plan.plan->First(), frame.GetSafeHwnd(), ChosenDevice{});
   ASSERT_TRUE(failed.Create());
   failed.ShowWindow(SW_SHOW);
@@ -214,6 +225,6 @@ TEST(WizardPhotos, TheVolumePageAndTheFormatProgress) {
   failed.SendMessage(WM_FORMAT_STATE, 0, 40);
   for (const int step : {kRemountDisk, kCheckRemountState, kFinishFormat}) failed.SendMessage(WM_DISK_STEP_DONE, 1, step);
   PumpMessages(600ms);
-  SaveWindowBitmap(failed.GetSafeHwnd(), folder + "/format-failed.bmp");
+  SaveWindowBitmap(failed.GetSafeHwnd(), PhotoPath("format-failed"));
 }
 }  // namespace

@@ -24,9 +24,9 @@ class ZoneAndNetworkPages : public WizardPageFixture {
     WizardInfo() = WizardInfoRecord{};
   }
   void DeviceAnswers(CWizardPage& page) {
-    door.PostCgiDone(door.Last(DoorCall::kGetWizardInfo), true);
+    door.PostCgiDone(door.Last(kGetWizardInfo), true);
     PumpMessages(30ms);
-    ASSERT_EQ(door.Last(DoorCall::kGetWizardInfo).target, page.GetSafeHwnd());
+    ASSERT_EQ(door.Last(kGetWizardInfo).target, page.GetSafeHwnd());
   }
   HWND List() const { return zone.GetDlgItem(IDC_TIME_ZONE_LIST); }
   bool Selected(int row) const {
@@ -68,9 +68,9 @@ TEST_F(ZoneAndNetworkPages, TheDevicesZoneIsSelectedInViewAndSentWithoutAClick) 
   ListView_GetItemText(List(), 73, 1, text, 64);
   EXPECT_STREQ(text, L"GMT+08:00");
   Next();
-  ASSERT_EQ(door.Count(DoorCall::kSetTimeZone), 1);
-  EXPECT_EQ(door.Last(DoorCall::kSetTimeZone).number, 74);
-  EXPECT_EQ(door.Last(DoorCall::kSetTimeZone).target, frame.GetSafeHwnd());
+  ASSERT_EQ(door.Count(kSetTimeZone), 1);
+  EXPECT_EQ(door.Last(kSetTimeZone).Field("f_timezone"), "74");
+  EXPECT_EQ(door.Last(kSetTimeZone).target, frame.GetSafeHwnd());
 }
 
 TEST_F(ZoneAndNetworkPages, AClickBelowTheRowsChoosesNothingAndNextSaysNothing) {
@@ -78,11 +78,11 @@ TEST_F(ZoneAndNetworkPages, AClickBelowTheRowsChoosesNothingAndNextSaysNothing) 
   DeviceAnswers(zone);
   ClickRow(-1);
   Next();
-  EXPECT_EQ(door.Count(DoorCall::kSetTimeZone), 0);
+  EXPECT_EQ(door.Count(kSetTimeZone), 0);
   EXPECT_TRUE(answerer.Boxes().empty());
   ClickRow(4);
   Next();
-  EXPECT_EQ(door.Last(DoorCall::kSetTimeZone).number, 5);
+  EXPECT_EQ(door.Last(kSetTimeZone).Field("f_timezone"), "5");
 }
 
 TEST_F(ZoneAndNetworkPages, AZoneTheListDoesNotHoldSelectsNothingUntilTheUserClicks) {
@@ -90,20 +90,20 @@ TEST_F(ZoneAndNetworkPages, AZoneTheListDoesNotHoldSelectsNothingUntilTheUserCli
   DeviceAnswers(zone);
   for (int row = 0; row < 96; ++row) ASSERT_FALSE(Selected(row));
   Next();
-  EXPECT_EQ(door.Count(DoorCall::kSetTimeZone), 0);
+  EXPECT_EQ(door.Count(kSetTimeZone), 0);
   ClickRow(0);
   Next();
-  EXPECT_EQ(door.Last(DoorCall::kSetTimeZone).number, 1);
+  EXPECT_EQ(door.Last(kSetTimeZone).Field("f_timezone"), "1");
 }
 
 TEST_F(ZoneAndNetworkPages, WithoutTheDevicesZoneNextDoesNothing) {
-  door.PostCgiDone(door.Last(DoorCall::kGetWizardInfo), false);
+  door.PostCgiDone(door.Last(kGetWizardInfo), false);
   PumpMessages(30ms);
   ASSERT_EQ(answerer.Boxes().size(), 1u);
   EXPECT_EQ(answerer.Boxes()[0].text, L"Get wizard information failed.");
   ClickRow(3);
   Next();
-  EXPECT_EQ(door.Count(DoorCall::kSetTimeZone), 0);
+  EXPECT_EQ(door.Count(kSetTimeZone), 0);
 }
 
 TEST_F(ZoneAndNetworkPages, TheArrowsHideAtTheTopAndTheBottom) {
@@ -127,15 +127,15 @@ TEST_F(ZoneAndNetworkPages, NetworkModesFollowTheDeviceAndDhcpKeepsTheAddresses)
   EXPECT_FALSE(Field(IDC_NETWORK_PAGE_IP).IsWindowVisible());
   EXPECT_FALSE(::IsWindowVisible(network.GetDlgItem(IDC_NETWORK_PAGE_IP_LABEL)));
   Next();
-  ASSERT_EQ(door.Count(DoorCall::kSetNetwork), 1);
-  EXPECT_EQ(door.Count(DoorCall::kLockSetIp), 1);
-  const NetworkSettings sent = door.Last(DoorCall::kSetNetwork).network;
-  EXPECT_EQ(sent.dhcpFlag, 1);
-  EXPECT_STREQ(sent.address, "192.0.2.10");
-  EXPECT_STREQ(sent.mask, "255.255.255.0");
-  EXPECT_STREQ(sent.gateway, "192.0.2.1");
-  EXPECT_STREQ(sent.dns1, "198.51.100.53");
-  EXPECT_STREQ(sent.dns2, "");  // blank: sent empty, no message
+  ASSERT_EQ(door.Count(kSetNetwork), 1);
+  EXPECT_EQ(door.Count(kLockSetIp), 1);
+  const DoorStart sent = door.Last(kSetNetwork);
+  EXPECT_EQ(sent.Field("f_dhcp_enable"), "1");
+  EXPECT_EQ(sent.Field("f_ip"), "192.0.2.10");
+  EXPECT_EQ(sent.Field("f_netmask"), "255.255.255.0");
+  EXPECT_EQ(sent.Field("f_gateway"), "192.0.2.1");
+  EXPECT_EQ(sent.Field("f_dns1"), "198.51.100.53");
+  EXPECT_EQ(sent.Field("f_dns2"), "");  // blank: sent empty, no message
   EXPECT_TRUE(answerer.Boxes().empty());
 }
 
@@ -145,13 +145,13 @@ TEST_F(ZoneAndNetworkPages, AGatewayOutsideTheSubnetIsSentOnlyWhenTheUserAgrees)
   Next();
   ASSERT_EQ(answerer.Boxes().size(), 1u);
   EXPECT_EQ(answerer.Boxes()[0].caption, L"Warning");
-  EXPECT_EQ(door.Count(DoorCall::kLockSetIp), 0);
-  EXPECT_EQ(door.Count(DoorCall::kSetNetwork), 0);
+  EXPECT_EQ(door.Count(kLockSetIp), 0);
+  EXPECT_EQ(door.Count(kSetNetwork), 0);
   answerer.QueueButtons({IDYES});
   Next();
-  ASSERT_EQ(door.Count(DoorCall::kSetNetwork), 1);
-  EXPECT_EQ(door.Last(DoorCall::kSetNetwork).network.dhcpFlag, 0);
-  EXPECT_STREQ(door.Last(DoorCall::kSetNetwork).network.gateway, "192.0.3.1");
+  ASSERT_EQ(door.Count(kSetNetwork), 1);
+  EXPECT_EQ(door.Last(kSetNetwork).Field("f_dhcp_enable"), "0");
+  EXPECT_EQ(door.Last(kSetNetwork).Field("f_gateway"), "192.0.3.1");
 }
 
 TEST_F(ZoneAndNetworkPages, AnEmptyStaticAddressIsRefusedByItsFieldAndNothingIsSent) {
@@ -160,18 +160,18 @@ TEST_F(ZoneAndNetworkPages, AnEmptyStaticAddressIsRefusedByItsFieldAndNothingIsS
   Next();
   ASSERT_EQ(answerer.Boxes().size(), 1u);
   EXPECT_EQ(answerer.Boxes()[0].caption, L"Error");
-  EXPECT_EQ(door.Count(DoorCall::kLockSetIp), 0);
+  EXPECT_EQ(door.Count(kLockSetIp), 0);
 }
 
 TEST_F(ZoneAndNetworkPages, AFailedLockStopsTheChangeAndThePollAsksTheFrame) {
   ShowNetworkPage(1, "192.0.2.1");
   EXPECT_TRUE(network.InDhcpMode());
-  door.FailNext(DoorCall::kLockSetIp);
+  door.FailNext(kLockSetIp);
   Next();
   ASSERT_EQ(answerer.Boxes().size(), 1u);
   EXPECT_EQ(answerer.Boxes()[0].text, L"setting failed.");
-  EXPECT_EQ(door.Count(DoorCall::kSetNetwork), 0);
+  EXPECT_EQ(door.Count(kSetNetwork), 0);
   EXPECT_TRUE(network.OnPoll());
-  EXPECT_EQ(door.Last(DoorCall::kGetLanInfo).target, frame.GetSafeHwnd());
+  EXPECT_EQ(door.Last(kGetLanInfo).target, frame.GetSafeHwnd());
 }
 }  // namespace

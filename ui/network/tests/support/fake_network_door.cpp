@@ -6,7 +6,7 @@
 
 #include "base/messages.h"
 #include "net/mailbox.h"
-#include "net/op_kinds.h"
+#include "net/device_commands.h"
 #include "net/win/query.h"
 
 namespace {
@@ -22,25 +22,43 @@ CallShape ShapeOf(const DoorStart& start) {
     case DoorCall::kSearchDevices: return {kOpDiscovery, 0};
     case DoorCall::kCheckLogin: return {kOpLoginCheck, 0};
     case DoorCall::kSetDeviceIp: return {kOpSetIp, 0};
+    case DoorCall::kSendCommand: {
+      const DeviceCommand* command = FindDeviceCommand(start.command);
+      return {command ? command->kind : kOpNone, start.command};
+    }
     case DoorCall::kChangePassword: return {kOpCgiCommand, kChangePassword};
-    case DoorCall::kGetWizardInfo: return {kOpCgiCommand, kGetWizardInfo};
-    case DoorCall::kSetDeviceInfo: return {kOpCgiCommand, kSetDeviceInfo};
-    case DoorCall::kSetTimeZone: return {kOpCgiCommand, kSetTimeZone};
-    case DoorCall::kSetNetwork: return {kOpCgiCommand, kSetNetwork};
-    case DoorCall::kGetLanInfo: return {kOpCgiCommand, kGetLanInfo};
-    case DoorCall::kLockSetIp: return {kOpCgiCommand, kLockSetIp};
     case DoorCall::kGetShareInfo: return {start.number == 0 ? kOpCgiCommand : kOpShareList, kGetShareInfo};
-    case DoorCall::kGetDiskInfo: return {kOpCgiCommand, kGetDiskInfo};
-    case DoorCall::kStopWebFileManager: return {kOpDiskStep, kStopWebFileManager};
-    case DoorCall::kCreateVolume: return {kOpDiskStep, kCreateVolume};
-    case DoorCall::kReadFormatState: return {kOpDiskStep, kReadFormatState};
-    case DoorCall::kRemountDisk: return {kOpDiskStep, kRemountDisk};
-    case DoorCall::kCheckRemountState: return {kOpDiskStep, kCheckRemountState};
-    case DoorCall::kFinishFormat: return {kOpDiskStep, kFinishFormat};
     case DoorCall::kGetVolumeStatus: return {kOpVolumeStatus, kGetVolumeStatus};
-    case DoorCall::kGetUserAccess: return {kOpUserAccess, kGetUserAccess};
   }
   return {0, 0};
+}
+
+// A form value as the device reads it: %26, %3D, %25 and %2B back to their characters.
+std::string Unescaped(std::string_view value) {
+  std::string text;
+  for (std::size_t at = 0; at < value.size(); ++at) {
+    if (value[at] == '%' && at + 2 < value.size()) {
+      text += static_cast<char>(std::stoi(std::string(value.substr(at + 1, 2)), nullptr, 16));
+      at += 2;
+    } else {
+      text += value[at];
+    }
+  }
+  return text;
+}
+
+std::vector<std::string> SplitAt(std::string_view text, char separator) {
+  std::vector<std::string> parts;
+  std::size_t from = 0;
+  for (std::size_t at; (at = text.find(separator, from)) != std::string_view::npos; from = at + 1)
+    parts.emplace_back(text.substr(from, at - from));
+  parts.emplace_back(text.substr(from));
+  return parts;
+}
+
+template <std::size_t N>
+void CopyInto(const std::string& text, char (&field)[N]) {
+  text.copy(field, N - 1);
 }
 
 }  // namespace
@@ -49,20 +67,56 @@ CFakeNetworkDoor::CFakeNetworkDoor() { SetNetworkDoor(this); }
 
 CFakeNetworkDoor::~CFakeNetworkDoor() { SetNetworkDoor(nullptr); }
 
-int CFakeNetworkDoor::Count(DoorCall call) const {
-  return static_cast<int>(std::count_if(starts_.begin(), starts_.end(),
-                                        [call](const DoorStart& start) { return start.call == call; }));
-}
-
-DoorStart CFakeNetworkDoor::Last(DoorCall call) const {
-  for (auto start = starts_.rbegin(); start != starts_.rend(); ++start) {
-    if (start->call == call) return *start;
+std::optional<std::string> DoorStart::Field(std::string_view key) const {
+  if (!body) return std::nullopt;
+  for (const std::string& pair : SplitAt(*body, '&')) {
+    const std::size_t equals = pair.find('=');
+    if (equals != std::string::npos && pair.substr(0, equals) == key) return Unescaped(pair.substr(equals + 1));
   }
-  ADD_FAILURE() << "no start of door call " << static_cast<int>(call);
-  return DoorStart{call};
+  return std::nullopt;
 }
 
-void CFakeNetworkDoor::FailNext(DoorCall call) { failing_.push_back(call); }
+std::vector<VolumeRequest> DoorStart::Plan() const {
+  constexpr std::size_t kValuesPerRecord = 15;
+  std::vector<VolumeRequest> plan;
+  const auto text = Field("f_create_volume_info");
+  if (!text) return plan;
+  const std::vector<std::string> values = SplitAt(*text, ',');
+  for (std::size_t first = 0; first + kValuesPerRecord <= values.size(); first += kValuesPerRecord) {
+    VolumeRequest record{};
+    record.autoSync = std::stoi(Field("f_auto_sync").value_or("0"));
+    record.volumeNumber = std::stoi(values[first]);
+    CopyInto(values[first + 1], record.level);
+    CopyInto(values[first + 2], record.fileSystem);
+    record.sizeGiB = std::stoi(values[first + 3]);
+    CopyInto(values[first + 4], record.disks);
+    record.spare = std::stoi(values[first + 6]);
+    record.equal = std::stoi(values[first + 11]);
+    plan.push_back(record);
+  }
+  return plan;
+}
+
+bool CFakeNetworkDoor::Matches(const DoorStart& start, DoorKey key) {
+  return start.call == key.call && (key.call != DoorCall::kSendCommand || start.command == key.command);
+}
+
+int CFakeNetworkDoor::Count(DoorKey key) const {
+  return static_cast<int>(
+      std::count_if(starts_.begin(), starts_.end(), [key](const DoorStart& start) { return Matches(start, key); }));
+}
+
+DoorStart CFakeNetworkDoor::Last(DoorKey key) const {
+  for (auto start = starts_.rbegin(); start != starts_.rend(); ++start) {
+    if (Matches(*start, key)) return *start;
+  }
+  ADD_FAILURE() << "no start of door call " << static_cast<int>(key.call) << " (command " << key.command << ")";
+  DoorStart none{key.call};
+  none.command = key.command;
+  return none;
+}
+
+void CFakeNetworkDoor::FailNext(DoorKey key) { failing_.push_back(key); }
 
 void CFakeNetworkDoor::Finish(const DoorStart& start, const std::function<void(CQuery&)>& adjust) const {
   auto* query = new CQuery(start.target);  // the window takes it out of the mailbox and deletes it
@@ -109,7 +163,8 @@ int CFakeNetworkDoor::Record(DoorCall call, HWND target, const ChosenDevice& dev
   start.target = target;
   start.device = device;
   if (fill) fill(start);
-  const auto failing = std::find(failing_.begin(), failing_.end(), call);
+  const auto failing =
+      std::find_if(failing_.begin(), failing_.end(), [&](DoorKey key) { return Matches(start, key); });
   if (failing != failing_.end()) {
     failing_.erase(failing);
   } else {
@@ -134,61 +189,22 @@ int CFakeNetworkDoor::SetDeviceIp(HWND target, const ChosenDevice& device, const
   });
 }
 
+int CFakeNetworkDoor::SendCommand(HWND target, const ChosenDevice& device, int command,
+                                   const std::optional<std::string>& body) {
+  return Record(DoorCall::kSendCommand, target, device, [&](DoorStart& start) {
+    start.command = command;
+    start.body = body;
+  });
+}
+
 int CFakeNetworkDoor::ChangePassword(HWND target, const ChosenDevice& device, const std::wstring& newPassword) {
   return Record(DoorCall::kChangePassword, target, device, [&](DoorStart& start) { start.password = newPassword; });
 }
-
-int CFakeNetworkDoor::GetWizardInfo(HWND target, const ChosenDevice& device) { return Record(DoorCall::kGetWizardInfo, target, device); }
-
-int CFakeNetworkDoor::SetDeviceInfo(HWND target, const ChosenDevice& device, const DeviceIdentity& identity) {
-  return Record(DoorCall::kSetDeviceInfo, target, device, [&](DoorStart& start) { start.identity = identity; });
-}
-
-int CFakeNetworkDoor::SetTimeZone(HWND target, const ChosenDevice& device, int timeZoneIndex) {
-  return Record(DoorCall::kSetTimeZone, target, device, [&](DoorStart& start) { start.number = timeZoneIndex; });
-}
-
-int CFakeNetworkDoor::SetNetwork(HWND target, const ChosenDevice& device, const NetworkSettings& settings) {
-  return Record(DoorCall::kSetNetwork, target, device, [&](DoorStart& start) { start.network = settings; });
-}
-
-int CFakeNetworkDoor::GetLanInfo(HWND target, const ChosenDevice& device) { return Record(DoorCall::kGetLanInfo, target, device); }
-
-int CFakeNetworkDoor::LockSetIp(HWND target, const ChosenDevice& device) { return Record(DoorCall::kLockSetIp, target, device); }
 
 int CFakeNetworkDoor::GetShareInfo(HWND target, const ChosenDevice& device, int usbFlag) {
   return Record(DoorCall::kGetShareInfo, target, device, [&](DoorStart& start) { start.number = usbFlag; });
 }
 
-int CFakeNetworkDoor::GetDiskInfo(HWND target, const ChosenDevice& device) { return Record(DoorCall::kGetDiskInfo, target, device); }
-
-int CFakeNetworkDoor::StopWebFileManager(HWND target, const ChosenDevice& device) {
-  return Record(DoorCall::kStopWebFileManager, target, device);
-}
-
-int CFakeNetworkDoor::CreateVolume(HWND target, const ChosenDevice& device, const VolumeRequest* plan) {
-  return Record(DoorCall::kCreateVolume, target, device, [&](DoorStart& start) {
-    for (const VolumeRequest* record = plan; record; record = record->next) {
-      start.plan.push_back(*record);
-      start.plan.back().next = nullptr;
-    }
-  });
-}
-
-int CFakeNetworkDoor::ReadFormatState(HWND target, const ChosenDevice& device) {
-  return Record(DoorCall::kReadFormatState, target, device);
-}
-
-int CFakeNetworkDoor::RemountDisk(HWND target, const ChosenDevice& device) { return Record(DoorCall::kRemountDisk, target, device); }
-
-int CFakeNetworkDoor::CheckRemountState(HWND target, const ChosenDevice& device) {
-  return Record(DoorCall::kCheckRemountState, target, device);
-}
-
-int CFakeNetworkDoor::FinishFormat(HWND target, const ChosenDevice& device) { return Record(DoorCall::kFinishFormat, target, device); }
-
 int CFakeNetworkDoor::GetVolumeStatus(HWND target, const ChosenDevice& device, VolumeInfoList* first) {
   return Record(DoorCall::kGetVolumeStatus, target, device, [&](DoorStart& start) { start.volumes = first; });
 }
-
-int CFakeNetworkDoor::GetUserAccess(HWND target, const ChosenDevice& device) { return Record(DoorCall::kGetUserAccess, target, device); }

@@ -13,39 +13,38 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "net/answer_records.h"
 #include "net/chosen_device.h"
-#include "net/command_bodies.h"
+#include "net/device_commands.h"
 #include "net/login_datagram.h"
 #include "net/search_report.h"
 #include "ui/network/network_door.h"
 
 class CQuery;
 
+// The door's calls; every device command without a call of its own is a kSendCommand.
 enum class DoorCall {
   kSearchDevices,
   kCheckLogin,
   kSetDeviceIp,
+  kSendCommand,
   kChangePassword,
-  kGetWizardInfo,
-  kSetDeviceInfo,
-  kSetTimeZone,
-  kSetNetwork,
-  kGetLanInfo,
-  kLockSetIp,
   kGetShareInfo,
-  kGetDiskInfo,
-  kStopWebFileManager,
-  kCreateVolume,
-  kReadFormatState,
-  kRemountDisk,
-  kCheckRemountState,
-  kFinishFormat,
   kGetVolumeStatus,
-  kGetUserAccess,
+};
+
+// Which starts a test asks about: those of a door call, or those of one device command sent
+// through SendCommand (door.Last(kSetTimeZone)).
+struct DoorKey {
+  DoorKey(DoorCall call) : call(call) {}
+  DoorKey(CgiCommand command) : call(DoorCall::kSendCommand), command(command) {}
+  DoorCall call;
+  int command = 0;
 };
 
 // One start as the window asked for it. Only the fields of its call are filled.
@@ -56,12 +55,17 @@ struct DoorStart {
   ChosenDevice device{};  // the device the call went to
   std::wstring userName{};  // CheckLogin
   std::wstring password{};  // CheckLogin; ChangePassword's new password
-  int number = 0;           // GetShareInfo's usb flag, SetTimeZone's zone index
-  SetIpRequest setIp{};     // copies of what the caller handed over
-  DeviceIdentity identity{};
-  NetworkSettings network{};
-  std::vector<VolumeRequest> plan{};  // every record of a CreateVolume plan, unlinked
+  int number = 0;           // GetShareInfo's usb flag
+  SetIpRequest setIp{};     // a copy of what the caller handed over
   VolumeInfoList* volumes = nullptr;  // GetVolumeStatus: the caller's first record
+  int command = 0;                    // SendCommand: the command's index and its body
+  std::optional<std::string> body{};
+
+  // The value of a field of the body as the device reads it (unescaped); nothing when the body
+  // has no such field.
+  std::optional<std::string> Field(std::string_view key) const;
+  // The records of a CreateVolume plan read back from its body, unlinked.
+  std::vector<VolumeRequest> Plan() const;
 };
 
 class CFakeNetworkDoor final : public INetworkDoor {
@@ -73,11 +77,11 @@ class CFakeNetworkDoor final : public INetworkDoor {
   CFakeNetworkDoor& operator=(const CFakeNetworkDoor&) = delete;
 
   const std::vector<DoorStart>& Starts() const { return starts_; }
-  int Count(DoorCall call) const;
-  // The latest start of `call`; the test fails (and gets an empty record) when there was none.
-  DoorStart Last(DoorCall call) const;
-  // The next start of `call` fails (returns 0).
-  void FailNext(DoorCall call);
+  int Count(DoorKey key) const;
+  // The latest start of `key`; the test fails (and gets an empty record) when there was none.
+  DoorStart Last(DoorKey key) const;
+  // The next start of `key` fails (returns 0).
+  void FailNext(DoorKey key);
   void Forget() { starts_.clear(); }
 
   // Mailbox results: a CQuery with the start's kind, command index and token (`adjust` may change
@@ -101,29 +105,18 @@ class CFakeNetworkDoor final : public INetworkDoor {
   int SearchDevices(HWND target) override;
   int CheckLogin(HWND target, const std::wstring& userName, const std::wstring& password, const ChosenDevice& device) override;
   int SetDeviceIp(HWND target, const ChosenDevice& device, const SetIpRequest* settings) override;
+  int SendCommand(HWND target, const ChosenDevice& device, int command,
+                  const std::optional<std::string>& body) override;
   int ChangePassword(HWND target, const ChosenDevice& device, const std::wstring& newPassword) override;
-  int GetWizardInfo(HWND target, const ChosenDevice& device) override;
-  int SetDeviceInfo(HWND target, const ChosenDevice& device, const DeviceIdentity& identity) override;
-  int SetTimeZone(HWND target, const ChosenDevice& device, int timeZoneIndex) override;
-  int SetNetwork(HWND target, const ChosenDevice& device, const NetworkSettings& settings) override;
-  int GetLanInfo(HWND target, const ChosenDevice& device) override;
-  int LockSetIp(HWND target, const ChosenDevice& device) override;
   int GetShareInfo(HWND target, const ChosenDevice& device, int usbFlag) override;
-  int GetDiskInfo(HWND target, const ChosenDevice& device) override;
-  int StopWebFileManager(HWND target, const ChosenDevice& device) override;
-  int CreateVolume(HWND target, const ChosenDevice& device, const VolumeRequest* plan) override;
-  int ReadFormatState(HWND target, const ChosenDevice& device) override;
-  int RemountDisk(HWND target, const ChosenDevice& device) override;
-  int CheckRemountState(HWND target, const ChosenDevice& device) override;
-  int FinishFormat(HWND target, const ChosenDevice& device) override;
   int GetVolumeStatus(HWND target, const ChosenDevice& device, VolumeInfoList* first) override;
-  int GetUserAccess(HWND target, const ChosenDevice& device) override;
 
  private:
   // Records a start of `call` for `target` and `device`; `fill` adds the call's own values.
   int Record(DoorCall call, HWND target, const ChosenDevice& device, const std::function<void(DoorStart&)>& fill = {});
+  static bool Matches(const DoorStart& start, DoorKey key);
 
   std::vector<DoorStart> starts_;
-  std::vector<DoorCall> failing_;
+  std::vector<DoorKey> failing_;
   int lastToken_ = 0;
 };

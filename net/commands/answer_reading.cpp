@@ -1,4 +1,4 @@
-#include "net/answers/answer_reading.h"
+#include "net/commands/answer_reading.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,11 +1,12 @@
-// The answers of the disk commands: the disks, the steps of a format run, its progress, and the
-// volumes. A document that is not well-formed ends the reading (what is reported then is listed
-// with each parser).
+// The disk commands: the disks, the steps of a format run, its progress, and the volumes. A
+// document that is not well-formed ends the reading (what is reported then is listed with each
+// reader in net/device_commands.h).
 #include <new>
 
 #include "base/messages.h"
-#include "net/answer_parsers.h"
-#include "net/answers/answer_reading.h"
+#include "net/commands/answer_reading.h"
+#include "net/commands/form_body.h"
+#include "net/device_commands.h"
 
 namespace {
 
@@ -35,7 +36,36 @@ bool IsPlausibleVolume(const VolumeInfoList& volume) {
          volume.usedSize >= 0;
 }
 
+// The 15 values of one record: number, level, file system, size, disks, "none", spare, 1, size,
+// 0, "none", equal, 0, 0, "null".
+bool AppendVolumeValues(const VolumeRequest& volume, std::string& text) {
+  const auto level = FieldText(volume.level);
+  const auto fileSystem = FieldText(volume.fileSystem);
+  const auto disks = FieldText(volume.disks);
+  if (!level || !fileSystem || !disks) return false;
+  const std::string size = std::to_string(volume.sizeGiB);
+  text += std::to_string(volume.volumeNumber) + ',';
+  text.append(*level) += ',';
+  text.append(*fileSystem) += ',';
+  text += size + ',';
+  text.append(*disks) += ",none,";
+  text += std::to_string(volume.spare) + ",1," + size + ",0,none,";
+  text += std::to_string(volume.equal) + ",0,0,null";
+  return true;
+}
+
+// The longest text two records can give: five numbers at their widest, four single digits, every
+// text field full, "none" twice, "null" and 14 commas each, and the comma between them.
+constexpr std::size_t kWidestNumber = 11;  // "-2147483648"
+constexpr std::size_t kWidestVolumeValues = 5 * kWidestNumber + 4 + sizeof(VolumeRequest::level) -
+                                            1 + sizeof(VolumeRequest::fileSystem) - 1 +
+                                            sizeof(VolumeRequest::disks) - 1 + 3 * 4 + 14;
+static_assert(2 * kWidestVolumeValues + 1 < kMaxVolumeTextSize,
+              "the record fields keep every volume text below its limit");
+
 }  // namespace
+
+std::string GetDiskInfoBody() { return {}; }
 
 AnswerReport ParseDiskAnswer(std::string_view answer, const AnsiCodePage& codePage, int cmdIndex) {
   XmlNavigator reader;
@@ -56,6 +86,8 @@ AnswerReport ParseDiskAnswer(std::string_view answer, const AnsiCodePage& codePa
   return report;
 }
 
+std::string StopWebFileManagerBody() { return "cmd=cgi_AJAXPlorer_Stop"; }
+
 AnswerReport ParseStopAnswer(std::string_view answer, const AnsiCodePage& codePage, int cmdIndex) {
   if (!ResultValue(answer, codePage)) {
     AnswerReport report;
@@ -67,6 +99,26 @@ AnswerReport ParseStopAnswer(std::string_view answer, const AnsiCodePage& codePa
   return report;
 }
 
+std::optional<std::string> VolumeText(const VolumeRequest& first) {
+  std::string text;
+  if (!AppendVolumeValues(first, text)) return std::nullopt;
+  if (first.next) {
+    text += ',';
+    if (!AppendVolumeValues(*first.next, text)) return std::nullopt;
+  }
+  return text;
+}
+
+std::optional<std::string> CreateVolumeBody(const VolumeRequest* first) {
+  if (!first) return std::nullopt;
+  const auto text = VolumeText(*first);
+  return FormBody("cgi_FMT_Create_DiskMGR")
+      .Text("f_create_volume_info", text ? std::optional<std::string_view>(*text) : std::nullopt)
+      .Number("f_create_type", 1)
+      .Number("f_auto_sync", first->autoSync)
+      .Finish();
+}
+
 AnswerReport ParseCreateAnswer(std::string_view answer, const AnsiCodePage& codePage,
                                int cmdIndex) {
   const auto value = ResultValue(answer, codePage);
@@ -75,12 +127,18 @@ AnswerReport ParseCreateAnswer(std::string_view answer, const AnsiCodePage& code
   return report;
 }
 
+std::string RemountDiskBody() { return "cmd=cgi_Disk_Remount"; }
+std::string CheckRemountStateBody() { return "cmd=cgi_Check_Disk_Remount_State"; }
+std::string FinishFormatBody() { return "cmd=cgi_FMT_Disk_Finish"; }
+
 AnswerReport ParseRemountAnswer(std::string_view answer, const AnsiCodePage& codePage,
                                 int cmdIndex) {
   const auto value = ResultValue(answer, codePage);
   if (!value) return {};
   return AnswerReport::Posting(WM_DISK_STEP_DONE, *value, cmdIndex);
 }
+
+std::string ReadFormatStateBody() { return {}; }
 
 AnswerReport ParseFormatStateAnswer(std::string_view answer, const AnsiCodePage& codePage) {
   XmlNavigator reader;
@@ -98,6 +156,8 @@ AnswerReport ParseFormatStateAnswer(std::string_view answer, const AnsiCodePage&
   if (errcode != u"1") state = 0;
   return AnswerReport::Posting(WM_FORMAT_STATE, state, percent ? NumberFromText(*percent) : 0);
 }
+
+std::string GetVolumeStatusBody() { return "cmd=cgi_Status_Volume_Info"; }
 
 AnswerReport ParseVolumeAnswer(std::string_view answer, const AnsiCodePage& codePage,
                                VolumeInfoList& first) {

@@ -1,12 +1,13 @@
-// The answers that carry the device's settings: the password change status, the wizard's
-// settings and the LAN address after a network change. A document that is not well-formed is
-// still searched as far as it was indexed.
+// The settings commands: the wizard's settings, the name and workgroup, the time zone, the network
+// and the LAN address after a network change. A document that is not well-formed is still
+// searched as far as it was indexed.
 #include <algorithm>
 #include <cstring>
 #include <optional>
 
-#include "net/answer_parsers.h"
-#include "net/answers/answer_reading.h"
+#include "net/commands/answer_reading.h"
+#include "net/commands/form_body.h"
+#include "net/device_commands.h"
 
 namespace {
 
@@ -48,17 +49,7 @@ void StoreLanTexts(const AnsiCodePage& codePage, const LanTexts& texts, Record& 
 
 }  // namespace
 
-AnswerReport ParseStatusAnswer(std::string_view answer, const AnsiCodePage& codePage,
-                               std::string_view newPassword, LoginCredentialsRecord& credentials) {
-  XmlNavigator reader;
-  LoadAnswer(reader, answer, codePage);
-  if (NextChildText(reader, u"status") == u"1") {
-    const std::size_t kept = std::min(newPassword.size(), sizeof credentials.password - 1);
-    std::memset(credentials.password, 0, sizeof credentials.password);
-    std::memcpy(credentials.password, newPassword.data(), kept);
-  }
-  return {};
-}
+std::string GetWizardInfoBody() { return "cmd=cgi_get_wizard"; }
 
 AnswerReport ParseWizardAnswer(std::string_view answer, const AnsiCodePage& codePage,
                                WizardInfoRecord& info) {
@@ -86,6 +77,34 @@ AnswerReport ParseWizardAnswer(std::string_view answer, const AnsiCodePage& code
   return {};
 }
 
+std::optional<std::string> SetDeviceInfoBody(const DeviceIdentity& identity) {
+  return FormBody("cgi_device")
+      .Field("description", identity.description)
+      .Field("hostname", identity.hostName)
+      .Field("workgroup", identity.workgroup)
+      .Finish();
+}
+
+std::string SetTimeZoneBody(int timeZoneIndex) {
+  return "cmd=cgi_timezone&f_timezone=" + std::to_string(timeZoneIndex);
+}
+
+std::optional<std::string> SetNetworkBody(const NetworkSettings& settings) {
+  return FormBody("cgi_ip")
+      .Number("f_dhcp_enable", settings.dhcpFlag)
+      .Field("f_ip", settings.address)
+      .Field("f_gateway", settings.gateway)
+      .Field("f_netmask", settings.mask)
+      .Field("f_dns1", settings.dns1)
+      .Field("f_dns2", settings.dns2)
+      .Number("vlan_enable", 0)
+      .Number("vlan_id", 0)
+      .Number("lan", 0)
+      .Finish();
+}
+
+std::string GetLanInfoBody() { return "cmd=cgi_get_lan_xml2&lan=0"; }
+
 AnswerReport ParseLanAnswer(std::string_view answer, const AnsiCodePage& codePage,
                             CurrentLanInfoRecord& current, NasDeviceList& devices,
                             const std::string& deviceMac, std::string_view requestedAddress) {
@@ -109,3 +128,5 @@ AnswerReport ParseLanAnswer(std::string_view answer, const AnsiCodePage& codePag
   });
   return {};
 }
+
+std::string LockSetIpBody() { return "cmd=cgi_setip_lock&lan=0"; }

@@ -1,4 +1,4 @@
-#include "net/answer_parsers.h"
+#include "net/answer_report.h"
 
 AnswerReport AnswerReport::Posting(unsigned message, std::intptr_t wParam, std::intptr_t lParam) {
   AnswerReport report;

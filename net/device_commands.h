@@ -30,7 +30,7 @@
 
 #include "base/ansi_code_page.h"
 #include "net/answer_records.h"
-#include "net/answer_report.h"
+#include "net/answer_parsers.h"
 #include "net/login_credentials.h"
 #include "net/nas_device.h"
 #include "net/op_kinds.h"

@@ -8,7 +8,7 @@
 
 #include "base/win/ansi_text.h"
 #include "i18n/win/win_language.h"
-#include "net/answer_report.h"
+#include "net/answer_parsers.h"
 #include "net/cgi_request.h"
 #include "net/login_credentials.h"
 #include "net/win/query.h"

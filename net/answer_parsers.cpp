@@ -1,4 +1,4 @@
-#include "net/answer_report.h"
+#include "net/answer_parsers.h"
 
 AnswerReport AnswerReport::Posting(unsigned message, std::intptr_t wParam, std::intptr_t lParam) {
   AnswerReport report;

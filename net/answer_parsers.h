@@ -27,8 +27,8 @@ struct AnswerReport {
   // WM_DISK_INFO: the record that travels as wParam; the worker releases it into wParam and the
   // receiver deletes it (the worker deletes it itself when the post fails).
   std::unique_ptr<DiskInfoResult> diskInfo;
-  // A message box to show (on the worker, before anything is posted), or nullptr; translated
-  // through Translate only when `translateNotice` is set.
+  // What the user is to be told, or nullptr: it travels with the operation's result and is shown
+  // before it, by the window the result is for; translated only when `translateNotice` is set.
   const char16_t* notice = nullptr;
   bool translateNotice = false;
 

@@ -5,9 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstring>
 #include <vector>
 
 #include "framework/dpi.h"
+#include "framework/tests/support/ui_test_support.h"
+#include "i18n/win/win_language.h"
+#include "net/answer_records.h"
 #include "net/win/network_drives.h"
 #include "res/resource.h"
 #include "ui/common/tests/support/dpi_checks.h"
@@ -29,25 +33,41 @@ class WizardDpiLayout : public WizardPageFixture, public ::testing::WithParamInt
   void SetUp() override {
     SetLanguage(GetParam());
     SetDriveConnections(&drives);
-    OpenFrame({{&password, L"Password", IDD_WIZARD_PASSWORD},
-               {&identity, L"WorkGroup", IDD_WIZARD_DEVICE_INFO},
-               {&zone, L"TimeZone", IDD_WIZARD_TIME_ZONE},
-               {&network, L"Network", IDD_WIZARD_NETWORK},
-               {&volumes, L"RAID", IDD_WIZARD_RAID},
-               {&mapping, L"DriveMapping", IDD_WIZARD_DRIVE_MAPPING}});
+    WizardInfo() = WizardInfoRecord{};
+    // Named as the wizard names them, in the language shown: the step markers find their pages so.
+    frame.AddPage(&password, Tr(L"Password"), IDD_WIZARD_PASSWORD);
+    frame.AddPage(&identity, Tr(L"WorkGroup"), IDD_WIZARD_DEVICE_INFO);
+    frame.AddPage(&zone, Tr(L"TimeZone"), IDD_WIZARD_TIME_ZONE);
+    frame.AddPage(&network, Tr(L"Network"), IDD_WIZARD_NETWORK);
+    frame.AddPage(&volumes, Tr(L"RAID"), IDD_WIZARD_RAID);
+    frame.AddPage(&mapping, Tr(L"DriveMapping"), IDD_WIZARD_DRIVE_MAPPING);
+    ASSERT_TRUE(frame.Create());
+    frame.ShowWindow(SW_SHOWNOACTIVATE);
   }
   void TearDown() override {
     WizardPageFixture::TearDown();
     SetDriveConnections(nullptr);
     SetLanguage(-1);  // none again, as the other tests expect: the texts as written
   }
-  // Shows each page in turn and calls `look` with it.
+  // Shows each page in turn and calls `look` with it. The network page is answered with a static
+  // address, so that it shows all of its fields and labels.
   template <typename Look>
   void OnEveryPage(Look look) {
     for (CWizardPage* page : pages) {
       ASSERT_TRUE(frame.GoToPage(page->PageName()));
+      if (page == &network) AnswerWithAStaticAddress();
       look(*page);
     }
+  }
+  void AnswerWithAStaticAddress() {
+    WizardInfoRecord& info = WizardInfo();
+    info.dhcpFlag = 0;
+    strcpy(info.lan.address, "192.0.2.10");
+    strcpy(info.lan.mask, "255.255.255.0");
+    strcpy(info.lan.gateway, "192.0.2.1");
+    strcpy(info.dns1, "198.51.100.53");
+    door.PostCgiDone(door.Last(DoorCall::kGetWizardInfo), true);
+    PumpMessages(std::chrono::milliseconds(30));
   }
 
   CUserNamePage password;

@@ -1,7 +1,7 @@
 // The main window started at the process's DPI (the test runs again in prefixes of 120, 144 and
 // 192 DPI): its size and every shown control's rectangle, its own and the popup's, are those of
 // its table at that scale, and in each interface language every label holds its text whole there
-// and on a screen of twice the scale.
+// and, started at 96 DPI, on a screen of twice that.
 #include <gtest/gtest.h>
 
 #include "framework/dpi.h"
@@ -38,7 +38,7 @@ TEST_P(MainWindowDpiLayout, TheMainWindowAndItsPopupStartAtTheScaleAndKeepEveryT
   EXPECT_TRUE(PlacedAtDpi(PlaceIn(popup, IDC_INFO_NAME), {30, 15, 551, 41}, mainAtStart.dpi));
 
   CutTexts cut;
-  AtTwoScales(main, kMainSize96, [&] {
+  AtItsScaleAndTwiceWithinTheSkin(main, kMainSize96, [&] {
     cut.Look(main, GetParam());
     cut.Look(popup, GetParam());
   });

@@ -1,7 +1,7 @@
 // The wizard started at the process's DPI (the test runs again in prefixes of 120, 144 and 192
 // DPI): the frame's size and every shown control's rectangle, the frame's and each page's, are
 // those of their tables at that scale, and in each interface language every label of the frame and
-// of every page holds its text whole there and on a screen of twice the scale.
+// of every page holds its text whole there and, started at 96 DPI, on a screen of twice that.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -87,15 +87,16 @@ TEST_P(WizardDpiLayout, TheWizardAndEveryPageStartAtTheScaleAndKeepEveryTextWhol
   EXPECT_TRUE(PlacedAtDpi(PlaceIn(wizard, IDC_WIZARD_NEXT), {392, 435, 502, 469}, frameAtStart.dpi));
   CutTexts cut;
   std::vector<WindowPlacement> pagesAtStart;
-  cut.Look(wizard, GetParam());
-  OnEveryPage([&](CWizardPage& page) {
-    EXPECT_TRUE(PlacedAtDpi(PlaceIn(wizard, page.GetSafeHwnd()), kWizardPageArea, frameAtStart.dpi));
-    pagesAtStart.push_back(PlacementOf(page.GetSafeHwnd()));
-    cut.Look(page.GetSafeHwnd(), GetParam());
+  AtItsScaleAndTwiceWithinTheSkin(wizard, kWizardSize96, [&] {
+    cut.Look(wizard, GetParam());
+    OnEveryPage([&](CWizardPage& page) {
+      if (WindowDpi(wizard) == frameAtStart.dpi) {
+        EXPECT_TRUE(PlacedAtDpi(PlaceIn(wizard, page.GetSafeHwnd()), kWizardPageArea, frameAtStart.dpi));
+        pagesAtStart.push_back(PlacementOf(page.GetSafeHwnd()));
+      }
+      cut.Look(page.GetSafeHwnd(), GetParam());
+    });
   });
-  MoveToScreenOf(wizard, frameAtStart.dpi * 2, kWizardSize96);
-  cut.Look(wizard, GetParam());
-  OnEveryPage([&](CWizardPage& page) { cut.Look(page.GetSafeHwnd(), GetParam()); });
   cut.ExpectNone("wizard");
 
   // Back on a screen of 96 DPI the wizard shows its tables as written: what it started with is

@@ -7,6 +7,8 @@
 
 namespace {
 constexpr int kFieldHeight = 24;
+// The system's frame around the selection field, top and bottom together, at 96 DPI.
+constexpr int kFrameHeight = 6;
 constexpr int kFontHeight = 16;
 constexpr COLORREF kTextColour = 0x323232;
 constexpr COLORREF kDetailColour = 0x8C8C8C;
@@ -63,7 +65,17 @@ void CGdipComboBox::OnAttached() {
   CSkinnedWindow::OnAttached();
 }
 
-void CGdipComboBox::OnDpiChanged() { SetItemHeight(-1, ScaleToDpi(kFieldHeight, WindowDpi(GetSafeHwnd()))); }
+void CGdipComboBox::OnDpiChanged() {
+  // The closed box is the field in its frame and, like the face drawn over it, scales as a whole.
+  // The system may keep the frame at its 96-DPI width at every scale (Wine does): the field then
+  // takes what the frame leaves of the scaled whole.
+  const UINT dpi = WindowDpi(GetSafeHwnd());
+  const int field = ScaleToDpi(kFieldHeight, dpi);
+  SetItemHeight(-1, field);
+  const int frame = RectHeight(GetWindowRect()) - field;
+  const int whole = ScaleToDpi(kFieldHeight + kFrameHeight, dpi);
+  if (field + frame != whole) SetItemHeight(-1, whole - frame);
+}
 
 bool CGdipComboBox::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
   switch (message) {

@@ -23,7 +23,7 @@ class CGdipComboBox : public CSkinnedWindow<CComboBox> {
   std::wstring ItemDetail(int index) const;
 
  protected:
-  // Sets the selection field to 24 pixels and marks the window.
+  // Sets the closed box to 30 pixels at 96 DPI, at the window's DPI, and marks the window.
   void OnAttached() override;
   void OnDpiChanged() override;
   bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;

@@ -1,8 +1,10 @@
 // The slider gauge and the combo box in a real dialog: positions from the mouse and the wheel with
-// the scroll messages to the parent, and the combo box's selection field.
+// the scroll messages to the parent, the combo box's selection field at every scale, and a label's
+// word on whether its text fits.
 #include <gtest/gtest.h>
 
 #include "controls_test_dialog.h"
+#include "framework/dpi.h"
 #include "framework/tests/support/ui_test_support.h"
 
 using namespace std::chrono_literals;
@@ -100,4 +102,32 @@ TEST(SkinnedComboBox, SelectionFieldIs24PixelsAndTheFaceReloads) {
   EXPECT_TRUE(field == 24 || field == 26) << field;
   EXPECT_TRUE(dialog.combo.LoadFaceImage(kRed));
   EXPECT_FALSE(dialog.combo.LoadFaceImage(4242));
+}
+
+TEST(SkinnedComboBox, TheClosedBoxScalesAsAWholeOnAScreenOfAnotherScale) {
+  CControlsTestDialog dialog;
+  ASSERT_TRUE(dialog.Open());
+  const UINT dpi = WindowDpi(dialog.GetSafeHwnd()) * 2;
+  RECT suggested = dialog.GetWindowRect();
+  suggested.right = suggested.left + ScaleToDpi(kClientWidth, dpi);
+  suggested.bottom = suggested.top + ScaleToDpi(kClientHeight, dpi);
+  dialog.SendMessage(kDpiChangedMessage, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+  // 30 pixels at 96 DPI: the field's 24 and the frame around it, the face's height.
+  EXPECT_NEAR(RectHeight(dialog.combo.GetWindowRect()), ScaleToDpi(30, dpi), 1);
+}
+
+// A label tells whether its text fits it: the checks of every window's texts at every scale rest on it.
+TEST(SkinnedLabel, TellsWhetherItsTextFitsOnOneLineOrWrappedInItsHeight) {
+  CControlsTestDialog dialog;
+  ASSERT_TRUE(dialog.Open());
+  CTransStatic& label = dialog.text;  // 300 x 25 at 96 DPI
+  label.SetFormat(DT_SINGLELINE | DT_VCENTER);
+  label.SetText(L"Subnet Mask");
+  EXPECT_TRUE(label.TextFits());
+  label.SetText(L"Subnet Mask Subnet Mask Subnet Mask Subnet Mask Subnet Mask");
+  EXPECT_FALSE(label.TextFits());
+  label.SetFormat(CTransStatic::kDefaultFormat);  // wrapped: one line fits the height, three do not
+  EXPECT_FALSE(label.TextFits());
+  label.SetText(L"Subnet Mask Subnet Mask");
+  EXPECT_TRUE(label.TextFits());
 }

@@ -10,6 +10,7 @@
 #include "framework/tests/support/modal_answerer.h"
 #include "framework/tests/support/ui_test_support.h"
 #include "net/win/query.h"
+#include "ui/common/tests/support/dpi_checks.h"
 #include "ui/network/tests/support/fake_network_door.h"
 #include "ui/wizard/process_dialog.h"
 #include "rules/volume_plan.h"
@@ -264,5 +265,26 @@ TEST_F(ProgressDialog, ASlowDeviceThatAnswersEveryStepStillFinishes) {
   EXPECT_TRUE(answerer.Boxes().empty());
   PumpMessages(1200ms);  // no watch left running
   EXPECT_TRUE(answerer.Boxes().empty());
+}
+
+// In each interface language every label keeps its text whole at the process's DPI and at twice
+// it, both while the run starts and at its end, where the longest message is.
+TEST_F(ProgressDialog, EveryLabelKeepsItsTextWholeInEveryLanguageAtEveryScale) {
+  CutTexts cut;
+  InEveryLanguage([&](int language) {
+    Open();
+    const auto look = [&] { cut.Look(Window(), language); };
+    AtTwoScales(Window(), {774, 506}, look);
+    StepDone(10, 1);
+    Answer(WM_VOLUME_CREATED, 1, 11);
+    Answer(WM_FORMAT_STATE, 2, 100);
+    for (int step : {13, 14, 15}) StepDone(step, 1);
+    ASSERT_TRUE(dialog->Sequence().Succeeded());
+    look();  // at twice the process's DPI still
+    MoveToScreenOf(Window(), WindowDpi(Window()) / 2, {774, 506});
+    look();
+    dialog->DestroyWindow();
+  });
+  cut.ExpectNone("format progress");
 }
 }  // namespace

@@ -1,0 +1,114 @@
+// The wizard started at the process's DPI (the test runs again in prefixes of 120, 144 and 192
+// DPI): the frame's size and every shown control's rectangle, the frame's and each page's, are
+// those of their tables at that scale, and in each interface language every label of the frame and
+// of every page holds its text whole there and, started at 96 DPI, on a screen of twice that.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstring>
+#include <vector>
+
+#include "framework/dpi.h"
+#include "framework/tests/support/ui_test_support.h"
+#include "i18n/win/win_language.h"
+#include "net/answer_records.h"
+#include "net/win/network_drives.h"
+#include "res/resource.h"
+#include "ui/common/tests/support/dpi_checks.h"
+#include "ui/wizard/drive_mapping_page.h"
+#include "ui/wizard/network_page.h"
+#include "ui/wizard/raid_page.h"
+#include "ui/wizard/tests/support/recorded_drive_connections.h"
+#include "ui/wizard/tests/support/wizard_page_fixture.h"
+#include "ui/wizard/time_zone_page.h"
+#include "ui/wizard/user_group_page.h"
+#include "ui/wizard/user_name_page.h"
+
+namespace {
+constexpr SIZE kWizardSize96{774, 506};
+
+// An administrator's wizard with every page, in the language of the test's parameter.
+class WizardDpiLayout : public WizardPageFixture, public ::testing::WithParamInterface<int> {
+ protected:
+  void SetUp() override {
+    SetLanguage(GetParam());
+    SetDriveConnections(&drives);
+    WizardInfo() = WizardInfoRecord{};
+    // Named as the wizard names them, in the language shown: the step markers find their pages so.
+    frame.AddPage(&password, Tr(L"Password"), IDD_WIZARD_PASSWORD);
+    frame.AddPage(&identity, Tr(L"WorkGroup"), IDD_WIZARD_DEVICE_INFO);
+    frame.AddPage(&zone, Tr(L"TimeZone"), IDD_WIZARD_TIME_ZONE);
+    frame.AddPage(&network, Tr(L"Network"), IDD_WIZARD_NETWORK);
+    frame.AddPage(&volumes, Tr(L"RAID"), IDD_WIZARD_RAID);
+    frame.AddPage(&mapping, Tr(L"DriveMapping"), IDD_WIZARD_DRIVE_MAPPING);
+    ASSERT_TRUE(frame.Create());
+    frame.ShowWindow(SW_SHOWNOACTIVATE);
+  }
+  void TearDown() override {
+    WizardPageFixture::TearDown();
+    SetDriveConnections(nullptr);
+    SetLanguage(-1);  // none again, as the other tests expect: the texts as written
+  }
+  // Shows each page in turn and calls `look` with it. The network page is answered with a static
+  // address, so that it shows all of its fields and labels.
+  template <typename Look>
+  void OnEveryPage(Look look) {
+    for (CWizardPage* page : pages) {
+      ASSERT_TRUE(frame.GoToPage(page->PageName()));
+      if (page == &network) AnswerWithAStaticAddress();
+      look(*page);
+    }
+  }
+  void AnswerWithAStaticAddress() {
+    WizardInfoRecord& info = WizardInfo();
+    info.dhcpFlag = 0;
+    strcpy(info.lan.address, "192.0.2.10");
+    strcpy(info.lan.mask, "255.255.255.0");
+    strcpy(info.lan.gateway, "192.0.2.1");
+    strcpy(info.dns1, "198.51.100.53");
+    door.PostCgiDone(door.Last(DoorCall::kGetWizardInfo), true);
+    PumpMessages(std::chrono::milliseconds(30));
+  }
+
+  CUserNamePage password;
+  CUserGroupPage identity;
+  CTimeZonePage zone;
+  CNetworkPage network;
+  CRaidPage volumes;
+  CDriveMappingPage mapping;
+  const std::array<CWizardPage*, 6> pages{&password, &identity, &zone, &network, &volumes, &mapping};
+  RecordedDriveConnections drives;
+};
+
+TEST_P(WizardDpiLayout, TheWizardAndEveryPageStartAtTheScaleAndKeepEveryTextWhole) {
+  const HWND wizard = frame.GetSafeHwnd();
+  const WindowPlacement frameAtStart = PlacementOf(wizard);
+  ExpectSizedAtDpi(frameAtStart, kWizardSize96);
+  EXPECT_TRUE(PlacedAtDpi(PlaceIn(wizard, IDC_WIZARD_NEXT), {392, 435, 502, 469}, frameAtStart.dpi));
+  CutTexts cut;
+  std::vector<WindowPlacement> pagesAtStart;
+  AtItsScaleAndTwiceWithinTheSkin(wizard, kWizardSize96, [&] {
+    cut.Look(wizard, GetParam());
+    OnEveryPage([&](CWizardPage& page) {
+      if (WindowDpi(wizard) == frameAtStart.dpi) {
+        EXPECT_TRUE(PlacedAtDpi(PlaceIn(wizard, page.GetSafeHwnd()), kWizardPageArea, frameAtStart.dpi));
+        pagesAtStart.push_back(PlacementOf(page.GetSafeHwnd()));
+      }
+      cut.Look(page.GetSafeHwnd(), GetParam());
+    });
+  });
+  cut.ExpectNone("wizard");
+
+  // Back on a screen of 96 DPI the wizard shows its tables as written: what it started with is
+  // that, control by control, at the start's scale. The places do not depend on the language:
+  // they are compared in English only, which keeps the runs at every DPI short.
+  if (GetParam() != kEnglishLanguage) return;
+  MoveToScreenOf(wizard, kBaseDpi, kWizardSize96);
+  size_t index = 0;
+  OnEveryPage([&](CWizardPage& page) { ExpectScaled(PlacementOf(page.GetSafeHwnd()), pagesAtStart[index++]); });
+  ASSERT_TRUE(frame.GoToPage(password.PageName()));  // the frame as it started: on the first page
+  ExpectScaled(PlacementOf(wizard), frameAtStart);
+}
+
+INSTANTIATE_TEST_SUITE_P(, WizardDpiLayout, ::testing::ValuesIn(kInterfaceLanguages));
+}  // namespace

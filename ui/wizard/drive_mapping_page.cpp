@@ -29,15 +29,15 @@ void CDriveMappingPage::SetUpControls() {
   list_.SubclassDlgItem(IDC_DRIVE_MAPPING_LIST, GetSafeHwnd());
   list_.InsertColumn(0, Tr(L"Name"), LVCFMT_LEFT, ScaleToDpi(kNameWidth, WindowDpi(GetSafeHwnd())));
   list_.InsertColumn(1, Tr(L"Location"), LVCFMT_CENTER, ScaleToDpi(kLocationWidth, WindowDpi(GetSafeHwnd())));
-  HideVerticalScrollBar(list_.GetSafeHwnd());
   list_.AddListColumn();
   list_.SetColumnFormat(0, kFontHeight, kTextColour);
   list_.SetColumnFormat(1, kFontHeight, kTextColour);
 }
 
-void CDriveMappingPage::SizeColumns(UINT dpi) {
+void CDriveMappingPage::OnLaidOut(UINT dpi) {
   list_.SetColumnWidth(0, ScaleToDpi(kNameWidth, dpi));
   list_.SetColumnWidth(1, ScaleToDpi(kLocationWidth, dpi));
+  HideVerticalScrollBar(list_.GetSafeHwnd());
 }
 
 int CDriveMappingPage::LoadPageData() {

@@ -18,7 +18,7 @@ class CDriveMappingPage : public CWizardPage {
 
  protected:
   void SetUpControls() override;
-  void SizeColumns(UINT dpi) override;
+  void OnLaidOut(UINT dpi) override;
   void OnCgiDone(int cmdIndex, bool succeeded) override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 

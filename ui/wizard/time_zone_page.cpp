@@ -24,13 +24,14 @@ constexpr COLORREF kOffsetColour = RGB(170, 170, 170);
 }  // namespace
 
 void HideVerticalScrollBar(HWND list) {
-  RECT client{};
-  ::GetClientRect(list, &client);
   RECT window{};
   ::GetWindowRect(list, &window);
-  ::SetWindowPos(list, nullptr, 0, 0, window.right - window.left + ::GetSystemMetrics(SM_CXVSCROLL),
-                 window.bottom - window.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  ::SetWindowRgn(list, ::CreateRectRgn(0, 0, client.right - 2, client.bottom), TRUE);
+  const int width = window.right - window.left;
+  const int height = window.bottom - window.top;
+  // The bar's width at the list's DPI, or more: a list widened further loses nothing behind the clip.
+  const int bar = ScaleToDpi(::GetSystemMetrics(SM_CXVSCROLL), WindowDpi(list));
+  ::SetWindowPos(list, nullptr, 0, 0, width + bar, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ::SetWindowRgn(list, ::CreateRectRgn(0, 0, width - 2, height), TRUE);
 }
 
 CTimeZonePage::CTimeZonePage() : CWizardPage(IDD_WIZARD_TIME_ZONE, kLayout) {}
@@ -56,9 +57,10 @@ void CTimeZonePage::SetUpControls() {
   UpdateArrows();
 }
 
-void CTimeZonePage::SizeColumns(UINT dpi) {
+void CTimeZonePage::OnLaidOut(UINT dpi) {
   list_.SetColumnWidth(0, ScaleToDpi(kLocationWidth, dpi));
   list_.SetColumnWidth(1, ScaleToDpi(kOffsetWidth, dpi));
+  HideVerticalScrollBar(list_.GetSafeHwnd());
 }
 
 void CTimeZonePage::FillList() {
@@ -69,7 +71,6 @@ void CTimeZonePage::FillList() {
     list_.InsertItem(row, Tr(ToWide(zone.location).c_str()));
     list_.SetItemText(row, 1, ToWide(zone.offset));
   }
-  HideVerticalScrollBar(list_.GetSafeHwnd());
   list_.SetColumnFormat(0, kLocationFontHeight, kLocationColour);
   list_.SetColumnFormat(1, kOffsetFontHeight, kOffsetColour);
 }

@@ -5,8 +5,9 @@
 #include "skin/gdip_button.h"
 #include "ui/wizard/wizard_page.h"
 
-// Widens `list` by a scroll bar's width and clips it back to its old client width, so that its
-// vertical scroll bar lies outside what is seen.
+// Widens `list`, just laid out at its table size, by a scroll bar's width and clips it back to that
+// size, so that its vertical scroll bar lies outside what is seen. Called after every layout, which
+// gives the list its table size again.
 void HideVerticalScrollBar(HWND list);
 
 class CTimeZonePage : public CWizardPage {
@@ -22,7 +23,7 @@ class CTimeZonePage : public CWizardPage {
 
  protected:
   void SetUpControls() override;
-  void SizeColumns(UINT dpi) override;
+  void OnLaidOut(UINT dpi) override;
   bool OnCommand(WORD id, WORD code, HWND control) override;
   bool OnNotify(const NMHDR& header, LRESULT& result) override;
   void OnCgiDone(int cmdIndex, bool succeeded) override;

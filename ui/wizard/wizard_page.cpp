@@ -37,7 +37,7 @@ void CWizardPage::LayOut() {
   SetWindowPos(GetSafeHwnd(), nullptr, area.left, area.top, RectWidth(area), RectHeight(area),
                SWP_NOZORDER | SWP_NOACTIVATE);
   layout_.Apply(GetSafeHwnd());
-  SizeColumns(dpi);
+  OnLaidOut(dpi);
 }
 
 LRESULT CWizardPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

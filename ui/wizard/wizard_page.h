@@ -74,9 +74,9 @@ class CWizardPage : public CNetworkWindow<CSkinnedParent<CDialog>> {
   // Binds the page's controls to the page's objects and loads their images; the layout table
   // places them afterwards.
   virtual void SetUpControls() {}
-  // Sizes what the page holds in pixels beyond its table (a list's columns) for `dpi`; called after
-  // each layout.
-  virtual void SizeColumns(UINT /*dpi*/) {}
+  // Fits what the page holds beyond its table to the layout just applied at `dpi` (a list's
+  // columns, the clip of its scroll bar); called after each layout.
+  virtual void OnLaidOut(UINT /*dpi*/) {}
   // Enter and Escape inside a page neither close the page nor the wizard.
   void OnOK() override {}
   void OnCancel() override {}

@@ -1,7 +1,8 @@
 // The wizard started at the process's DPI (the test runs again in prefixes of 120, 144 and 192
 // DPI): the frame's size and every shown control's rectangle, the frame's and each page's, are
-// those of their tables at that scale, and in each interface language every label of the frame and
-// of every page holds its text whole there and, started at 96 DPI, on a screen of twice that.
+// those of their tables at that scale, every shown control is in view, and in each interface
+// language every label of the frame and of every page holds its text whole there and, started at
+// 96 DPI, on a screen of twice that.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -66,7 +67,7 @@ class WizardDpiLayout : public WizardPageFixture, public ::testing::WithParamInt
     strcpy(info.lan.mask, "255.255.255.0");
     strcpy(info.lan.gateway, "192.0.2.1");
     strcpy(info.dns1, "198.51.100.53");
-    door.PostCgiDone(door.Last(DoorCall::kGetWizardInfo), true);
+    door.PostCgiDone(door.Last(kGetWizardInfo), true);
     PumpMessages(std::chrono::milliseconds(30));
   }
 
@@ -95,6 +96,7 @@ TEST_P(WizardDpiLayout, TheWizardAndEveryPageStartAtTheScaleAndKeepEveryTextWhol
         pagesAtStart.push_back(PlacementOf(page.GetSafeHwnd()));
       }
       cut.Look(page.GetSafeHwnd(), GetParam());
+      ExpectEveryShownControlSeen(page.GetSafeHwnd(), "wizard page");
     });
   });
   cut.ExpectNone("wizard");

@@ -45,6 +45,27 @@ inline WindowPlacement PlacementOf(HWND window) {
   return placement;
 }
 
+// Every shown control of `window` is seen: a control clipped by a window region (a list whose
+// scroll bar is cut off) keeps at least three quarters of its width and height in view. A region
+// made before the layout gave the control its size hides it whole.
+inline void ExpectEveryShownControlSeen(HWND window, const char* what) {
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (!IsWindowVisible(child)) continue;
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    const int kind = GetWindowRgn(child, region);
+    RECT seen{};
+    GetRgnBox(region, &seen);
+    DeleteObject(region);
+    if (kind == ERROR) continue;  // no region: the whole window is seen
+    RECT outer{};
+    GetWindowRect(child, &outer);
+    EXPECT_TRUE(4 * (seen.right - seen.left) >= 3 * (outer.right - outer.left) &&
+                4 * (seen.bottom - seen.top) >= 3 * (outer.bottom - outer.top))
+        << what << ": control " << GetDlgCtrlID(child) << " shows " << seen.right - seen.left << " x "
+        << seen.bottom - seen.top << " of " << outer.right - outer.left << " x " << outer.bottom - outer.top;
+  }
+}
+
 // Where `control` is in the client coordinates of `parent`.
 inline RECT PlaceIn(HWND parent, HWND control) {
   RECT place{};

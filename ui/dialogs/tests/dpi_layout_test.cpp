@@ -144,7 +144,10 @@ template <typename Dialog>
 void ExpectEveryTextWhole(const char* what, int readyId, int closeId, SIZE size96) {
   CutTexts cut;
   InEveryLanguageAtTwoScales<Dialog>(readyId, closeId, size96,
-                                     [&](HWND window, int language) { cut.Look(window, language); });
+                                     [&](HWND window, int language) {
+                                       cut.Look(window, language);
+                                       ExpectEveryShownControlSeen(window, what);
+                                     });
   cut.ExpectNone(what);
 }
 }  // namespace
@@ -167,7 +170,10 @@ TEST(DpiLayout, EveryLabelOfTheDeviceIpDialogFitsItsTextInEveryLanguageAtEverySc
     CSettingIpDialog dialog(nullptr, device);
     ASSERT_TRUE(dialog.Create());
     dialog.ShowWindow(SW_SHOWNOACTIVATE);
-    AtTwoScales(dialog.GetSafeHwnd(), {605, 397}, [&] { cut.Look(dialog.GetSafeHwnd(), language); });
+    AtTwoScales(dialog.GetSafeHwnd(), {605, 397}, [&] {
+      cut.Look(dialog.GetSafeHwnd(), language);
+      ExpectEveryShownControlSeen(dialog.GetSafeHwnd(), "device IP");
+    });
     dialog.DestroyWindow();
   });
   cut.ExpectNone("device IP");

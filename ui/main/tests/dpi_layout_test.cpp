@@ -41,6 +41,8 @@ TEST_P(MainWindowDpiLayout, TheMainWindowAndItsPopupStartAtTheScaleAndKeepEveryT
   AtItsScaleAndTwiceWithinTheSkin(main, kMainSize96, [&] {
     cut.Look(main, GetParam());
     cut.Look(popup, GetParam());
+    ExpectEveryShownControlSeen(main, "main window");
+    ExpectEveryShownControlSeen(popup, "information popup");
   });
   cut.ExpectNone("main window");
 

@@ -10,6 +10,10 @@ constexpr int kIconHeight = 46;
 constexpr int kTextX = 100;
 constexpr int kTitleHeight = 16;
 constexpr int kDescriptionHeight = 12;
+// A description too long for the row at 12 (RAID 1's in English: four lines where three fit) is
+// drawn smaller, but not below this.
+constexpr int kSmallestDescriptionHeight = 10;
+constexpr UINT kDescriptionFormat = DT_WORDBREAK | DT_EDITCONTROL;
 constexpr float kFocusAlpha = 200.0f / 255.0f;
 constexpr float kDisabledAlpha = 0.5f;
 }  // namespace
@@ -66,7 +70,28 @@ void CIconRadioButton::DrawFace(HDC dc, const RECT& client, UINT itemState) {
   COLORREF colour = disabled ? kSkinDisabledGrey : kSkinWhite;
   RECT title = {textX, 0, client.right, height};
   DrawSkinText(dc, dpi, title_, title, DT_SINGLELINE, kTitleHeight, FW_THIN, colour);
-  RECT description = {textX, ScaleToDpi(kTitleHeight, dpi), client.right, height};
-  DrawSkinText(dc, dpi, description_, description, DT_WORDBREAK | DT_EDITCONTROL,
-               kDescriptionHeight, FW_THIN, colour);
+  const RECT description = DescriptionArea(client, dpi);
+  DrawSkinText(dc, dpi, description_, description, kDescriptionFormat, DescriptionHeight(dc, description, dpi), FW_THIN,
+               colour);
+}
+
+RECT CIconRadioButton::DescriptionArea(const RECT& client, UINT dpi) {
+  return {ScaleToDpi(kTextX, dpi), ScaleToDpi(kTitleHeight, dpi), client.right, client.bottom};
+}
+
+int CIconRadioButton::DescriptionHeight(HDC dc, const RECT& area, UINT dpi) const {
+  int height = kDescriptionHeight;
+  while (height > kSmallestDescriptionHeight &&
+         !SkinTextFits(dc, dpi, description_, area, kDescriptionFormat, height, FW_THIN)) {
+    --height;
+  }
+  return height;
+}
+
+bool CIconRadioButton::DescriptionFits() const {
+  const UINT dpi = WindowDpi(GetSafeHwnd());
+  const RECT area = DescriptionArea(GetClientRect(), dpi);
+  WindowDC dc(GetSafeHwnd());
+  return SkinTextFits(dc.GetSafeHdc(), dpi, description_, area, kDescriptionFormat,
+                      DescriptionHeight(dc.GetSafeHdc(), area, dpi), FW_THIN);
 }

@@ -17,11 +17,20 @@ class CIconRadioButton : public CSkinButton {
   void SetTitle(const std::wstring& text);
   void SetDescription(const std::wstring& text);
   const std::wstring& Title() const { return title_; }
+  const std::wstring& Description() const { return description_; }
+  // Whether the description is drawn whole (at the smallest height it may take, if it must).
+  bool DescriptionFits() const;
 
  protected:
   void DrawFace(HDC dc, const RECT& client, UINT itemState) override;
 
  private:
+  // Where the description goes in `client`, at `dpi`: under the title, to the row's end.
+  static RECT DescriptionArea(const RECT& client, UINT dpi);
+  // The description's font height (at 96 DPI): the skin's, or smaller, down to a limit, when the
+  // text needs more lines than the row holds at the skin's.
+  int DescriptionHeight(HDC dc, const RECT& area, UINT dpi) const;
+
   CGdiPlusBitmapResource checkedMark_;
   CGdiPlusBitmapResource focusBackground_;
   CGdiPlusBitmapResource uncheckedMark_;

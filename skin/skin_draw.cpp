@@ -105,6 +105,16 @@ void DrawSkinText(HDC dc, UINT dpi, std::wstring_view text, RECT rect, UINT form
   CDC(dc).DrawText(text, rect, format | DT_NOPREFIX, colour);
 }
 
+bool SkinTextFits(HDC dc, UINT dpi, std::wstring_view text, const RECT& rect, UINT format, int height, int weight) {
+  FontHandle font = CreateSkinFont(dpi, height, weight);
+  SelectGuard selected(dc, font.Get());
+  const bool wraps = (format & DT_WORDBREAK) != 0;
+  RECT needed = rect;
+  ::DrawTextW(dc, text.data(), static_cast<int>(text.size()), &needed,
+              DT_CALCRECT | DT_NOPREFIX | (wraps ? DT_WORDBREAK | DT_EDITCONTROL : DT_SINGLELINE));
+  return needed.right <= rect.right && (!wraps || needed.bottom <= rect.bottom);
+}
+
 void PaintParentBackground(HWND control, HDC dc) {
   HWND parent = GetParent(control);
   if (!parent) return;

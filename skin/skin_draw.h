@@ -68,6 +68,10 @@ class SkinFontCache {
 void DrawSkinText(HDC dc, UINT dpi, std::wstring_view text, RECT rect, UINT format, int height, int weight,
                   COLORREF colour);
 
+// Whether `text`, drawn as DrawSkinText draws it with `format` (one line, or wrapped with
+// DT_WORDBREAK), fits `rect` whole: no line wider than it, and wrapped, no line below it.
+bool SkinTextFits(HDC dc, UINT dpi, std::wstring_view text, const RECT& rect, UINT format, int height, int weight);
+
 // The control side of the background protocol: asks the parent of `control` to paint what lies
 // under the control into `dc` (message WM_DRAW_PARENT_BG; WM_ERASEBKGND as well when the parent
 // answered 0).

@@ -44,16 +44,9 @@ LRESULT CTransStatic::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 bool CTransStatic::TextFits() const {
-  const RECT client = GetClientRect();
-  const std::wstring text = GetWindowText();
-  const FontHandle font = CreateSkinFont(WindowDpi(GetSafeHwnd()), fontHeight_, fontWeight_);
   WindowDC dc(GetSafeHwnd());
-  SelectGuard selected(dc.GetSafeHdc(), font.Get());
-  const bool wraps = (format_ & DT_WORDBREAK) != 0;
-  RECT needed = client;
-  ::DrawTextW(dc.GetSafeHdc(), text.c_str(), static_cast<int>(text.size()), &needed,
-              DT_CALCRECT | DT_NOPREFIX | (wraps ? DT_WORDBREAK | DT_EDITCONTROL : DT_SINGLELINE));
-  return needed.right <= client.right && (!wraps || needed.bottom <= client.bottom);
+  return SkinTextFits(dc.GetSafeHdc(), WindowDpi(GetSafeHwnd()), GetWindowText(), GetClientRect(), format_, fontHeight_,
+                      fontWeight_);
 }
 
 void CTransStatic::Paint(HDC target) {

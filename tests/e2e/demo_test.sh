@@ -46,15 +46,16 @@ display_branch_ends_when_the_window_is_closed() {
   unset DISPLAY
   drovik_start_xvfb
   "$DROVIK_ROOT/scripts/demo" >"$LOG" 2>&1 &
-  local demo=$! i
+  local demo=$! i closed=0
   trap 'kill "$demo" 2>/dev/null; wait "$demo"; drovik_stop_xvfb' EXIT
   # The build check and the LAN come first; then the window is there to be closed as a user does.
   for i in $(seq 600); do
     demo_drive "$demo" $'timeout 30000\nwindow has=IDC_CONNECT\nawait 3 count IDC_DEVICE_LIST\nclick IDC_CLOSE' \
-      >/dev/null 2>&1 && break
+      >/dev/null 2>&1 && { closed=1; break; }
     kill -0 "$demo" 2>/dev/null || { cat "$LOG"; fail "the demo ended before its window was closed"; }
     sleep 0.5
   done
+  [ "$closed" -eq 1 ] || fail "the demo's window was not found on its LAN to be closed"
   for i in $(seq 60); do kill -0 "$demo" 2>/dev/null || break; sleep 0.5; done
   kill -0 "$demo" 2>/dev/null && fail "the demo still runs 30 s after its window was closed"
   local status=0

@@ -30,7 +30,7 @@ class RealNetworkDoor final : public INetworkDoor {
   int SetDeviceIp(HWND target, const ChosenDevice& device, const SetIpRequest* settings) override {
     return Launch(target, [&](CQuery& q) { return q.SetDeviceIp(device, settings); });
   }
-  int SendCommand(HWND target, const ChosenDevice& device, int command,
+  int SendCommand(HWND target, const ChosenDevice& device, CgiCommand command,
                   const std::optional<std::string>& body) override {
     return Launch(target, [&](CQuery& q) { return q.SendCommand(device, command, body); });
   }

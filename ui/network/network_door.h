@@ -31,7 +31,7 @@ class INetworkDoor {
   // A device command over HTTP: its index and its body, both from net/device_commands.h
   // (`body` none: it could not be built, and the start fails with a notice). The command's row
   // decides how its result reaches `target`. A new command needs nothing here.
-  virtual int SendCommand(HWND target, const ChosenDevice& device, int command,
+  virtual int SendCommand(HWND target, const ChosenDevice& device, CgiCommand command,
                           const std::optional<std::string>& body) = 0;
   // The three commands whose operation keeps more than its body for the answer; they are sent
   // only through these calls.

@@ -189,7 +189,7 @@ int CFakeNetworkDoor::SetDeviceIp(HWND target, const ChosenDevice& device, const
   });
 }
 
-int CFakeNetworkDoor::SendCommand(HWND target, const ChosenDevice& device, int command,
+int CFakeNetworkDoor::SendCommand(HWND target, const ChosenDevice& device, CgiCommand command,
                                    const std::optional<std::string>& body) {
   return Record(DoorCall::kSendCommand, target, device, [&](DoorStart& start) {
     start.command = command;

@@ -105,7 +105,7 @@ class CFakeNetworkDoor final : public INetworkDoor {
   int SearchDevices(HWND target) override;
   int CheckLogin(HWND target, const std::wstring& userName, const std::wstring& password, const ChosenDevice& device) override;
   int SetDeviceIp(HWND target, const ChosenDevice& device, const SetIpRequest* settings) override;
-  int SendCommand(HWND target, const ChosenDevice& device, int command,
+  int SendCommand(HWND target, const ChosenDevice& device, CgiCommand command,
                   const std::optional<std::string>& body) override;
   int ChangePassword(HWND target, const ChosenDevice& device, const std::wstring& newPassword) override;
   int GetShareInfo(HWND target, const ChosenDevice& device, int usbFlag) override;

@@ -2,24 +2,9 @@
 
 #include "i18n/win/win_language.h"
 #include "res/resource.h"
-#include "ui/wizard/drive_mapping_page.h"
-#include "ui/wizard/network_page.h"
-#include "ui/wizard/raid_page.h"
-#include "ui/wizard/time_zone_page.h"
-#include "ui/wizard/user_group_page.h"
-#include "ui/wizard/user_name_page.h"
 #include "ui/wizard/wizard_dialog.h"
 
-ChosenDevice RunSetupWizard(HWND owner, bool administrator, const ChosenDevice& device) {
-  // The pages outlive the frame's window: declared first, they go last.
-  CUserNamePage password;
-  CUserGroupPage identity;
-  CTimeZonePage zone;
-  CNetworkPage network;
-  CRaidPage volumes;
-  CDriveMappingPage mapping;
-  CWizardDialog frame(owner, administrator);
-  frame.SetDevice(device);
+void WizardPages::AddTo(CWizardDialogBase& frame, bool administrator) {
   frame.AddPage(&password, Tr(L"Password"), IDD_WIZARD_PASSWORD);
   if (administrator) {
     frame.AddPage(&identity, Tr(L"WorkGroup"), IDD_WIZARD_DEVICE_INFO);
@@ -28,6 +13,13 @@ ChosenDevice RunSetupWizard(HWND owner, bool administrator, const ChosenDevice& 
     frame.AddPage(&volumes, Tr(L"RAID"), IDD_WIZARD_RAID);
   }
   frame.AddPage(&mapping, Tr(L"DriveMapping"), IDD_WIZARD_DRIVE_MAPPING);
+}
+
+ChosenDevice RunSetupWizard(HWND owner, bool administrator, const ChosenDevice& device) {
+  WizardPages pages;  // declared first, the pages go last
+  CWizardDialog frame(owner, administrator);
+  frame.SetDevice(device);
+  pages.AddTo(frame, administrator);
   frame.DoModal();
   return frame.Device();
 }

@@ -16,14 +16,9 @@
 #include "net/win/network_drives.h"
 #include "res/resource.h"
 #include "ui/common/tests/support/dpi_checks.h"
-#include "ui/wizard/drive_mapping_page.h"
-#include "ui/wizard/network_page.h"
-#include "ui/wizard/raid_page.h"
 #include "ui/wizard/tests/support/recorded_drive_connections.h"
 #include "ui/wizard/tests/support/wizard_page_fixture.h"
-#include "ui/wizard/time_zone_page.h"
-#include "ui/wizard/user_group_page.h"
-#include "ui/wizard/user_name_page.h"
+#include "ui/wizard/wizard_runner.h"
 
 namespace {
 constexpr SIZE kWizardSize96{774, 506};
@@ -35,13 +30,7 @@ class WizardDpiLayout : public WizardPageFixture, public ::testing::WithParamInt
     SetLanguage(GetParam());
     SetDriveConnections(&drives);
     WizardInfo() = WizardInfoRecord{};
-    // Named as the wizard names them, in the language shown: the step markers find their pages so.
-    frame.AddPage(&password, Tr(L"Password"), IDD_WIZARD_PASSWORD);
-    frame.AddPage(&identity, Tr(L"WorkGroup"), IDD_WIZARD_DEVICE_INFO);
-    frame.AddPage(&zone, Tr(L"TimeZone"), IDD_WIZARD_TIME_ZONE);
-    frame.AddPage(&network, Tr(L"Network"), IDD_WIZARD_NETWORK);
-    frame.AddPage(&volumes, Tr(L"RAID"), IDD_WIZARD_RAID);
-    frame.AddPage(&mapping, Tr(L"DriveMapping"), IDD_WIZARD_DRIVE_MAPPING);
+    shown.AddTo(frame, /*administrator=*/true);
     ASSERT_TRUE(frame.Create());
     frame.ShowWindow(SW_SHOWNOACTIVATE);
   }
@@ -56,7 +45,7 @@ class WizardDpiLayout : public WizardPageFixture, public ::testing::WithParamInt
   void OnEveryPage(Look look) {
     for (CWizardPage* page : pages) {
       ASSERT_TRUE(frame.GoToPage(page->PageName()));
-      if (page == &network) AnswerWithAStaticAddress();
+      if (page == &shown.network) AnswerWithAStaticAddress();
       look(*page);
     }
   }
@@ -71,13 +60,9 @@ class WizardDpiLayout : public WizardPageFixture, public ::testing::WithParamInt
     PumpMessages(std::chrono::milliseconds(30));
   }
 
-  CUserNamePage password;
-  CUserGroupPage identity;
-  CTimeZonePage zone;
-  CNetworkPage network;
-  CRaidPage volumes;
-  CDriveMappingPage mapping;
-  const std::array<CWizardPage*, 6> pages{&password, &identity, &zone, &network, &volumes, &mapping};
+  WizardPages shown;
+  const std::array<CWizardPage*, 6> pages{&shown.password, &shown.identity, &shown.zone,
+                                          &shown.network,  &shown.volumes,  &shown.mapping};
   RecordedDriveConnections drives;
 };
 
@@ -108,7 +93,7 @@ TEST_P(WizardDpiLayout, TheWizardAndEveryPageStartAtTheScaleAndKeepEveryTextWhol
   MoveToScreenOf(wizard, kBaseDpi, kWizardSize96);
   size_t index = 0;
   OnEveryPage([&](CWizardPage& page) { ExpectScaled(PlacementOf(page.GetSafeHwnd()), pagesAtStart[index++]); });
-  ASSERT_TRUE(frame.GoToPage(password.PageName()));  // the frame as it started: on the first page
+  ASSERT_TRUE(frame.GoToPage(shown.password.PageName()));  // the frame as it started: on the first page
   ExpectScaled(PlacementOf(wizard), frameAtStart);
 }
 

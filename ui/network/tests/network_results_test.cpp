@@ -205,38 +205,38 @@ TEST(NetworkDoorChoice, TheRealDoorComesBackWhenTheFakeGoes) {
   EXPECT_EQ(&NetworkDoor(), real);
 }
 
-TEST(RealNetworkDoor, WhyAStartFailedIsToldOwnedByTheWindowItWasFor) {
+// A start through the real door that fails before anything is sent, for a window of the test's:
+// the boxes that tell why, and their owner.
+class RealNetworkDoor : public ::testing::Test {
+ protected:
+  RealNetworkDoor() { device.address = "192.0.2.21"; }
+  ~RealNetworkDoor() override { DestroyWindow(owner); }
+
   CModalAnswerer answerer;
   HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  ChosenDevice device;
+};
+
+TEST_F(RealNetworkDoor, WhyAStartFailedIsToldOwnedByTheWindowItWasFor) {
   // Refused before anything is sent: a password of 16 bytes would go out cut.
   EXPECT_EQ(NetworkDoor().CheckLogin(owner, L"alice", L"0123456789abcdef", ChosenDevice{}), 0);
   const auto boxes = answerer.Boxes();
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text, L"The user name and the password may have at most 15 characters.");
   EXPECT_EQ(boxes[0].owner, owner);
-  DestroyWindow(owner);
 }
 
-TEST(RealNetworkDoor, ACommandWhoseBodyCannotBeBuiltIsToldAndNotSent) {
-  CModalAnswerer answerer;
-  HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-  ChosenDevice device;
-  device.address = "192.0.2.21";
+TEST_F(RealNetworkDoor, ACommandWhoseBodyCannotBeBuiltIsToldAndNotSent) {
   EXPECT_EQ(NetworkDoor().SendCommand(owner, device, kCreateVolume, CreateVolumeBody(nullptr)), 0);  // no plan
   const auto boxes = answerer.Boxes();
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text, L"make_send buff error");
   EXPECT_EQ(boxes[0].owner, owner);
-  DestroyWindow(owner);
 }
 
 // Sent by index alone, a password change would empty the login on its answer and a volume read
 // would have no record to fill: those two start only through their own calls.
-TEST(RealNetworkDoor, TheCommandsThatKeepSomethingForTheirAnswerAreNotSentByIndexAlone) {
-  CModalAnswerer answerer;
-  HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-  ChosenDevice device;
-  device.address = "192.0.2.21";
+TEST_F(RealNetworkDoor, TheCommandsThatKeepSomethingForTheirAnswerAreNotSentByIndexAlone) {
   LoginCredentialsRecord login{"admin", "secret"};
   EXPECT_EQ(NetworkDoor().SendCommand(owner, device, kChangePassword, ChangePasswordBody(login, "new")), 0);
   EXPECT_EQ(NetworkDoor().SendCommand(owner, device, kGetVolumeStatus, GetVolumeStatusBody()), 0);
@@ -244,7 +244,6 @@ TEST(RealNetworkDoor, TheCommandsThatKeepSomethingForTheirAnswerAreNotSentByInde
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[1].text, L"make_send buff error");
   EXPECT_EQ(boxes[1].owner, owner);
-  DestroyWindow(owner);
 }
 
 TEST(NetworkDoorRecords, TheFakeDoorServesTheRecordsTheRealOneDoes) {

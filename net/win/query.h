@@ -50,7 +50,7 @@ public:
   // Device commands over HTTP, as net/device_commands.h describes them. The OpKind 3 family
   // reports every exchange with 2025 (lParam the command index); the others report only through
   // their answers (2024 through the mailbox, 2029-2032 by value) and not at all when the exchange
-  // failed. `body` is the command's from net/command_bodies.h; none (it could not be built) ends
+  // failed. `body` is the command's from net/device_commands.h; none (it could not be built) ends
   // the start with a notice, and so do the two commands that keep something for their answer
   // (ChangePassword, GetVolumeStatus): they start only through their own calls.
   int SendCommand(const ChosenDevice& device, int cmdIndex, const std::optional<std::string>& body);
